@@ -78,4 +78,16 @@ KvSNMPException CommonError(int row);
 
 // Replaces a table's texts by the messages of a catalogue file; a missing or
 // empty file leaves the table as it is.
+//
+// Catalogue format: a single-byte (Latin-1) text file; each non-blank line is one
+// message, the n-th non-blank line (from 0) replaces row n.  The line break (LF or
+// CR LF) is removed, other leading and trailing blanks stay.  Lines are taken in
+// pieces of at most 1023 characters, so a longer line gives several messages.
+// A file with fewer messages than the table replaces only the first rows (the
+// others keep their texts); messages beyond the table's last row are ignored.
+// Texts are stored as UTF-8, like every string of the module.
 void LoadCatalogue(KvMessageTable& table, const std::string& path);
+
+// Loads the seven catalogues ("snmpclass.err", "snmp.err", "snmp.msg", "kvsnmp.err",
+// "snmpv3.err", "snmpusm.err", "common.err") from a folder; missing files are skipped.
+void LoadCatalogues(const std::string& folder);
