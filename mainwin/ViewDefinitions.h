@@ -1,0 +1,307 @@
+// Constant definition tables of the views and the option lists they share.
+//
+// Every table is an array of KvSNMPVarDef records ended by a record whose Oid is
+// null; the declared bound is the number of definitions plus that terminator.
+// A view copies a table into its variable list when it opens; the list kind and
+// the key count belong to the view, not to the table.
+//
+// The option lists are built once, during static initialisation, from constant
+// rows and live until the process ends.  The tables only hold their addresses,
+// so the order in which translation units are initialised does not matter; no
+// code may read an option list before main() starts.
+#pragma once
+
+#include "KvOptionList.h"
+#include "KvSNMPVarDef.h"
+
+// Option lists
+extern const KvOptionList ProtocolCapabilityOptions;
+extern const KvOptionList InUseOptions;
+extern const KvOptionList FileTransferStatusOptions;
+extern const KvOptionList MibCapabilityTypeOptions;
+extern const KvOptionList GetIpFromOptions;
+extern const KvOptionList EnabledDisabledOptions;
+extern const KvOptionList FileTransferTypeOptions;
+extern const KvOptionList FileLoadTypeOptions;
+extern const KvOptionList FileCtrlOptions;
+extern const KvOptionList TruthValueOptions;
+extern const KvOptionList SystemResetOptions;
+extern const KvOptionList Rs232PortOptions;
+extern const KvOptionList SeverityOptions;
+extern const KvOptionList RowStatusOptions;
+extern const KvOptionList InetAddressTypeOptions;
+extern const KvOptionList StorageTypeOptions;
+extern const KvOptionList HopAddressTypeOptions;
+extern const KvOptionList StackModeOptions;
+extern const KvOptionList PowerStatusOptions;
+extern const KvOptionList DisabledEnabledOptions;
+extern const KvOptionList SntpTimeSourceOptions;
+extern const KvOptionList AclOwnerOptions;
+extern const KvOptionList MacAddressMaskStateOptions;
+extern const KvOptionList RulePermitOptions;
+extern const KvOptionList IpAddressMaskStateOptions;
+extern const KvOptionList IpProtocolOptions;
+extern const KvOptionList IcmpOptionOptions;
+extern const KvOptionList EnableDisableOptions;
+extern const KvOptionList L4AddressMaskOptions;
+extern const KvOptionList Ipv6AddressMaskStateOptions;
+extern const KvOptionList SyslogFacilityOptions;
+extern const KvOptionList SyslogSeverityOptions;
+extern const KvOptionList OtherDisabledEnabledOptions;
+extern const KvOptionList LacpRxStateOptions;
+extern const KvOptionList LacpMuxStateOptions;
+extern const KvOptionList LacpChurnStateOptions;
+extern const KvOptionList SingleIpRoleOptions;
+extern const KvOptionList RstpVersionOptions;
+extern const KvOptionList StpPortStateOptions;
+extern const KvOptionList AcceptableFrameTypesOptions;
+extern const KvOptionList StpProtocolOptions;
+extern const KvOptionList MstpInstanceTypeOptions;
+extern const KvOptionList MstpPointToPointOptions;
+extern const KvOptionList MstpPortStatusOptions;
+extern const KvOptionList MstpPortRoleOptions;
+extern const KvOptionList FdbStatusOptions;
+extern const KvOptionList VlanStatusOptions;
+extern const KvOptionList SecurityLevelOptions;
+extern const KvOptionList UsmAuthProtocolOptions;
+extern const KvOptionList UsmPrivProtocolOptions;
+extern const KvOptionList ContextMatchOptions;
+extern const KvOptionList IncludedExcludedOptions;
+extern const KvOptionList NotifyTypeOptions;
+extern const KvOptionList RadiusAuthProtocolOptions;
+extern const KvOptionList AuthModeOptions;
+extern const KvOptionList RadiusServerIndexOptions;
+extern const KvOptionList AuthPaeStateOptions;
+extern const KvOptionList BackendAuthStateOptions;
+extern const KvOptionList AuthPortStatusOptions;
+extern const KvOptionList ControlledDirectionsOptions;
+extern const KvOptionList AuthPortControlOptions;
+extern const KvOptionList SessionAuthenticMethodOptions;
+extern const KvOptionList SessionTerminateCauseOptions;
+extern const KvOptionList SuppPaeStateOptions;
+extern const KvOptionList AcctServiceIndexOptions;
+extern const KvOptionList AcctServiceMethodOptions;
+extern const KvOptionList AcctServiceModeOptions;
+extern const KvOptionList SshRekeyingOptions;
+extern const KvOptionList CertificateFileControlOptions;
+extern const KvOptionList CertificateShowStatusOptions;
+extern const KvOptionList CleanCountersOptions;
+extern const KvOptionList OtherEnableDisableOptions;
+extern const KvOptionList PortTypeOptions;
+extern const KvOptionList LinkStatusOptions;
+extern const KvOptionList NwayStatusOptions;
+extern const KvOptionList NwayStateOptions;
+extern const KvOptionList MulticastFilterModeOptions;
+extern const KvOptionList TrunkAlgorithmOptions;
+extern const KvOptionList TrunkTypeOptions;
+extern const KvOptionList PortSecurityModeOptions;
+extern const KvOptionList EnableDisable23Options;
+extern const KvOptionList MulticastAccessOptions;
+extern const KvOptionList BindingActionOptions;
+extern const KvOptionList BindingModeOptions;
+extern const KvOptionList BlockedTypeOptions;
+extern const KvOptionList IgmpQuerierStateOptions;
+extern const KvOptionList DisableEnable23Options;
+extern const KvOptionList Option82PolicyOptions;
+extern const KvOptionList InvalidValidOptions;
+extern const KvOptionList StormTrapOptions;
+extern const KvOptionList DisabledEnabled12Options;
+extern const KvOptionList StormActionOptions;
+extern const KvOptionList YesNoOptions;
+extern const KvOptionList SafeguardStatusOptions;
+extern const KvOptionList AacServerProtocolOptions;
+extern const KvOptionList StpVersionOptions;
+extern const KvOptionList SaveConfigOptions;
+extern const KvOptionList SummerTimeStatusOptions;
+
+// Basic Configuration menu: system, files, ping and trace route, time, access control lists, CPU
+// filter, system log, link aggregation and interface tables.
+extern const KvSNMPVarDef BasicInformationDefs[4];
+extern const KvSNMPVarDef MibCapabilitiesDefs[5];
+extern const KvSNMPVarDef IpInformationDefs[4];
+extern const KvSNMPVarDef FileTableDefs[11];
+extern const KvSNMPVarDef MultiImageInformationDefs[7];
+extern const KvSNMPVarDef CpuUtilizationDefs[4];
+extern const KvSNMPVarDef BasicConfigDefs[3];
+extern const KvSNMPVarDef AgentNotifyDefs[3];
+extern const KvSNMPVarDef PingMaxConcurrentRequestsDefs[2];
+extern const KvSNMPVarDef PingControlTableDefs[8];
+extern const KvSNMPVarDef PingResultsTableDefs[13];
+extern const KvSNMPVarDef TraceRouteMaxConcurrentRequestsDefs[2];
+extern const KvSNMPVarDef TraceRouteControlTableDefs[28];
+extern const KvSNMPVarDef TraceRouteResultsTableDefs[11];
+extern const KvSNMPVarDef TraceRouteHopsTableDefs[13];
+extern const KvSNMPVarDef UnitTableDefs[9];
+extern const KvSNMPVarDef PowerTableDefs[4];
+extern const KvSNMPVarDef SystemTimeInformationDefs[3];
+extern const KvSNMPVarDef SystemTimeDefs[5];
+extern const KvSNMPVarDef SntpDefs[6];
+extern const KvSNMPVarDef AclPacketMaskTableDefs[9];
+extern const KvSNMPVarDef AclEthernetTableDefs[10];
+extern const KvSNMPVarDef AclEthernetRuleTableDefs[17];
+extern const KvSNMPVarDef AclIpTableDefs[21];
+extern const KvSNMPVarDef AclIpRuleTableDefs[24];
+extern const KvSNMPVarDef AclPacketRuleTableDefs[17];
+extern const KvSNMPVarDef AclIpv6TableDefs[9];
+extern const KvSNMPVarDef AclIpv6RuleTableDefs[14];
+extern const KvSNMPVarDef CpuFilterControlDefs[2];
+extern const KvSNMPVarDef CpuFilterEthernetTableDefs[9];
+extern const KvSNMPVarDef CpuFilterEthernetRuleTableDefs[10];
+extern const KvSNMPVarDef CpuFilterIpTableDefs[20];
+extern const KvSNMPVarDef CpuFilterIpRuleTableDefs[17];
+extern const KvSNMPVarDef CpuFilterPacketContentTableDefs[8];
+extern const KvSNMPVarDef CpuFilterPacketContentRuleTableDefs[10];
+extern const KvSNMPVarDef CpuFilterIpv6TableDefs[8];
+extern const KvSNMPVarDef CpuFilterIpv6RuleTableDefs[9];
+extern const KvSNMPVarDef SystemLogControlStateDefs[2];
+extern const KvSNMPVarDef SystemLogServerTableDefs[8];
+extern const KvSNMPVarDef AggregatorPortListDefs[3];
+extern const KvSNMPVarDef AggregatorTableDefs[12];
+extern const KvSNMPVarDef AggPortTableDefs[25];
+extern const KvSNMPVarDef AggPortStateTableDefs[10];
+extern const KvSNMPVarDef AggPortDebugTableDefs[14];
+extern const KvSNMPVarDef IfGeneralDefs[3];
+extern const KvSNMPVarDef IfXTableDefs[21];
+
+// Single IP Configuration, RSTP, Bridge, VLAN and RMON menus.
+extern const KvSNMPVarDef SingleIpInformationDefs[4];
+extern const KvSNMPVarDef SingleIpControlDefs[5];
+extern const KvSNMPVarDef SingleIpCandidateSwitchDefs[8];
+extern const KvSNMPVarDef SingleIpGroupDefs[9];
+extern const KvSNMPVarDef StpControlDefs[7];
+extern const KvSNMPVarDef StpPortControlDefs[11];
+extern const KvSNMPVarDef SpanningTreeAlgorithmDefs[2];
+extern const KvSNMPVarDef BridgeInformationDefs[4];
+extern const KvSNMPVarDef VlanPortTableDefs[8];
+extern const KvSNMPVarDef BridgeStpPortTableDefs[16];
+extern const KvSNMPVarDef MstpConfigurationIdDefs[3];
+extern const KvSNMPVarDef MstpInstanceTableDefs[25];
+extern const KvSNMPVarDef MstpPortStateDefs[13];
+extern const KvSNMPVarDef MstpPortInstanceDefs[8];
+extern const KvSNMPVarDef Dot1pBasicConfigureDefs[4];
+extern const KvSNMPVarDef PortCapabilitiesDefs[3];
+extern const KvSNMPVarDef GmrpPortTableDefs[5];
+extern const KvSNMPVarDef GarpPortTableDefs[5];
+extern const KvSNMPVarDef PortDefaultUserPriorityDefs[4];
+extern const KvSNMPVarDef RegenUserPriorityDefs[4];
+extern const KvSNMPVarDef TrafficClassDefs[4];
+extern const KvSNMPVarDef PortOutboundAccessPriorityDefs[4];
+extern const KvSNMPVarDef Dot1qBasicConfigureDefs[6];
+extern const KvSNMPVarDef UnicastForwardingDefs[5];
+extern const KvSNMPVarDef VlanStaticTableDefs[7];
+extern const KvSNMPVarDef VlanCurrentTableDefs[8];
+extern const KvSNMPVarDef RmonStateDefs[2];
+
+// SNMP V3 menu: engine, target, user-based security, view-based access, notification and community
+// tables.
+extern const KvSNMPVarDef SnmpEngineDefs[5];
+extern const KvSNMPVarDef MpdStatsDefs[4];
+extern const KvSNMPVarDef SnmpTargetGeneralDefs[4];
+extern const KvSNMPVarDef TargetAddressTableDefs[10];
+extern const KvSNMPVarDef TargetParamsTableDefs[8];
+extern const KvSNMPVarDef UsmStatsDefs[7];
+extern const KvSNMPVarDef UsmUserSpinLockDefs[2];
+extern const KvSNMPVarDef UsmUserTableDefs[14];
+extern const KvSNMPVarDef VacmSecurityToGroupDefs[6];
+extern const KvSNMPVarDef VacmAccessTableDefs[11];
+extern const KvSNMPVarDef VacmViewSpinLockDefs[2];
+extern const KvSNMPVarDef VacmViewTreeFamilyDefs[7];
+extern const KvSNMPVarDef NotifyTableDefs[6];
+extern const KvSNMPVarDef NotifyFilterProfileDefs[5];
+extern const KvSNMPVarDef NotifyFilterTableDefs[7];
+extern const KvSNMPVarDef CommunityTableDefs[9];
+extern const KvSNMPVarDef TargetAddrExtTableDefs[4];
+
+// 802.1X menu: port access control, RADIUS and MAC authentication.
+extern const KvSNMPVarDef AuthControlDefs[3];
+extern const KvSNMPVarDef RadiusServerTableDefs[7];
+extern const KvSNMPVarDef MacAuthStateTableDefs[6];
+extern const KvSNMPVarDef Dot1xSystemAuthControlDefs[2];
+extern const KvSNMPVarDef PaeSystemPortTableDefs[6];
+extern const KvSNMPVarDef PaeAuthenticatorDefs[16];
+extern const KvSNMPVarDef AuthenticatorStatsDefs[14];
+extern const KvSNMPVarDef AuthenticatorDiagnosticsDefs[20];
+extern const KvSNMPVarDef AuthenticatorSessionStatsDefs[11];
+extern const KvSNMPVarDef PaeSupplicantDefs[7];
+extern const KvSNMPVarDef SupplicantStatsDefs[14];
+extern const KvSNMPVarDef RadiusAuthInformationDefs[3];
+extern const KvSNMPVarDef RadiusAuthServerTableDefs[16];
+extern const KvSNMPVarDef RadiusAccountingControlDefs[3];
+extern const KvSNMPVarDef RadiusAccountingServiceDefs[4];
+extern const KvSNMPVarDef RadiusAcctInformationDefs[3];
+extern const KvSNMPVarDef RadiusAcctServerTableDefs[14];
+extern const KvSNMPVarDef MacAuthStatsTableDefs[15];
+extern const KvSNMPVarDef MacAuthDiagTableDefs[21];
+extern const KvSNMPVarDef MacAuthSessionStatsDefs[12];
+extern const KvSNMPVarDef RadiusAuthClientDefs[3];
+extern const KvSNMPVarDef RadiusAuthClientServerTableDefs[16];
+extern const KvSNMPVarDef RadiusAccClientDefs[3];
+extern const KvSNMPVarDef RadiusAccClientServerTableDefs[14];
+
+// SSH and SSL menus.
+extern const KvSNMPVarDef SshControlDefs[8];
+extern const KvSNMPVarDef SshEncryptAlgDefs[11];
+extern const KvSNMPVarDef SshAuthMethodDefs[4];
+extern const KvSNMPVarDef SshIntegrityAlgDefs[3];
+extern const KvSNMPVarDef SshPublicKeyDefs[3];
+extern const KvSNMPVarDef SslControlDefs[4];
+extern const KvSNMPVarDef SslCertificateFileDefs[6];
+
+// Layer2 Management menu.
+extern const KvSNMPVarDef DeviceInformationDefs[6];
+extern const KvSNMPVarDef StackInformationDefs[8];
+extern const KvSNMPVarDef PowerInformationDefs[4];
+extern const KvSNMPVarDef DeviceControlDefs[12];
+extern const KvSNMPVarDef AlarmControlDefs[4];
+extern const KvSNMPVarDef PortInformationTableDefs[7];
+extern const KvSNMPVarDef PortControlTableDefs[9];
+extern const KvSNMPVarDef PortTrunkManagementDefs[4];
+extern const KvSNMPVarDef PortTrunkTableDefs[8];
+extern const KvSNMPVarDef PortSecurityTableDefs[5];
+extern const KvSNMPVarDef LimitedMulticastDefs[6];
+extern const KvSNMPVarDef BandwidthControlDefs[4];
+extern const KvSNMPVarDef SchedulingTableDefs[4];
+extern const KvSNMPVarDef Dot1pUserPriorityDefs[3];
+extern const KvSNMPVarDef Dot1pDefaultPriorityDefs[3];
+extern const KvSNMPVarDef MacBindingManagementDefs[4];
+extern const KvSNMPVarDef MacBindingPortDefs[3];
+extern const KvSNMPVarDef MacBindingInformationDefs[7];
+extern const KvSNMPVarDef MacBindingBlockedDefs[6];
+extern const KvSNMPVarDef MirrorManagementDefs[5];
+extern const KvSNMPVarDef IgmpControlDefs[3];
+extern const KvSNMPVarDef IgmpControlTableDefs[12];
+extern const KvSNMPVarDef IgmpQueryInformationDefs[4];
+extern const KvSNMPVarDef IgmpGroupTableDefs[6];
+extern const KvSNMPVarDef IgmpMulticastVlanDefs[6];
+extern const KvSNMPVarDef IgmpRouterPortDefs[6];
+extern const KvSNMPVarDef DhcpRelayManagementDefs[7];
+extern const KvSNMPVarDef DhcpRelayServerDefs[4];
+extern const KvSNMPVarDef PacketStormTrapControlDefs[2];
+extern const KvSNMPVarDef PacketStormControlTableDefs[12];
+extern const KvSNMPVarDef SafeguardAdminStateDefs[2];
+extern const KvSNMPVarDef SafeguardControlDefs[6];
+extern const KvSNMPVarDef TrafficControlTableDefs[7];
+extern const KvSNMPVarDef TrafficSegmentTableDefs[3];
+extern const KvSNMPVarDef AacAdminStateDefs[2];
+extern const KvSNMPVarDef AacInformationDefs[5];
+extern const KvSNMPVarDef AacLoginMethodDefs[5];
+extern const KvSNMPVarDef AacEnableMethodDefs[5];
+extern const KvSNMPVarDef AacAuthParamDefs[3];
+extern const KvSNMPVarDef AacServerGroupTableDefs[19];
+
+// Objects read and written outside the generic views: the spanning-tree version, the device
+// commands and the daylight-saving dialog.
+extern const KvSNMPVarDef StpVersionDefs[2];
+extern const KvSNMPVarDef SystemResetDefs[2];
+extern const KvSNMPVarDef SaveConfigDefs[2];
+extern const KvSNMPVarDef SummerTimeDefs[7];
+
+// Every table above, in menu order, for code that walks all of them.
+struct ViewDefinitionTable {
+    const char* Name;
+    const KvSNMPVarDef* Defs;
+    int Count;  // records before the terminator
+};
+
+inline constexpr int ViewDefinitionTableCount = 165;
+extern const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount];
