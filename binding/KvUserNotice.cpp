@@ -1,0 +1,69 @@
+#include "KvUserNotice.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace {
+
+QMessageBox::StandardButton ModalBox(const KvMessageRequest& r)
+{
+    QMessageBox box(r.Icon, r.Caption, r.Text, r.Buttons, r.Owner);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+KvMessagePresenter& Presenter()
+{
+    static KvMessagePresenter p;
+    return p;
+}
+
+KvBeeper& Beeper()
+{
+    static KvBeeper b;
+    return b;
+}
+
+} // namespace
+
+KvMessagePresenter KvSetMessagePresenter(KvMessagePresenter presenter)
+{
+    KvMessagePresenter old = std::move(Presenter());
+    Presenter() = std::move(presenter);
+    return old;
+}
+
+KvBeeper KvSetBeeper(KvBeeper beeper)
+{
+    KvBeeper old = std::move(Beeper());
+    Beeper() = std::move(beeper);
+    return old;
+}
+
+QMessageBox::StandardButton KvShowMessage(const KvMessageRequest& request)
+{
+    return Presenter() ? Presenter()(request) : ModalBox(request);
+}
+
+void KvShowAppMessage(QWidget* owner, const QString& text)
+{
+    KvMessageRequest r;
+    r.Owner = owner;
+    r.Caption = KvExecutableFileName();
+    r.Text = text;
+    KvShowMessage(r);
+}
+
+void KvBeep()
+{
+    // The toolkit's beep has no pitch or length; the alert sound stands for the
+    // 1000 Hz, 200 ms tone.
+    if (Beeper())
+        Beeper()();
+    else
+        QApplication::beep();
+}
+
+QString KvExecutableFileName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}

@@ -1,0 +1,56 @@
+// Message boxes and beeps of the binding layer go through replaceable hooks, so
+// that tests and batch runs never block on a modal box or need a sound device.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+struct KvMessageRequest {
+    QWidget* Owner = nullptr;
+    QString Caption;
+    QString Text;
+    QMessageBox::StandardButtons Buttons = QMessageBox::Ok;
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+};
+
+// Shows the box and gives the button the user chose.
+using KvMessagePresenter = std::function<QMessageBox::StandardButton(const KvMessageRequest&)>;
+using KvBeeper = std::function<void()>;
+
+// Installs a presenter (an empty one puts the modal QMessageBox back) and gives
+// the one it replaces.
+KvMessagePresenter KvSetMessagePresenter(KvMessagePresenter presenter);
+KvBeeper KvSetBeeper(KvBeeper beeper);
+
+QMessageBox::StandardButton KvShowMessage(const KvMessageRequest& request);
+// An OK box captioned with the running executable's file name.
+void KvShowAppMessage(QWidget* owner, const QString& text);
+void KvBeep();
+
+// File name of the running executable, without its folder.
+QString KvExecutableFileName();
+
+// Installs a presenter / beeper for one scope and puts the previous one back.
+class KvScopedMessagePresenter {
+public:
+    explicit KvScopedMessagePresenter(KvMessagePresenter p) : old_(KvSetMessagePresenter(std::move(p))) {}
+    ~KvScopedMessagePresenter() { KvSetMessagePresenter(std::move(old_)); }
+    KvScopedMessagePresenter(const KvScopedMessagePresenter&) = delete;
+    KvScopedMessagePresenter& operator=(const KvScopedMessagePresenter&) = delete;
+private:
+    KvMessagePresenter old_;
+};
+
+class KvScopedBeeper {
+public:
+    explicit KvScopedBeeper(KvBeeper b) : old_(KvSetBeeper(std::move(b))) {}
+    ~KvScopedBeeper() { KvSetBeeper(std::move(old_)); }
+    KvScopedBeeper(const KvScopedBeeper&) = delete;
+    KvScopedBeeper& operator=(const KvScopedBeeper&) = delete;
+private:
+    KvBeeper old_;
+};
