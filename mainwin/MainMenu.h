@@ -1,0 +1,94 @@
+// The main window's menu: the whole tree as constant data, the builder that
+// turns it into a menu bar, and the dispatch of every item to its handler.
+//
+// Every item with an action runs the handler named after it with "Click"
+// appended ("IFXTable1" runs "IFXTable1Click"); "Reset" runs "RebootClick".
+// Submenu items with an action (the RMON menu's check, and two that do
+// nothing) run it each time the submenu opens, before its items are shown.
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QWidget;
+
+enum MainMenuItemFlag : unsigned {
+    MiHidden = 1,     // not visible in the design; stays hidden
+    MiDisabled = 2,   // not enabled in the design
+    MiSeparator = 4,  // a separator line
+    MiAction = 8,     // runs a handler
+};
+
+// One menu item.  The tree is stored in menu order; an item's children are
+// the items after it with a deeper Level, up to the next item at its own
+// level or above.  Level 0 items are the menu bar's entries.
+struct MainMenuItemDef {
+    int Level;
+    const char* Name;     // component name
+    const char* Caption;  // exactly as shown, trailing blanks included; null for separators
+    unsigned Flags;
+
+    constexpr bool Hidden() const { return Flags & MiHidden; }
+    constexpr bool Disabled() const { return Flags & MiDisabled; }
+    constexpr bool Separator() const { return Flags & MiSeparator; }
+    constexpr bool HasAction() const { return Flags & MiAction; }
+};
+
+std::span<const MainMenuItemDef> MainMenuItems();
+
+// Handler name of a menu item: its name + "Click", except "Reset" -> "RebootClick".
+std::string MenuHandlerName(std::string_view itemName);
+
+// A menu handler gets the main window it was chosen from.
+using MenuHandler = void (*)(QMainWindow& window);
+struct MenuHandlerEntry {
+    const char* Name;
+    MenuHandler Handler;
+};
+
+// The module's handlers, one per item with an action, by handler name.
+std::span<const MenuHandlerEntry> MainMenuHandlers();
+
+// Shows an error that escaped a handler: parent, caption, text.
+using MenuErrorPresenter = std::function<void(QWidget*, const QString&, const QString&)>;
+
+// The SNMPv3 groups that only work over version 3.
+constexpr const char* kSnmpV3MenuGroups[] = {"Engine", "MPD", "TARGET", "USM", "VACM", "Notification1",
+                                             "CommunityMIB"};
+
+// Builds the menu bar of a window from MainMenuItems() and connects every
+// item with an action to its handler in `handlers`.  The menus and actions
+// belong to the window and keep working without this object, which only
+// indexes them; it must not be used after the window is gone.  An exception
+// that escapes a handler is shown with `presentError` (default: an error box
+// captioned with the application's name) instead of unwinding the event loop.
+class TMainMenu {
+public:
+    explicit TMainMenu(QMainWindow& window, std::span<const MenuHandlerEntry> handlers = MainMenuHandlers(),
+                       MenuErrorPresenter presentError = {});
+    TMainMenu(const TMainMenu&) = delete;
+    TMainMenu& operator=(const TMainMenu&) = delete;
+
+    // The action of an item (for a submenu, its menu action); null for an unknown name.
+    QAction* Action(const QString& name) const { return actions_.value(name); }
+    // The submenu of an item that has children; null otherwise.
+    QMenu* Submenu(const QString& name) const { return menus_.value(name); }
+    int Count() const { return static_cast<int>(actions_.size()); }
+
+    // The SNMPv3 groups are enabled exactly when the default SNMP version is 3.
+    void ApplySnmpVersion(int version);
+    // "SNMP Configure" is visible exactly in local configuration mode.
+    void ApplyLocalConfigMode(bool localConfigMode);
+
+private:
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+};
