@@ -1,12 +1,12 @@
 #include "HelpWindow.h"
 
 #include "KswResources.h"
+#include "KvUserNotice.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -66,7 +66,7 @@ THelpWindow* ShowHelp(QWidget& owner, const QString& path, const HelpMessagePres
         if (present)
             present(&owner, caption, text);
         else
-            QMessageBox::warning(&owner, caption, text);
+            KvShowMessage({&owner, caption, text, QMessageBox::Ok, QMessageBox::Warning});
         return nullptr;
     }
     help->show();

@@ -33,6 +33,7 @@ QString HelpFilePath();
 
 // Opens the help file in a help window owned by `owner` (reused and brought
 // forward when already open).  A missing or unreadable file is
-// reported through `present` (default: a warning box) and gives null.
+// reported through `present` (default: a warning box through the
+// process-wide message hook) and gives null.
 THelpWindow* ShowHelp(QWidget& owner, const QString& path = HelpFilePath(),
                       const HelpMessagePresenter& present = {});

@@ -2,13 +2,12 @@
 
 #include "About.h"
 #include "ModuleCommands.h"
+#include "KvUserNotice.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 
 #include <exception>
 #include <vector>
@@ -493,7 +492,7 @@ constexpr MenuHandlerEntry kHandlers[] = {
 
 void showErrorBox(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox::critical(parent, caption, text);
+    KvShowMessage({parent, caption, text, QMessageBox::Ok, QMessageBox::Critical});
 }
 
 void runHandler(QMainWindow& window, MenuHandler handler, const MenuErrorPresenter& presentError)
@@ -501,9 +500,9 @@ void runHandler(QMainWindow& window, MenuHandler handler, const MenuErrorPresent
     try {
         handler(window);
     } catch (const std::exception& e) {
-        presentError(&window, QCoreApplication::applicationName(), QString::fromLocal8Bit(e.what()));
+        presentError(&window, KvExecutableFileName(), QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        presentError(&window, QCoreApplication::applicationName(), QStringLiteral("Unknown error."));
+        presentError(&window, KvExecutableFileName(), QStringLiteral("Unknown error."));
     }
 }
 

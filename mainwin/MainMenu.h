@@ -69,7 +69,8 @@ constexpr const char* kSnmpV3MenuGroups[] = {"Engine", "MPD", "TARGET", "USM", "
 // belong to the window and keep working without this object, which only
 // indexes them; it must not be used after the window is gone.  An exception
 // that escapes a handler is shown with `presentError` (default: an error box
-// captioned with the application's name) instead of unwinding the event loop.
+// captioned with the executable's name, through the process-wide message
+// hook) instead of unwinding the event loop.
 class TMainMenu {
 public:
     explicit TMainMenu(QMainWindow& window, std::span<const MenuHandlerEntry> handlers = MainMenuHandlers(),

@@ -1,9 +1,11 @@
 // Loading the front-panel picture: the built-in one, and files that are
 // missing or damaged, which must give a clear failure and never a crash.
+#include "FrontPanelPicture.h"
 #include "KswResources.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -73,6 +75,34 @@ TEST(FrontPanelPicture, AFolderIsNotAPicture)
     const KswPicture p = LoadPicture(dir.path());
     EXPECT_FALSE(p.Ok());
     EXPECT_FALSE(p.Error.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(FrontPanelPicture, WindowShowsThePictureOrAPlainPanelAndAStatusLine)
+{
+    QLabel image;
+    QStringList status;
+    const auto toStatus = [&status](const QString& line) { status << line; };
+
+    EXPECT_TRUE(ShowFrontPanelPicture(image, toStatus));
+    EXPECT_FALSE(image.pixmap().isNull());
+    EXPECT_TRUE(status.isEmpty());
+
+    // Replacing a shown picture by a damaged one must not leave the old one up.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("frontpanel.jpg"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(builtInJpeg().left(64));
+    f.close();
+    EXPECT_FALSE(ShowFrontPanelPicture(image, toStatus, path));
+    EXPECT_TRUE(image.pixmap().isNull());
+    EXPECT_TRUE(image.autoFillBackground());
+    ASSERT_EQ(status.size(), 1);
+    EXPECT_TRUE(status[0].contains(path));
 }
 
 } // namespace
