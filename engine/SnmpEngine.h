@@ -27,9 +27,39 @@ enum RawCode : int {
     kTimeout = -5,
     kSessionDestroyed = -8,
     kInvalidAddress = -9,          // address text unusable (the caller maps it to its own code)
+    kInvalidPdu = -11,
+    kOperationNotSupported = -16,  // e.g. a version the adapter cannot send
+    kTransportFailed = -22,        // the datagram could not be sent
+
+    // SNMPv3 message processing, mostly Reports from the agent
+    kMpUnsupportedSecurityModel = -1402,
+    kMpNotInTimeWindow = -1403,
+    kMpInvalidMessage = -1405,
+    kMpInvalidEngineId = -1406,    // unknownEngineIDs report
+    kMpUnknownUserName = -1412,    // unknownUserNames report
+    kMpUnknownPduHandlers = -1415,
+    kMpUnavailableContext = -1416,
+    kMpUnknownContext = -1417,
+
+    // User-based security model
+    kUsmError = 1401,
+    kUsmUnsupportedSecurityLevel = 1403,  // also the unsupportedSecLevels report
+    kUsmUnknownSecurityName = 1404,       // no local user for a level that needs keys
+    kUsmEncryptionError = 1405,
+    kUsmDecryptionError = 1406,           // decryptionErrors report
+    kUsmAuthenticationError = 1407,
+    kUsmAuthenticationFailure = 1408,     // wrongDigests report
     kUsmUnsupportedAuthProtocol = 1412,
     kUsmUnsupportedPrivProtocol = 1413,
     kUsmPasswordTooShort = 1407,
+};
+
+// Results of the boots file functions below (besides 0).
+enum BootsResult : int {
+    kBootsNoEntry = -1,        // no line for the engine id, or a line without a number
+    kBootsCannotOpen = -2,     // file missing or unreadable (get), not writable (save)
+    kBootsMalformed = -3,      // the engine id's line holds something that is not a boots number
+    kBootsBadEngineId = -4,    // empty engine id or longer than 32 octets
 };
 
 // ASN.1 / SNMP application tags of a value.
@@ -123,6 +153,12 @@ std::optional<std::uint32_t> resolveIPv4(const std::string& addressText);
 // for the id, -2 file cannot be opened, another negative value for a malformed
 // entry or an unusable engine id.  save creates the file when missing and writes
 // it whole (temporary file and rename), keeping the other engines' entries.
+//
+// Layout: one line per engine, "<engine id in hex> <boots in decimal>"; blank
+// lines and lines starting with '#' are ignored, other engines' lines are kept
+// verbatim.  A line with the engine id but no number reads as kBootsNoEntry with
+// boots 0, so the caller starts the counter afresh (it stores 1); a line whose
+// number is not a decimal 0..4294967295 is kBootsMalformed.
 int getBootCounter(const std::string& path, const std::string& engineId, std::uint32_t& boots);
 int saveBootCounter(const std::string& path, const std::string& engineId, std::uint32_t boots);
 
@@ -160,6 +196,10 @@ public:
     std::optional<int> msUntilNextTimeout() const;
 
     int pendingCount() const;
+
+    // Called (outside any library call) whenever a request has been sent, so that an
+    // event loop can re-arm its time-out timer.  One hook; an empty function clears it.
+    void setScheduleHook(std::function<void()> hook);
 
     class Impl;
 private:
