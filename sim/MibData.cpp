@@ -1,0 +1,477 @@
+#include "MibData.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/types.h>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace ksw::sim {
+
+namespace {
+
+template <typename T>
+std::string bytesOf(const T& v)
+{
+    return std::string(reinterpret_cast<const char*>(&v), sizeof v);
+}
+
+template <typename T>
+T fromBytes(const std::string& raw)
+{
+    T v{};
+    std::memcpy(&v, raw.data(), std::min(raw.size(), sizeof v));
+    return v;
+}
+
+bool parseUnsigned(const std::string& s, unsigned long long& out)
+{
+    if (s.empty())
+        return false;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && p == s.data() + s.size();
+}
+
+bool parseSigned(const std::string& s, long long& out)
+{
+    if (s.empty())
+        return false;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && p == s.data() + s.size();
+}
+
+std::string hexDecode(const std::string& hex)
+{
+    if (hex.size() % 2)
+        throw DataError("hex value has an odd number of digits");
+    std::string out;
+    out.reserve(hex.size() / 2);
+    for (size_t i = 0; i < hex.size(); i += 2) {
+        unsigned v = 0;
+        auto [p, ec] = std::from_chars(hex.data() + i, hex.data() + i + 2, v, 16);
+        if (ec != std::errc() || p != hex.data() + i + 2)
+            throw DataError("bad hex digits \"" + hex.substr(i, 2) + "\"");
+        out.push_back(static_cast<char>(v));
+    }
+    return out;
+}
+
+std::string hexEncode(const std::string& bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (unsigned char c : bytes) {
+        out.push_back(digits[c >> 4]);
+        out.push_back(digits[c & 15]);
+    }
+    return out;
+}
+
+bool isPlainText(const std::string& s)
+{
+    // Leading/trailing blanks would not survive hand editing; keep them exact in hex.
+    if (!s.empty() && (s.front() == ' ' || s.back() == ' '))
+        return false;
+    return std::all_of(s.begin(), s.end(), [](unsigned char c) { return c >= 0x20 && c < 0x7f; });
+}
+
+std::vector<std::string> words(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;)
+        out.push_back(w);
+    return out;
+}
+
+} // namespace
+
+Value Value::integer(long v) { return {TagInteger, bytesOf(v)}; }
+
+Value Value::unsignedOf(std::uint8_t tag, unsigned long v) { return {tag, bytesOf(v)}; }
+
+Value Value::counter64(std::uint64_t v)
+{
+    struct counter64 c;
+    c.high = static_cast<u_long>(v >> 32);
+    c.low = static_cast<u_long>(v & 0xffffffffu);
+    return {TagCounter64, bytesOf(c)};
+}
+
+Value Value::octets(std::string bytes, std::uint8_t tag) { return {tag, std::move(bytes)}; }
+
+Value Value::objectId(const Oid& oid)
+{
+    return {TagObjectId, std::string(reinterpret_cast<const char*>(oid.data()), oid.size() * sizeof(Arc))};
+}
+
+Value Value::ipAddress(std::uint32_t hostOrder)
+{
+    std::uint32_t n = htonl(hostOrder);
+    return {TagIpAddress, bytesOf(n)};
+}
+
+long Value::asInteger() const { return fromBytes<long>(raw); }
+unsigned long Value::asUnsigned() const { return fromBytes<unsigned long>(raw); }
+std::uint64_t Value::asCounter64() const
+{
+    auto c = fromBytes<struct counter64>(raw);
+    return (std::uint64_t(c.high) << 32) | (c.low & 0xffffffffu);
+}
+
+Oid parseOid(const std::string& text)
+{
+    std::string s = text;
+    if (!s.empty() && s.front() == '.')
+        s.erase(0, 1);
+    if (s.empty())
+        throw DataError("empty OID");
+    Oid out;
+    size_t pos = 0;
+    while (true) {
+        size_t dot = s.find('.', pos);
+        std::string arc = s.substr(pos, dot == std::string::npos ? std::string::npos : dot - pos);
+        unsigned long long v;
+        if (!parseUnsigned(arc, v) || v > 0xffffffffULL)
+            throw DataError("bad OID \"" + text + "\"");
+        out.push_back(static_cast<Arc>(v));
+        if (dot == std::string::npos)
+            break;
+        pos = dot + 1;
+    }
+    if (out.size() > 128)
+        throw DataError("OID longer than 128 arcs");
+    return out;
+}
+
+std::string oidText(const Oid& oid)
+{
+    std::string out;
+    for (size_t i = 0; i < oid.size(); ++i) {
+        if (i)
+            out.push_back('.');
+        out += std::to_string(oid[i]);
+    }
+    return out;
+}
+
+bool startsWith(const Oid& oid, const Oid& prefix)
+{
+    return oid.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), oid.begin());
+}
+
+Value parseValue(const std::string& tagText, const std::string& value)
+{
+    std::string t = tagText;
+    bool hex = false;
+    if (!t.empty() && t.back() == 'x') {
+        hex = true;
+        t.pop_back();
+    }
+    unsigned long long tag;
+    if (!parseUnsigned(t, tag))
+        throw DataError("bad tag \"" + tagText + "\" (variation modules are not supported)");
+    auto needPlain = [&] {
+        if (hex)
+            throw DataError("tag " + t + " has no hex form");
+    };
+    switch (tag) {
+    case TagInteger: {
+        needPlain();
+        long long v;
+        if (!parseSigned(value, v) || v < INT32_MIN || v > INT32_MAX)
+            throw DataError("bad INTEGER \"" + value + "\"");
+        return Value::integer(static_cast<long>(v));
+    }
+    case TagOctetString:
+    case TagOpaque:
+        return Value::octets(hex ? hexDecode(value) : value, static_cast<std::uint8_t>(tag));
+    case TagNull:
+        needPlain();
+        return Value{TagNull, {}};
+    case TagObjectId:
+        needPlain();
+        return Value::objectId(parseOid(value));
+    case TagIpAddress: {
+        if (hex) {
+            std::string b = hexDecode(value);
+            if (b.size() != 4)
+                throw DataError("IpAddress needs 4 octets");
+            return Value{TagIpAddress, b};
+        }
+        in_addr a;
+        if (inet_pton(AF_INET, value.c_str(), &a) != 1)
+            throw DataError("bad IpAddress \"" + value + "\"");
+        return Value{TagIpAddress, bytesOf(a.s_addr)};
+    }
+    case TagCounter32:
+    case TagGauge32:
+    case TagTimeTicks: {
+        needPlain();
+        unsigned long long v;
+        if (!parseUnsigned(value, v) || v > 0xffffffffULL)
+            throw DataError("bad unsigned 32-bit value \"" + value + "\"");
+        return Value::unsignedOf(static_cast<std::uint8_t>(tag), static_cast<unsigned long>(v));
+    }
+    case TagCounter64: {
+        needPlain();
+        unsigned long long v;
+        if (!parseUnsigned(value, v))
+            throw DataError("bad Counter64 \"" + value + "\"");
+        return Value::counter64(v);
+    }
+    default:
+        throw DataError("unsupported tag " + t);
+    }
+}
+
+std::string formatValue(const Value& v)
+{
+    const std::string tag = std::to_string(v.tag);
+    switch (v.tag) {
+    case TagInteger:
+        return tag + "|" + std::to_string(v.asInteger());
+    case TagOctetString:
+    case TagOpaque:
+        return isPlainText(v.raw) ? tag + "|" + v.raw : tag + "x|" + hexEncode(v.raw);
+    case TagNull:
+        return tag + "|";
+    case TagObjectId: {
+        Oid o(v.raw.size() / sizeof(Arc));
+        std::memcpy(o.data(), v.raw.data(), o.size() * sizeof(Arc));
+        return tag + "|" + oidText(o);
+    }
+    case TagIpAddress: {
+        char buf[INET_ADDRSTRLEN] = {};
+        in_addr a{};
+        std::memcpy(&a.s_addr, v.raw.data(), std::min<size_t>(4, v.raw.size()));
+        inet_ntop(AF_INET, &a, buf, sizeof buf);
+        return tag + "|" + buf;
+    }
+    case TagCounter32:
+    case TagGauge32:
+    case TagTimeTicks:
+        return tag + "|" + std::to_string(v.asUnsigned());
+    case TagCounter64:
+        return tag + "|" + std::to_string(v.asCounter64());
+    }
+    return tag + "x|" + hexEncode(v.raw);
+}
+
+const WritableRule* MibData::writableRule(const Oid& oid) const
+{
+    const WritableRule* best = nullptr;
+    for (const auto& r : writable)
+        if (startsWith(oid, r.prefix) && (!best || r.prefix.size() > best->prefix.size()))
+            best = &r;
+    return best;
+}
+
+const Oid* MibData::rowStatusColumnFor(const Oid& oid) const
+{
+    for (const auto& col : rowStatusColumns) {
+        // oid = entry . column . index (at least one index arc)
+        const size_t entryLen = col.size() - 1;
+        if (oid.size() >= col.size() + 1 && std::equal(col.begin(), col.begin() + entryLen, oid.begin()))
+            return &col;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// `#!writable OID [TAG] [MIN..MAX]`, `#!rowstatus OID`, `#!save OID VALUE`,
+// `#!reset OID VALUE`, `#!flap OID`.
+void parseDirective(MibData& data, const std::string& line)
+{
+    const auto w = words(line.substr(2));
+    if (w.empty())
+        throw DataError("empty directive");
+    const std::string& name = w[0];
+    auto need = [&](size_t minArgs, size_t maxArgs) {
+        if (w.size() - 1 < minArgs || w.size() - 1 > maxArgs)
+            throw DataError("wrong number of arguments for #!" + name);
+    };
+    if (name == "writable") {
+        need(1, 3);
+        WritableRule r;
+        r.prefix = parseOid(w[1]);
+        for (size_t i = 2; i < w.size(); ++i) {
+            const auto dots = w[i].find("..");
+            if (dots != std::string::npos) {
+                long long lo, hi;
+                if (!parseSigned(w[i].substr(0, dots), lo) || !parseSigned(w[i].substr(dots + 2), hi) || lo > hi)
+                    throw DataError("bad range \"" + w[i] + "\"");
+                r.min = lo;
+                r.max = hi;
+            } else {
+                unsigned long long tag;
+                if (!parseUnsigned(w[i], tag))
+                    throw DataError("bad tag \"" + w[i] + "\"");
+                parseValue(w[i], tag == TagObjectId ? "0.0" : tag == TagIpAddress ? "0.0.0.0" : "0"); // validates the tag
+                r.tag = static_cast<std::uint8_t>(tag);
+            }
+        }
+        data.writable.push_back(std::move(r));
+    } else if (name == "rowstatus") {
+        need(1, 1);
+        Oid col = parseOid(w[1]);
+        if (col.size() < 2)
+            throw DataError("RowStatus column OID too short");
+        data.rowStatusColumns.push_back(std::move(col));
+    } else if (name == "save" || name == "reset") {
+        need(2, 2);
+        long long v;
+        if (!parseSigned(w[2], v))
+            throw DataError("bad value \"" + w[2] + "\"");
+        data.actions.push_back({name == "save" ? ActionKind::Save : ActionKind::Reset, parseOid(w[1]), static_cast<long>(v)});
+    } else if (name == "flap") {
+        need(1, 1);
+        data.flap.push_back(parseOid(w[1]));
+    } else {
+        throw DataError("unknown directive #!" + name);
+    }
+}
+
+} // namespace
+
+MibData parseSnmprec(const std::string& text, const std::string& name)
+{
+    MibData data;
+    std::istringstream in(text);
+    std::string line;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        try {
+            if (line.rfind("#!", 0) == 0) {
+                parseDirective(data, line);
+                continue;
+            }
+            if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t") == std::string::npos)
+                continue;
+            const auto bar1 = line.find('|');
+            const auto bar2 = bar1 == std::string::npos ? bar1 : line.find('|', bar1 + 1);
+            if (bar2 == std::string::npos)
+                throw DataError("expected OID|TAG|VALUE");
+            Oid oid = parseOid(line.substr(0, bar1));
+            const std::string tag = line.substr(bar1 + 1, bar2 - bar1 - 1);
+            // Recorded exceptions (noSuchObject, noSuchInstance, endOfMibView) mean "absent".
+            if (tag == "128" || tag == "129" || tag == "130")
+                continue;
+            Value v = parseValue(tag, line.substr(bar2 + 1));
+            if (!data.objects.emplace(std::move(oid), std::move(v)).second)
+                throw DataError("duplicate OID " + line.substr(0, bar1));
+        } catch (const DataError& e) {
+            throw DataError(name + ":" + std::to_string(lineNo) + ": " + e.what());
+        }
+    }
+    for (const auto& col : data.rowStatusColumns)
+        for (auto it = data.objects.lower_bound(col); it != data.objects.end() && startsWith(it->first, col); ++it)
+            if (it->second.tag != TagInteger)
+                throw DataError(name + ": RowStatus column " + oidText(col) + " holds a non-INTEGER value");
+    return data;
+}
+
+MibData loadSnmprec(const std::string& path)
+{
+    std::ifstream f(path, std::ios::binary);
+    if (!f)
+        throw DataError(path + ": cannot open: " + std::strerror(errno));
+    std::ostringstream ss;
+    ss << f.rdbuf();
+    if (f.bad())
+        throw DataError(path + ": read error");
+    return parseSnmprec(ss.str(), path);
+}
+
+std::string formatSnmprec(const MibData& data)
+{
+    std::string out = "# ksw-sim data: OID|TAG|VALUE, #! lines are ksw-sim directives\n";
+    for (const auto& r : data.writable) {
+        out += "#!writable " + oidText(r.prefix);
+        if (r.tag)
+            out += " " + std::to_string(r.tag);
+        if (r.min)
+            out += " " + std::to_string(*r.min) + ".." + std::to_string(*r.max);
+        out += "\n";
+    }
+    for (const auto& c : data.rowStatusColumns)
+        out += "#!rowstatus " + oidText(c) + "\n";
+    for (const auto& a : data.actions)
+        out += std::string(a.kind == ActionKind::Save ? "#!save " : "#!reset ") + oidText(a.oid) + " " +
+               std::to_string(a.value) + "\n";
+    for (const auto& f : data.flap)
+        out += "#!flap " + oidText(f) + "\n";
+    for (const auto& [oid, v] : data.objects) {
+        out += oidText(oid);
+        out += '|';
+        out += formatValue(v);
+        out += '\n';
+    }
+    return out;
+}
+
+void saveSnmprec(const MibData& data, const std::string& path)
+{
+    const std::string text = formatSnmprec(data);
+    const std::string tmp = path + ".tmp";
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        throw DataError(tmp + ": cannot create: " + std::strerror(errno));
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int e = errno;
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            throw DataError(tmp + ": write failed: " + std::strerror(e));
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        const int e = errno;
+        ::unlink(tmp.c_str());
+        throw DataError(tmp + ": write failed: " + std::strerror(e));
+    }
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        const int e = errno;
+        ::unlink(tmp.c_str());
+        throw DataError(path + ": cannot replace: " + std::strerror(e));
+    }
+}
+
+void addBigTable(MibData& data, int rows)
+{
+    auto col = [](Arc c, Arc row) {
+        Oid o = kBigTableEntry;
+        o.push_back(c);
+        o.push_back(row);
+        return o;
+    };
+    for (int r = 1; r <= rows; ++r) {
+        data.objects[col(1, r)] = Value::integer(r);
+        data.objects[col(2, r)] = Value::octets("row " + std::to_string(r));
+        data.objects[col(3, r)] = Value::unsignedOf(TagCounter32, static_cast<unsigned long>(r) * 1000u);
+        data.objects[col(4, r)] = Value::integer(1 + r % 2);
+    }
+    Oid statusCol = kBigTableEntry;
+    statusCol.push_back(4);
+    data.writable.push_back({statusCol, TagInteger, 1, 2});
+}
+
+} // namespace ksw::sim

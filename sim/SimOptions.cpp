@@ -1,0 +1,147 @@
+#include "SimOptions.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace ksw::sim {
+
+namespace {
+
+long long integerArg(const std::string& opt, const std::string& v, long long lo, long long hi)
+{
+    long long n = 0;
+    auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+    if (v.empty() || ec != std::errc() || p != v.data() + v.size() || n < lo || n > hi)
+        throw UsageError(opt + ": expected a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
+                         ", got \"" + v + "\"");
+    return n;
+}
+
+double numberArg(const std::string& opt, const std::string& v, double lo, double hi)
+{
+    size_t used = 0;
+    double d = 0;
+    try {
+        d = std::stod(v, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (v.empty() || used != v.size() || !std::isfinite(d) || d < lo || d > hi)
+        throw UsageError(opt + ": expected a number from " + std::to_string(lo).substr(0, std::to_string(lo).find('.') + 2) +
+                         " to " + std::to_string(hi).substr(0, std::to_string(hi).find('.') + 2) + ", got \"" + v + "\"");
+    return d;
+}
+
+void passPhrase(const std::string& opt, const std::string& v)
+{
+    if (v.size() < 8)
+        throw UsageError(opt + ": a pass phrase needs at least 8 characters");
+}
+
+} // namespace
+
+std::string usageText()
+{
+    return R"(Usage: ksw-sim [OPTIONS]
+Simulated KSW-4800 SNMP agent.  Runs in the foreground on udp:127.0.0.1:PORT,
+answers SNMPv1, v2c and v3 (USM) get, get-next, get-bulk and set, and stops on
+SIGINT or SIGTERM.  Reads no system SNMP configuration.
+
+Options:
+  --port N               UDP port on 127.0.0.1 (default 16100; 0 is not allowed)
+  --data FILE            objects to serve, .snmprec format (default: the KSW-4800
+                         data in data/ksw4800.snmprec beside the executable)
+  --state FILE           where setting the save object stores the running state;
+                         if FILE exists at start it is served instead of --data
+  --read-community NAME  read-only community (repeatable; replaces "rdcomm")
+  --write-community NAME read-write community (repeatable; replaces "wrcommx")
+  --auth-pass TEXT       SNMPv3 authentication pass phrase of every user
+                         (default "authpassword", at least 8 characters)
+  --priv-pass TEXT       SNMPv3 privacy pass phrase (default "privpassword")
+  --engine-id TEXT       SNMPv3 engine id text (default "ksw-sim")
+  --reset-seconds N      silence after a warm start via the reset object (default 10)
+  --flap SECONDS         every SECONDS toggle one of the flapping ports' ifOperStatus
+  --drop PERCENT         ignore this share of requests (0-100, default 0)
+  --delay MS             answer every request MS milliseconds late (default 0)
+  --big-table ROWS       add a generated ROWS x 4 table under 1.3.6.1.4.1.97531.99.1.1
+  --help                 show this text
+
+SNMPv3 users: noAuthUser (noAuthNoPriv), MD5_User (MD5), MD5_DES_User (MD5+DES),
+SHA_User (SHA), SHA_DES_User (SHA+DES), SHA256_AES_User (SHA-256+AES-128).
+Data lines are OID|TAG|VALUE; "#!" lines are directives: "#!writable OID [TAG]
+[MIN..MAX]", "#!rowstatus COLUMN-OID", "#!save OID VALUE", "#!reset OID VALUE",
+"#!flap OID".
+)";
+}
+
+SimOptions parseOptions(const std::vector<std::string>& args)
+{
+    SimOptions o;
+    bool readGiven = false, writeGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string opt = args[i];
+        std::string val;
+        bool inlineVal = false;
+        if (const auto eq = opt.find('='); opt.rfind("--", 0) == 0 && eq != std::string::npos) {
+            val = opt.substr(eq + 1);
+            opt = opt.substr(0, eq);
+            inlineVal = true;
+        }
+        auto value = [&]() -> std::string {
+            if (inlineVal)
+                return val;
+            if (i + 1 >= args.size())
+                throw UsageError(opt + ": missing value");
+            return args[++i];
+        };
+        if (opt == "--help" || opt == "-h") {
+            o.help = true;
+        } else if (opt == "--port") {
+            o.port = static_cast<std::uint16_t>(integerArg(opt, value(), 1, 65535));
+        } else if (opt == "--data") {
+            o.dataPath = value();
+            if (o.dataPath.empty())
+                throw UsageError(opt + ": empty file name");
+        } else if (opt == "--state") {
+            o.statePath = value();
+            if (o.statePath.empty())
+                throw UsageError(opt + ": empty file name");
+        } else if (opt == "--read-community" || opt == "--write-community") {
+            const bool read = opt == "--read-community";
+            std::string v = value();
+            if (v.empty() || v.find_first_of(" \t\r\n\"") != std::string::npos)
+                throw UsageError(opt + ": a community is a non-empty word without blanks or quotes");
+            auto& list = read ? o.readCommunities : o.writeCommunities;
+            bool& given = read ? readGiven : writeGiven;
+            if (!given)
+                list.clear();
+            given = true;
+            list.push_back(v);
+        } else if (opt == "--auth-pass") {
+            o.authPass = value();
+            passPhrase(opt, o.authPass);
+        } else if (opt == "--priv-pass") {
+            o.privPass = value();
+            passPhrase(opt, o.privPass);
+        } else if (opt == "--engine-id") {
+            o.engineId = value();
+            if (o.engineId.empty() || o.engineId.size() > 27)
+                throw UsageError(opt + ": expected 1 to 27 characters");
+        } else if (opt == "--reset-seconds") {
+            o.resetSeconds = static_cast<int>(integerArg(opt, value(), 0, 3600));
+        } else if (opt == "--flap") {
+            o.flapSeconds = numberArg(opt, value(), 0.01, 86400);
+        } else if (opt == "--drop") {
+            o.dropPercent = numberArg(opt, value(), 0, 100);
+        } else if (opt == "--delay") {
+            o.delayMs = static_cast<int>(integerArg(opt, value(), 0, 600000));
+        } else if (opt == "--big-table") {
+            o.bigTableRows = static_cast<int>(integerArg(opt, value(), 1, 1000000));
+        } else {
+            throw UsageError("unknown option \"" + args[i] + "\" (see --help)");
+        }
+    }
+    return o;
+}
+
+} // namespace ksw::sim

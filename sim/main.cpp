@@ -1,0 +1,73 @@
+// ksw-sim: a simulated KSW-4800 SNMP agent for development and tests.
+#include "MibData.h"
+#include "SimAgent.h"
+#include "SimOptions.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace ksw::sim;
+
+namespace {
+
+std::string defaultDataPath()
+{
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ((ec ? fs::path(".") : exe.parent_path()) / "data" / "ksw4800.snmprec").string();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SimOptions opt;
+    try {
+        opt = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "ksw-sim: %s\n", e.what());
+        return 2;
+    }
+    if (opt.help) {
+        std::cout << usageText();
+        return 0;
+    }
+
+    MibData data;
+    std::string origin;
+    try {
+        std::error_code ec;
+        if (!opt.statePath.empty() && fs::exists(opt.statePath, ec)) {
+            origin = opt.statePath;
+        } else {
+            origin = opt.dataPath.empty() ? defaultDataPath() : opt.dataPath;
+        }
+        data = loadSnmprec(origin);
+        if (opt.bigTableRows > 0)
+            addBigTable(data, opt.bigTableRows);
+    } catch (const DataError& e) {
+        std::fprintf(stderr, "ksw-sim: bad data: %s\n", e.what());
+        return 1;
+    }
+
+    SimAgent::installRunSignals();
+    const size_t objects = data.objects.size();
+    SimAgent agent(opt, std::move(data));
+    try {
+        agent.start();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "ksw-sim: %s\n", e.what());
+        return 1;
+    }
+    std::fprintf(stderr, "ksw-sim: started, pid %d, udp:127.0.0.1:%u, %zu objects from %s\n", static_cast<int>(getpid()),
+                 unsigned(opt.port), objects, origin.c_str());
+    const int sig = agent.run();
+    std::fprintf(stderr, "ksw-sim: stopped%s%s\n", sig ? " by " : "", sig ? strsignal(sig) : "");
+    return 0;
+}
