@@ -109,11 +109,13 @@ TEST(SimWalk, WholeTreeInOrderAndBulkAgrees)
     args << "--" << "1";
     const ToolResult walk = runTool("snmpwalk", args, target(sim));
     ASSERT_TRUE(walk.ok()) << walk.err.toStdString();
-    const QStringList lines = outputLines(walk);
+    QStringList lines = outputLines(walk);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.last().contains("No more variables")) << lines.last().toStdString();
+    lines.removeLast();
     // The shipped data: system, 50 ports of ifTable and ifXTable and the private groups.
     EXPECT_GT(lines.size(), 2000);
     expectOrdered(lines);
-    EXPECT_TRUE(lines.last().contains("No more variables")) << lines.last().toStdString();
 
     const ToolResult bulk = runTool("snmpbulkwalk", args, target(sim));
     ASSERT_TRUE(bulk.ok()) << bulk.err.toStdString();
@@ -122,7 +124,9 @@ TEST(SimWalk, WholeTreeInOrderAndBulkAgrees)
         l.removeIf([](const QString& s) { return s.startsWith("1.3.6.1.2.1.1.3.0 "); });
         return l;
     };
-    EXPECT_EQ(withoutUptime(outputLines(bulk)), withoutUptime(lines));
+    QStringList bulkLines = outputLines(bulk);
+    bulkLines.removeIf([](const QString& s) { return s.contains("No more variables"); });
+    EXPECT_EQ(withoutUptime(bulkLines), withoutUptime(lines));
 }
 
 TEST(SimWalk, Counter64IsInvisibleToV1)
