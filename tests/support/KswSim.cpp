@@ -46,8 +46,13 @@ bool KswSim::running() const { return process_ && process_->state() == QProcess:
 
 QString KswSim::log()
 {
-    if (process_)
+    if (process_) {
+        // Collect what the agent has written by now; without an event loop the
+        // pipe is only read inside a wait.
+        if (process_->state() == QProcess::Running)
+            process_->waitForReadyRead(20);
         log_ += QString::fromLocal8Bit(process_->readAllStandardError());
+    }
     return log_;
 }
 

@@ -1,0 +1,130 @@
+// ksw-sim over time: warm start, saving and restarting, faults, flapping ports.
+#include "SnmpTools.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSysUpTime = QStringLiteral("1.3.6.1.2.1.1.3.0");
+const QString kSysName = QStringLiteral("1.3.6.1.2.1.1.5.0");
+const QString kReset = QStringLiteral("1.3.6.1.4.1.97531.12.1.2.3.0");
+const QString kSave = QStringLiteral("1.3.6.1.4.1.97531.12.1.2.6.0");
+
+ToolResult get(const KswSim& sim, const QStringList& oids, const QString& timeout = QStringLiteral("0.5"))
+{
+    QStringList args = v2c();
+    args << "-t" << timeout << "-r" << "0" << "--" << oids;
+    return runTool("snmpget", args, target(sim));
+}
+
+ToolResult set(const KswSim& sim, const QStringList& varbinds)
+{
+    QStringList args = writeV2c();
+    args << "--" << varbinds;
+    return runTool("snmpset", args, target(sim));
+}
+
+long ticks(const ToolResult& r)
+{
+    // "... = Timeticks: (1234) 0:00:12.34"
+    const int open = r.out.indexOf('(');
+    return open < 0 ? -1 : r.out.mid(open + 1, r.out.indexOf(')') - open - 1).toLong();
+}
+
+TEST(SimBehaviour, WarmStartFallsSilentThenAnswersWithItsStateAndNewUptime)
+{
+    KswSim sim; // one second of silence
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    ASSERT_TRUE(set(sim, {kSysName, "s", "kept"}).ok());
+    QThread::msleep(300);
+    const long before = ticks(get(sim, {kSysUpTime}));
+    ASSERT_GE(before, 25);
+
+    const ToolResult reset = set(sim, {kReset, "i", "3"});
+    ASSERT_TRUE(reset.ok()) << reset.err.toStdString(); // answered before going down
+    EXPECT_FALSE(get(sim, {kSysName}, "0.3").ok());
+
+    QElapsedTimer t;
+    t.start();
+    ToolResult back;
+    while (!(back = get(sim, {kSysUpTime, kSysName, kReset}, "0.2")).ok() && t.elapsed() < 5000) {}
+    ASSERT_TRUE(back.ok()) << "no answer after the warm start";
+    EXPECT_LT(ticks(back), before);
+    EXPECT_TRUE(back.out.contains("STRING: \"kept\""));
+    EXPECT_TRUE(back.out.contains(kReset + " = INTEGER: 4")) << back.out.toStdString(); // back to no-reset
+}
+
+TEST(SimBehaviour, SavedStateIsServedAfterRestart)
+{
+    KswSim sim;
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    ASSERT_TRUE(set(sim, {kSysName, "s", "saved"}).ok());
+    ASSERT_TRUE(set(sim, {kSave, "i", "3"}).ok());
+    ASSERT_TRUE(set(sim, {kSysName, "s", "not saved"}).ok());
+    ASSERT_TRUE(QFile::exists(sim.stateFile()));
+    EXPECT_FALSE(QFile::exists(sim.stateFile() + ".tmp"));
+
+    ASSERT_TRUE(sim.restart()) << sim.errorText().toStdString();
+    const ToolResult r = get(sim, {kSysName, kSave});
+    ASSERT_TRUE(r.ok()) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("STRING: \"saved\"")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(kSave + " = INTEGER: 2")) << r.out.toStdString(); // idle again
+}
+
+TEST(SimBehaviour, SaveThatCannotWriteFailsAndSaysSo)
+{
+    KswSim::Options o;
+    o.stateFile = QStringLiteral("/nonexistent-folder/state.snmprec");
+    KswSim sim(o);
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    const ToolResult r = set(sim, {kSysName, "s", "x", kSave, "i", "3"});
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.err.contains("commitFailed")) << r.err.toStdString();
+    EXPECT_TRUE(get(sim, {kSysName}).out.contains("\"KSW-4800\"")); // the whole PDU was undone
+    EXPECT_TRUE(sim.log().contains("save failed"));
+}
+
+TEST(SimBehaviour, DropAndDelayFaults)
+{
+    KswSim::Options dropAll;
+    dropAll.dropPercent = 100;
+    KswSim silent(dropAll);
+    ASSERT_TRUE(silent.running()) << silent.errorText().toStdString();
+    EXPECT_FALSE(get(silent, {kSysName}, "0.3").ok());
+
+    KswSim::Options late;
+    late.delayMs = 400;
+    KswSim slow(late);
+    ASSERT_TRUE(slow.running()) << slow.errorText().toStdString();
+    EXPECT_FALSE(get(slow, {kSysName}, "0.2").ok());
+    QElapsedTimer t;
+    t.start();
+    const ToolResult r = get(slow, {kSysName}, "2");
+    EXPECT_TRUE(r.ok()) << r.err.toStdString();
+    EXPECT_GE(t.elapsed(), 400);
+}
+
+TEST(SimBehaviour, FlappingPortsChangeTheirOperStatus)
+{
+    KswSim::Options o;
+    o.extraArgs << "--flap" << "0.05";
+    KswSim sim(o);
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    const QString port2 = QStringLiteral("1.3.6.1.2.1.2.2.1.8.2");
+    const QString first = get(sim, {port2}).out;
+    QElapsedTimer t;
+    t.start();
+    bool changed = false;
+    while (!changed && t.elapsed() < 3000) {
+        QThread::msleep(50);
+        const QString now = get(sim, {port2}).out;
+        changed = !now.isEmpty() && now != first;
+    }
+    EXPECT_TRUE(changed);
+}
+
+} // namespace
