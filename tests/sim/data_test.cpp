@@ -2,12 +2,11 @@
 // served back as recorded, and clear errors for bad files and options.
 #include "MibData.h"
 #include "SnmpTools.h"
+#include "SnmpdAgent.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QUdpSocket>
 
 #include <gtest/gtest.h>
@@ -171,52 +170,6 @@ TEST(SimData, BigTableIsServed)
     EXPECT_TRUE(lines.value(999).endsWith("4.250 = INTEGER: 1")) << lines.value(999).toStdString();
 }
 
-// snmpd on a free port with a configuration of our own; stops with the object.
-class Snmpd {
-public:
-    Snmpd()
-    {
-        QUdpSocket probe;
-        probe.bind(QHostAddress::LocalHost, 0);
-        port_ = probe.localPort();
-        probe.close();
-        writeFile(dir_, "snmpd.conf", "rocommunity recpublic 127.0.0.1\n");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("MIBS", "");
-        env.insert("SNMP_PERSISTENT_DIR", dir_.path());
-        proc_.setProcessEnvironment(env);
-        proc_.start("snmpd", {"-f", "-Lo", "-C", "-c", dir_.filePath("snmpd.conf"), "-I", "-smux",
-                              QStringLiteral("udp:127.0.0.1:%1").arg(port_)});
-        QElapsedTimer t;
-        t.start();
-        while (proc_.waitForStarted(1000) && t.elapsed() < 5000) {
-            const QString tgt = QStringLiteral("127.0.0.1:%1").arg(port_);
-            if (runTool("snmpget", {"-v2c", "-c", "recpublic", "-t", "0.2", "-r", "0", "--", "1.3.6.1.2.1.1.1.0"},
-                        tgt)
-                    .ok()) {
-                up_ = true;
-                break;
-            }
-            QThread::msleep(50);
-        }
-    }
-    ~Snmpd()
-    {
-        proc_.terminate();
-        if (!proc_.waitForFinished(3000))
-            proc_.kill();
-        proc_.waitForFinished(1000);
-    }
-    bool up() const { return up_; }
-    quint16 port() const { return port_; }
-
-private:
-    QTemporaryDir dir_;
-    QProcess proc_;
-    quint16 port_ = 0;
-    bool up_ = false;
-};
-
 QString record(quint16 port, const QString& community, const QString& out)
 {
     QProcess p;
@@ -235,9 +188,9 @@ TEST(SimData, RecordedWalkOfSnmpdIsServedBackAsRecorded)
     QTemporaryDir dir;
     QString original;
     {
-        Snmpd snmpd;
-        ASSERT_TRUE(snmpd.up()) << "snmpd did not start";
-        original = record(snmpd.port(), "recpublic", dir.filePath("snmpd.snmprec"));
+        SnmpdAgent snmpd;
+        ASSERT_TRUE(snmpd.ok()) << snmpd.error().toStdString();
+        original = record(snmpd.port(), "rdcomm", dir.filePath("snmpd.snmprec"));
     }
     ASSERT_GT(original.count('\n'), 100) << original.toStdString();
 
