@@ -26,6 +26,7 @@
 #include <arpa/inet.h>
 #include <poll.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -78,6 +79,11 @@ bool initLibrary()
         if (!mkdtemp(tmpl.data()))
             return false;
         dir = tmpl;
+        // The library only creates an empty index folder there; leave nothing behind.
+        std::atexit([] {
+            ::rmdir((dir + "/cert_indexes").c_str());
+            ::rmdir(dir.c_str());
+        });
     }
 
     snmp_register_callback(SNMP_CALLBACK_LIBRARY, SNMP_CALLBACK_LOGGING, logHandler, nullptr);
