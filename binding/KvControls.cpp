@@ -74,7 +74,11 @@ void KvRadioGroup::SetItems(const QStringList& items)
     index_ = -1;
     for (QRadioButton* b : buttons_) {
         group_->removeButton(b);
-        delete b;
+        layout_->removeWidget(b);
+        b->hide();
+        // A click handler may refill the group while the clicked button is
+        // still sending its signals.
+        b->deleteLater();
     }
     buttons_.clear();
     items_ = items;

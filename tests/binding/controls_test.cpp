@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,6 +99,14 @@ TEST(RadioGroup, ItemsIndexAndSignals)
     EXPECT_EQ(g.ItemIndex(), -1);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(g.Button(0), nullptr);
+
+    // A click handler may refill the group it was clicked in.
+    g.SetItems({"a", "b"});
+    QObject::connect(&g, &KvRadioGroup::Clicked, &g, [&g] { g.SetItems({"c", "d", "e"}); });
+    g.Button(1)->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(g.Count(), 3);
+    EXPECT_EQ(g.ItemIndex(), -1);
 }
 
 TEST(StatusBar, SimpleTextAndPanels)
