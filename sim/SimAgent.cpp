@@ -91,6 +91,8 @@ struct SimAgent::Impl {
     size_t flapNext = 0;
     netsnmp_session* session = nullptr;
     std::string scratchDir;
+    struct Delayed;
+    std::set<Delayed*> delayed; // requests waiting for --delay, freed at exit if still waiting
 
     // --- request entry points -------------------------------------------------
 
@@ -114,8 +116,11 @@ struct SimAgent::Impl {
     static void delayedPacket(unsigned int, void* arg)
     {
         auto* p = static_cast<Delayed*>(arg);
-        if (instance && !instance->silent)
-            handle_snmp_packet(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, p->session, p->pdu->reqid, p->pdu, nullptr);
+        if (instance) {
+            instance->delayed.erase(p);
+            if (!instance->silent)
+                handle_snmp_packet(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, p->session, p->pdu->reqid, p->pdu, nullptr);
+        }
         snmp_free_pdu(p->pdu);
         delete p;
     }
@@ -131,7 +136,9 @@ struct SimAgent::Impl {
             struct timeval t;
             t.tv_sec = d->opt.delayMs / 1000;
             t.tv_usec = (d->opt.delayMs % 1000) * 1000;
-            snmp_alarm_register_hr(t, 0, delayedPacket, new Delayed{s, copy});
+            auto* p = new Delayed{s, copy};
+            d->delayed.insert(p);
+            snmp_alarm_register_hr(t, 0, delayedPacket, p);
             return 1;
         }
         return handle_snmp_packet(op, s, reqid, pdu, nullptr);
@@ -501,6 +508,10 @@ SimAgent::SimAgent(SimOptions options, MibData data) : d_(std::make_unique<Impl>
 
 SimAgent::~SimAgent()
 {
+    for (auto* p : d_->delayed) {
+        snmp_free_pdu(p->pdu);
+        delete p;
+    }
     if (Impl::instance == d_.get()) {
         snmp_shutdown("ksw-sim");
         Impl::instance = nullptr;

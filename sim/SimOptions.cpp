@@ -58,7 +58,8 @@ Options:
   --auth-pass TEXT       SNMPv3 authentication pass phrase of every user
                          (default "authpassword", at least 8 characters)
   --priv-pass TEXT       SNMPv3 privacy pass phrase (default "privpassword")
-  --engine-id TEXT       SNMPv3 engine id text (default "ksw-sim")
+  --engine-id TEXT       SNMPv3 engine id, used as its octets (5 to 32 characters,
+                         default "ksw-sim")
   --reset-seconds N      silence after a warm start via the reset object (default 10)
   --flap SECONDS         every SECONDS toggle one of the flapping ports' ifOperStatus
   --drop PERCENT         ignore this share of requests (0-100, default 0)
@@ -125,8 +126,8 @@ SimOptions parseOptions(const std::vector<std::string>& args)
             passPhrase(opt, o.privPass);
         } else if (opt == "--engine-id") {
             o.engineId = value();
-            if (o.engineId.empty() || o.engineId.size() > 27)
-                throw UsageError(opt + ": expected 1 to 27 characters");
+            if (o.engineId.size() < 5 || o.engineId.size() > 32)
+                throw UsageError(opt + ": an engine id has 5 to 32 characters");
         } else if (opt == "--reset-seconds") {
             o.resetSeconds = static_cast<int>(integerArg(opt, value(), 0, 3600));
         } else if (opt == "--flap") {

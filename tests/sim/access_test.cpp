@@ -168,3 +168,26 @@ TEST(SimWalk, MissingObjectsAreReportedAsARealAgentDoes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SimCredentialOptions, ReplaceTheDefaults)
+{
+    KswSim::Options o;
+    o.extraArgs << "--read-community" << "ops" << "--write-community" << "opsrw" << "--auth-pass" << "another-pass"
+                << "--priv-pass" << "another-priv";
+    KswSim sim(o);
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    auto answers = [&](QStringList args) {
+        args << "--" << kSysName;
+        return runTool("snmpget", args, target(sim)).out.contains("KSW-4800");
+    };
+    EXPECT_TRUE(answers(v2c("ops")));
+    EXPECT_TRUE(answers(v1("opsrw")));
+    EXPECT_FALSE(answers(v2c("rdcomm")));
+    EXPECT_FALSE(answers(v2c("wrcommx")));
+    EXPECT_TRUE(answers(v3("SHA_DES_User", "authPriv", "SHA", "another-pass", "DES", "another-priv")));
+    EXPECT_FALSE(answers(v3("SHA_User", "authNoPriv", "SHA", "authpassword")));
+}
+
+} // namespace
