@@ -31,6 +31,8 @@ Walk walk(const QString& tool, const QString& community, quint16 port, const QSt
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("MIBS", "");
     env.insert("SNMPCONFPATH", "/nonexistent");
+    static QTemporaryDir persistent;
+    env.insert("SNMP_PERSISTENT_DIR", persistent.path());
     p.setProcessEnvironment(env);
     QElapsedTimer t;
     t.start();

@@ -148,8 +148,8 @@ Oid parseOid(const std::string& text)
             break;
         pos = dot + 1;
     }
-    if (out.size() > 128)
-        throw DataError("OID longer than 128 arcs");
+    if (out.size() < 2 || out.size() > 128)
+        throw DataError("OID \"" + text + "\" needs 2 to 128 arcs");
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 struct ToolResult {
     int exitCode = -1;
@@ -24,6 +25,9 @@ inline ToolResult runTool(const QString& tool, const QStringList& args, const QS
     env.insert(QStringLiteral("MIBS"), QString());
     env.insert(QStringLiteral("MIBDIRS"), QStringLiteral("/nonexistent"));
     env.insert(QStringLiteral("SNMPCONFPATH"), QStringLiteral("/nonexistent"));
+    // The tools keep engine data between runs; keep it out of the system folders.
+    static QTemporaryDir persistent;
+    env.insert(QStringLiteral("SNMP_PERSISTENT_DIR"), persistent.path());
     p.setProcessEnvironment(env);
     QStringList all{QStringLiteral("-On"), QStringLiteral("-t"), QStringLiteral("0.5"), QStringLiteral("-r"),
                     QStringLiteral("1")};
