@@ -6,18 +6,14 @@
 
 namespace engine {
 
-namespace {
-// While a callback runs a nested event loop the notifier is off (it would fire
-// again and again for the same datagram); responses are then fetched at this pace.
-constexpr int kNestedPollMs = 5;
-}
-
 QtEventDriver::QtEventDriver(Session& session, QObject* parent) : QObject(parent), session_(session)
 {
     timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &QtEventDriver::processNow);
+    // Kept enabled throughout: toggling it costs the event loop a wake-up per response.
     notifier_ = new QSocketNotifier(static_cast<qintptr>(session_.socketDescriptor()), QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &QtEventDriver::onReadable);
+    connect(notifier_, &QSocketNotifier::activated, this, &QtEventDriver::processNow);
     session_.setScheduleHook([this] { reschedule(); });
     reschedule();
 }
@@ -29,36 +25,26 @@ QtEventDriver::~QtEventDriver()
     notifier_ = nullptr;
 }
 
-void QtEventDriver::onReadable() { processNow(); }
-
 void QtEventDriver::processNow()
 {
-    ++depth_;
-    notifier_->setEnabled(false);
     session_.processPendingEvents();
-    --depth_;
-    if (depth_ == 0) {
-        notifier_->setEnabled(true);
-        timer_.stop();   // drop a nested-poll arming
-    }
     reschedule();
 }
 
 void QtEventDriver::reschedule()
 {
-    std::optional<int> due = session_.msUntilNextTimeout();
-    if (depth_ > 0) {
-        // Nested in a callback: keep delivering, the notifier is off.
-        if (session_.pendingCount() > 0)
-            due = std::min(due.value_or(kNestedPollMs), kNestedPollMs);
-    }
-    if (!due) {
-        timer_.stop();
-        return;
-    }
-    const int ms = std::max(0, *due);
-    if (timer_.isActive() && timer_.remainingTime() >= 0 && timer_.remainingTime() <= ms)
-        return;
+    if (const std::optional<int> due = session_.msUntilNextTimeout())
+        arm(std::max(0, *due));
+    // Nothing due: a timer still armed fires once for nothing, which is cheaper than
+    // stopping and re-arming it for every request of a walk.
+}
+
+void QtEventDriver::arm(int ms)
+{
+    const QDeadlineTimer wanted(ms, Qt::PreciseTimer);
+    if (timer_.isActive() && armedFor_ <= wanted)
+        return;   // fires early enough; an early firing just re-arms
+    armedFor_ = wanted;
     timer_.start(ms);
 }
 

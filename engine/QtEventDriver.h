@@ -2,11 +2,16 @@
 // response as soon as its datagram is readable, a single-shot timer runs the next
 // retransmission or time-out when it is due.
 //
+// The session runs callbacks only between library calls and reads every datagram
+// that is readable, so a callback may run a nested event loop: the notifier then
+// fires inside it, the session reads the new datagrams and nothing spins.
+//
 // Create the driver after the session is open and destroy it before the session.
 #pragma once
 
 #include "SnmpEngine.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -20,19 +25,19 @@ public:
     explicit QtEventDriver(Session& session, QObject* parent = nullptr);
     ~QtEventDriver() override;
 
-    // Handles whatever is due now (also what a periodic pump calls).
+    // Handles whatever is due now (also what a periodic pump may call).
     void processNow();
 
-    // Re-arms the timer after requests were sent by other means than this driver.
+    // Re-arms the timer; the session calls it after each send.
     void reschedule();
 
 private:
-    void onReadable();
+    void arm(int ms);
 
     Session& session_;
     QSocketNotifier* notifier_ = nullptr;
     QTimer timer_;
-    int depth_ = 0;   // > 0 while the session runs callbacks through us
+    QDeadlineTimer armedFor_{QDeadlineTimer::Forever};   // when timer_ fires, if active
 };
 
 } // namespace engine

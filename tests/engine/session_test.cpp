@@ -268,6 +268,18 @@ TEST_F(AgentTest, CallbacksMaySendAndWaitForMoreRequests)
             next = r.vbs[0].oid;
             if (steps == 5)
                 nestedCode = world().session->sendSync(Operation::Get, t, pduOf({kSysUpTime})).code;
+            if (steps == 10) {
+                // A nested event loop waiting for another request, as a closing view does.
+                bool answered = false;
+                QEventLoop inner;
+                ASSERT_EQ(world().session->send(Operation::Get, t, pduOf({kSysUpTime}), [&](const Response& r) {
+                    answered = r.code == 0;
+                    inner.quit();
+                }), kSuccess);
+                QTimer::singleShot(5000, &inner, &QEventLoop::quit);
+                inner.exec();
+                EXPECT_TRUE(answered);
+            }
             ASSERT_EQ(world().session->send(Operation::GetNext, t, pduOf({next}), step), kSuccess);
         };
         ASSERT_EQ(world().session->send(Operation::GetNext, t, pduOf({next}), step), kSuccess);
