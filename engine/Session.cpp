@@ -1024,7 +1024,7 @@ std::optional<int> Session::Impl::msUntilDue() const
         return std::nullopt;
     const auto now = Clock::now();
     if (first <= now)
-        return 0;
+        return 1;   // the library's own clock decides; look again shortly, without spinning
     return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(first - now).count()) + 1;
 }
 

@@ -292,4 +292,32 @@ TEST_F(AgentTest, CallbacksMaySendAndWaitForMoreRequests)
     }
 }
 
+// An agent replaced at the same address by one with another engine id: the first
+// request after it times out, the engine discovers the new id and retries.
+TEST(Rediscovery, AgentRestartedWithAnotherEngineId)
+{
+    ASSERT_TRUE(world().session);
+    auto first = std::make_unique<SnmpdAgent>(QStringList{QStringLiteral("exactEngineID kswtest-engine-one")});
+    ASSERT_TRUE(first->ok()) << first->error().toStdString();
+    const std::uint16_t port = first->port();
+    const auto& u = SnmpdAgent::users()[1];
+    ASSERT_EQ(world().session->addUser(u.name, u.auth, u.priv, u.authPass, u.privPass), kSuccess);
+    Target t;
+    t.address = SnmpdAgent::address();
+    t.port = port;
+    t.version = 3;
+    t.retries = 0;
+    t.timeoutCs = 30;
+    t.securityName = u.name;
+    t.securityLevel = u.level();
+    ASSERT_EQ(world().session->sendSync(Operation::Get, t, pduOf({kSysDescr})).code, 0);
+
+    first.reset();
+    SnmpdAgent second(QStringList{QStringLiteral("exactEngineID kswtest-engine-two")}, port);
+    ASSERT_TRUE(second.ok()) << second.error().toStdString();
+    const Response r = world().session->sendSync(Operation::Get, t, pduOf({kSysDescr}));
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(world().session->sendSync(Operation::Get, t, pduOf({kSysDescr})).code, 0);
+}
+
 } // namespace

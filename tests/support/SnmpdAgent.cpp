@@ -88,7 +88,7 @@ std::uint16_t SnmpdAgent::freeUdpPort()
     return port;
 }
 
-SnmpdAgent::SnmpdAgent(const QStringList& extraConfig)
+SnmpdAgent::SnmpdAgent(const QStringList& extraConfig, std::uint16_t port)
 {
     if (!QFileInfo(QString::fromLatin1(kSnmpd)).isExecutable()) {
         error_ = QStringLiteral("%1 is missing: install the Debian package snmpd (scripts/deps)")
@@ -136,7 +136,7 @@ SnmpdAgent::SnmpdAgent(const QStringList& extraConfig)
     process_.setStandardOutputFile(dir_->filePath(QStringLiteral("snmpd.out")));
 
     for (int attempt = 0; attempt < 3 && !ok_; ++attempt) {
-        port_ = freeUdpPort();
+        port_ = port ? port : freeUdpPort();
         // -f foreground, -C no default configuration, -c ours, -I -smux no TCP listener.
         process_.start(QString::fromLatin1(kSnmpd),
                        {QStringLiteral("-f"), QStringLiteral("-Lf"), dir_->filePath(QStringLiteral("snmpd.log")),

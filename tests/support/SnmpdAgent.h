@@ -31,7 +31,8 @@ public:
     static const std::vector<User>& users();
 
     // extraConfig: more snmpd.conf lines (e.g. "sysLocation lab" or extra views).
-    explicit SnmpdAgent(const QStringList& extraConfig = {});
+    // port: 0 picks a free one; another value restarts an agent where one was.
+    explicit SnmpdAgent(const QStringList& extraConfig = {}, std::uint16_t port = 0);
     ~SnmpdAgent();
     SnmpdAgent(const SnmpdAgent&) = delete;
     SnmpdAgent& operator=(const SnmpdAgent&) = delete;
