@@ -355,6 +355,7 @@ public:
         std::uint64_t peerKey = 0;
         int attemptsLeft = 0;
         bool nitwSeen = false;          // first notInTimeWindow report: the library resends
+        std::uint64_t nitwCall = 0;     // library call that delivered it
         bool mayReprobe = false;        // the engine id came from an earlier request
         bool waiting = false;           // waits for a probe; nothing of its own in flight
         Clock::time_point due{};        // end of the current attempt
@@ -375,6 +376,7 @@ public:
     struct LibEvent {
         enum Kind { Received, Report, TimedOut, SendFailed, LocalError } kind = Received;
         std::intptr_t token = 0;
+        std::uint64_t call = 0;      // library call it came from: one Report may come twice
         int code = 0;                // error status, report code or local error
         int errorIndex = 0;
         std::vector<VarBind> vbs;
@@ -387,13 +389,14 @@ public:
     bool closing = false;
     std::uint64_t nextId = 1;
     std::intptr_t nextToken = 1;
+    std::uint64_t libraryCall = 0;
     std::unordered_map<std::uint64_t, Req> reqs;
     std::unordered_map<std::intptr_t, std::uint64_t> tokens;
     std::deque<LibEvent> events;
     std::map<std::uint64_t, Peer> peers;
     std::map<std::string, UserDef> users;
     std::map<std::pair<std::string, std::string>, UserDef> registered;   // (engine id, name)
-    std::map<std::string, std::uint32_t> resolved;
+    std::map<std::string, std::pair<std::uint32_t, Clock::time_point>> resolved;
     std::function<void()> scheduleHook;
     netsnmp_large_fd_set readSet{};
 
@@ -467,6 +470,7 @@ int Session::Impl::libCallback(int op, netsnmp_session* sp, int, netsnmp_pdu* pd
         return 1;
     LibEvent e;
     e.token = reinterpret_cast<std::intptr_t>(magic);
+    e.call = self->libraryCall;
     switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
     case NETSNMP_CALLBACK_OP_SEC_ERROR:
@@ -613,15 +617,18 @@ netsnmp_pdu* Session::Impl::buildPdu(const Req& r, int& err)
 int Session::Impl::ensureUser(const std::string& engineId, const std::string& name)
 {
     auto u = users.find(name);
-    if (u == users.end() || engineId.empty())
-        return kSuccess;   // levels that need keys then fail with an unknown security name
+    // Levels that need keys then fail with an unknown security name.  The empty name
+    // belongs to the library's own discovery user, which must stay as it is.
+    if (u == users.end() || engineId.empty() || name.empty())
+        return kSuccess;
     const auto key = std::make_pair(engineId, name);
     auto reg = registered.find(key);
     if (reg != registered.end() && reg->second == u->second)
         return kSuccess;
 
     auto* eid = reinterpret_cast<u_char*>(const_cast<char*>(engineId.data()));
-    if (usmUser* old = usm_get_user(eid, engineId.size(), const_cast<char*>(name.c_str()))) {
+    usmUser* old = usm_get_user(eid, engineId.size(), const_cast<char*>(name.c_str()));
+    if (old && old->engineIDLen == engineId.size()) {
         // An existing (engine, user) would silently keep its old keys.
         usm_remove_user(old);
         usm_free_user(old);
@@ -689,6 +696,7 @@ int Session::Impl::sendAttempt(Req& r)
     r.due = Clock::now() + std::chrono::milliseconds(cs * 10);
     r.nitwSeen = false;
     const std::size_t queued = events.size();
+    ++libraryCall;
     const int reqid = snmp_sess_async_send(ss, pdu, &Impl::libCallback, reinterpret_cast<void*>(token));
     clearSessionEngineIds();
     if (reqid == 0) {
@@ -714,9 +722,11 @@ int Session::Impl::startRequest(Operation op, const Target& t, const Pdu& pdu, C
         return kMpUnsupportedSecurityModel;
     if (t.port == 0)
         return kInvalidAddress;
+    // Names are looked up once a minute at most, not for every request of a walk.
     std::uint32_t ip = 0;
-    if (auto c = resolved.find(t.address); c != resolved.end()) {
-        ip = c->second;
+    const auto now = Clock::now();
+    if (auto c = resolved.find(t.address); c != resolved.end() && now - c->second.second < std::chrono::seconds(60)) {
+        ip = c->second.first;
     } else {
         const auto r = resolveIPv4(t.address);
         if (!r)
@@ -724,7 +734,7 @@ int Session::Impl::startRequest(Operation op, const Target& t, const Pdu& pdu, C
         ip = *r;
         if (resolved.size() > 64)
             resolved.clear();
-        resolved[t.address] = ip;
+        resolved[t.address] = {ip, now};
     }
 
     Req r;
@@ -889,8 +899,12 @@ void Session::Impl::handleEvent(LibEvent& e)
         return;
     }
     Req& r = it->second;
-    if (e.kind == LibEvent::Report && e.code == kMpNotInTimeWindow && r.stage == Stage::Main && !r.nitwSeen) {
-        r.nitwSeen = true;   // the library resends once with the corrected time
+    if (e.kind == LibEvent::Report && e.code == kMpNotInTimeWindow && r.stage == Stage::Main
+        && (!r.nitwSeen || r.nitwCall == e.call)) {
+        // The library resends once with the corrected time (some builds report the
+        // same Report twice, as a security error and as a message: one event).
+        r.nitwSeen = true;
+        r.nitwCall = e.call;
         return;
     }
     tokens.erase(t);
@@ -965,6 +979,7 @@ void Session::Impl::readAvailable()
             break;
         NETSNMP_LARGE_FD_ZERO(&readSet);
         NETSNMP_LARGE_FD_SET(fd, &readSet);
+        ++libraryCall;
         snmp_sess_read2(ss, &readSet);
         clearSessionEngineIds();
         dispatch();
@@ -1003,6 +1018,7 @@ void Session::Impl::process()
     dispatch();
     readAvailable();
     if (!reqs.empty()) {
+        ++libraryCall;
         snmp_sess_timeout(ss);
         clearSessionEngineIds();
         dispatch();
