@@ -292,6 +292,21 @@ TEST_F(AgentTest, CallbacksMaySendAndWaitForMoreRequests)
     }
 }
 
+// With nothing answering, the driver's timer alone runs the retries and the time-out.
+TEST(QtDriver, TimeOutsFireFromItsTimer)
+{
+    ASSERT_TRUE(world().session);
+    Target t;
+    t.address = "127.0.0.1";
+    t.port = SnmpdAgent::freeUdpPort();
+    t.version = 1;
+    t.retries = 2;
+    t.timeoutCs = 10;
+    const Response r = runAsync(Operation::Get, t, pduOf({kSysDescr}));
+    EXPECT_EQ(r.code, kTimeout);
+    EXPECT_EQ(world().session->pendingCount(), 0);
+}
+
 // An agent replaced at the same address by one with another engine id: the first
 // request after it times out, the engine discovers the new id and retries.
 TEST(Rediscovery, AgentRestartedWithAnotherEngineId)
