@@ -1,12 +1,49 @@
-#include <QApplication>
-#include <QMainWindow>
+// Process entry: one main window per agent.  A second start for an agent whose
+// window is open already brings that window forward and ends.
+#include "KswApplication.h"
+#include "ModuleStartup.h"
+#include "SingleInstance.h"
+#include "mainwin/Mainunit.h"
+
+#include <QLoggingCategory>
+
+// Off by default; QT_LOGGING_RULES="ksw.instance.info=true" shows it.
+Q_LOGGING_CATEGORY(lcInstance, "ksw.instance", QtWarningMsg)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("KSW-4800"));
-    window.resize(880, 300);
-    window.show();
-    return app.exec();
+    KswApplication app(argc, argv);
+    const std::vector<std::string> args = ProcessArguments();
+
+    if (auto address = CandidateAgentAddress(args)) {
+        const QString caption = QString::fromStdString(MainCaption(*address));
+        if (TInstanceServer::AskRunningInstance(caption)) {
+            qCInfo(lcInstance) << "window for" << caption << "is open already; brought it forward";
+            return 0;
+        }
+    }
+
+    try {
+        TMainForm form(args);
+        // The window's final caption names the agent it serves.
+        TInstanceServer instance;
+        switch (instance.Listen(form.windowTitle())) {
+        case TInstanceServer::ListenResult::OtherInstance:
+            return 0;
+        case TInstanceServer::ListenResult::Failed:
+            qCWarning(lcInstance) << "cannot serve" << InstanceServerName(form.windowTitle()) << "; a second start will not find this window";
+            break;
+        case TInstanceServer::ListenResult::Serving:
+            break;
+        }
+        QObject::connect(&instance, &TInstanceServer::RaiseRequested, &form, [&form] {
+            qCInfo(lcInstance) << "raise requested for" << form.windowTitle();
+            form.BringForward();
+        });
+        form.show();
+        return app.exec();
+    } catch (const std::exception& e) {
+        KswApplication::ShowErrorBox(QString::fromUtf8(e.what()));
+        return 1;
+    }
 }

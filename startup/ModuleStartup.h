@@ -1,0 +1,107 @@
+// Start-up parameters of the module: the command line, the per-agent
+// configuration file, the text copies of the connection parameters and the small
+// helpers other windows call.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Text copies of the connection parameters, read by the dialogs and the table
+// viewer launcher.  Numbers are decimal text in the engine's numbering.
+struct ConnectionTexts {
+    std::string AgentIP;
+    std::string AgentPort;
+    std::string Version;
+    std::string GetCommStr;
+    std::string SetCommStr;
+    std::string ContextName;
+    std::string ContextEngineID;
+    std::string SecurityModel;
+    std::string SecurityLevel;
+    std::string SecurityName;
+    std::string AuthProtocol;
+    std::string PrivProtocol;
+    std::string AuthPassword;
+    std::string PrivPassword;
+};
+
+// The main window's connection texts (one set per process).
+extern ConnectionTexts MainTexts;
+
+// True when the executable lies in a folder named exactly "korvane_ems": the
+// configuration file then lies beside the executable and the connection dialog
+// may be opened from the menu.
+extern bool LocalConfigMode;
+inline constexpr const char* LocalConfigFolderName = "korvane_ems";
+
+// The designed caption of the main window; the window shows it with " : " and
+// the agent address appended.
+inline constexpr const char* MainCaptionBase = "KSW-4800";
+std::string MainCaption(const std::string& agentAddress);
+
+// The last component of a directory path, either separator accepted, a trailing
+// separator ignored ("C:\\a\\korvane_ems\\" and "/a/korvane_ems" give "korvane_ems").
+std::string LastFolderName(const std::string& directory);
+// The name of the folder the executable lies in.
+std::string ExeFolderName();
+// The executable's folder, with a trailing separator.
+std::string ExeFolder();
+// Makes ExeFolder and ExeFolderName report another folder (an empty text goes
+// back to the real one); tests use it to lay out catalogues and files.
+void SetExeFolder(const std::string& folder);
+
+// The process's arguments (without the program name), as UTF-8.
+std::vector<std::string> ProcessArguments();
+
+// Before any window exists: the agent address of the last argument that begins
+// with "/I" and has more than those two characters.
+std::optional<std::string> CandidateAgentAddress(const std::vector<std::string>& args);
+
+// Reads the arguments into DefaultDevice, DefaultScope and DefaultSecurity.  Each
+// argument is tested against the switches "/I" "/t" "/v" "/c" "/d" "/R" "/W" "/m"
+// "/l" "/n" "/A" "/P" "/a" "/p" in that order; the first whose two characters
+// occur anywhere in the argument takes everything after that occurrence as its
+// value.  Later arguments overwrite earlier ones; other arguments are ignored.
+// A numeric value that is not a signed decimal whole number fitting its target
+// raises KvSNMPException (ConversionErrorCode); the arguments before it stay applied.
+void ParseCommandLine(const std::vector<std::string>& args);
+void ParseCommandLine();   // the process's own arguments
+
+// Code of the error a command-line number that does not convert raises: the
+// library's "bad syntax" code, as for any text that does not convert to its type.
+inline constexpr int ConversionErrorCode = -511;
+
+// MainTexts := the default agent parameters.
+void FillConnectionTexts();
+
+// Where the configuration files live: beside the executable in LocalConfigMode,
+// otherwise "../Conf/MBF/" under the host's install path (settings organisation
+// "Korvane", application "Zantiv5.1", key "ExePath/Path").  nullopt when the
+// host's install path is not configured.
+std::optional<std::string> ModuleConfigurationFolder();
+// folder + agent address + ".cfg"; nullopt when there is no folder or when the
+// address could name a file outside the folder (it holds a path separator).
+std::optional<std::string> ModuleConfigurationPath(const std::string& agentAddress);
+
+// Reads the agent's configuration file (when there is one) into MainTexts and
+// the defaults.  Missing keys and numbers that do not read give the defaults;
+// nothing in the file can make it fail.
+void LoadModuleConfiguration(const std::string& agentAddress);
+// The same for a given file; does nothing when it does not exist.
+void LoadModuleConfigurationFile(const std::string& path);
+
+// The configuration file stores protocol and level choices as list indices;
+// these convert them to the engine's numbers and back.
+//   level:  0 noAuthNoPriv, 1 authNoPriv, 2 authPriv           -> index + 1
+//   auth:   0 none, 1 MD5, 2 SHA, 3..6 SHA-224..SHA-512        -> index + 1
+//   priv:   0 none, 1 DES, 2 IDEA, 3..5 AES-128, -192, -256    -> 1, 2, 9, 19, 20, 21
+int SecurityLevelFromIndex(int index);
+int AuthProtocolFromIndex(int index);
+int PrivProtocolFromIndex(int index);
+int IndexFromSecurityLevel(int level);
+int IndexFromAuthProtocol(int protocol);
+int IndexFromPrivProtocol(int protocol);
+
+// 50 for "KSW-4800" in any letter case, 0 for any other model name.
+int PortCountOfModel(const std::string& model);
