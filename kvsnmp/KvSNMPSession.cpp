@@ -2,6 +2,7 @@
 
 #include "KvSNMPErrors.h"
 #include "KvTextUtil.h"
+#include "engine/QtEventDriver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -40,8 +41,12 @@ public:
     void Start()
     {
         running_ = true;
+        if (GlobalSession && !driver_)
+            driver_ = std::make_unique<engine::QtEventDriver>(*GlobalSession);
         timer_.start();
     }
+    // The socket watcher stays: Stop may be called from a callback that the
+    // watcher itself is running.
     void Stop()
     {
         running_ = false;
@@ -54,7 +59,9 @@ private:
     {
         // Off while working: a callback that pumps GUI messages must not re-enter.
         timer_.stop();
-        if (GlobalSession)
+        if (driver_)
+            driver_->processNow();   // shares the driver's guard against nested delivery
+        else if (GlobalSession)
             GlobalSession->processPendingEvents();
         // A callback may have stopped the pump; only a running pump is re-armed.
         if (running_)
@@ -62,6 +69,9 @@ private:
     }
 
     QTimer timer_;
+    // Delivers a response as soon as its datagram is readable and runs time-outs
+    // when due; the timer above is the safety net that keeps everything moving.
+    std::unique_ptr<engine::QtEventDriver> driver_;
     bool running_ = false;
 };
 

@@ -81,6 +81,8 @@ engine::Target BuildTarget(const KvSNMPDevice& device, const KvSNMPScope& scope,
 // off while a tick works, so a callback that runs a nested event loop does not
 // re-enter it.  Besides the timer, the session's socket is watched so that a
 // response is delivered as soon as it arrives rather than at the next tick.
+// Stop ends the periodic tick; the socket watcher lives until the application
+// object is destroyed.
 namespace KvSNMPEventPump {
 void Start();
 void Stop();
