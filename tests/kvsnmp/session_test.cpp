@@ -68,6 +68,7 @@ struct BootsCase {
     std::string (*prepare)(const QString& dir);
     const char* report;   // the child's report (regular expression)
 };
+void PrintTo(const BootsCase& c, std::ostream* os) { *os << c.name; }
 
 const BootsCase kBootsCases[] = {
     {"no_file_in_current_directory", [](const QString&) { return std::string(); }, "boots=1 pump=1 stored=1\n"},

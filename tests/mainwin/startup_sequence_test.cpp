@@ -87,6 +87,7 @@ struct SequenceCase {
     const char* agentIP;   // MainTexts.AgentIP afterwards ("" when the step was skipped)
     bool terminate = false;
 };
+void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name; }
 
 const SequenceCase kSequenceCases[] = {
     {"agent_and_version", {"/I10.0.0.9", "/v1", "/Rpub"}, "KSW-4800 : 10.0.0.9", {}, {}, "10.0.0.9"},

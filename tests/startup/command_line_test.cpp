@@ -53,6 +53,7 @@ struct ParseCase {
     Params want;
     const char* errorValue = nullptr;   // the value named by the conversion error, when one is raised
 };
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 
 class ParseCommandLineTest : public ::testing::TestWithParam<ParseCase> {
 protected:

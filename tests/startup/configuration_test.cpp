@@ -47,6 +47,7 @@ struct ConfigCase {
     std::string file;
     Expected want;
 };
+void PrintTo(const ConfigCase& c, std::ostream* os) { *os << c.name; }
 
 Expected With(auto change)
 {
