@@ -1,5 +1,6 @@
 #include "Mainunit.h"
 
+#include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPSession.h"
 #include "kvsnmp/KvTextUtil.h"
@@ -17,11 +18,8 @@ QString FromUtf8(const std::string& s)
 
 } // namespace
 
-TMainForm::TMainForm(std::vector<std::string> arguments, std::shared_ptr<TMessagePresenter> presenter,
-                     QWidget* parent)
-    : QMainWindow(parent),
-      arguments_(std::move(arguments)),
-      presenter_(presenter ? std::move(presenter) : std::make_shared<TMessageBoxPresenter>())
+TMainForm::TMainForm(std::vector<std::string> arguments, QWidget* parent)
+    : QMainWindow(parent), arguments_(std::move(arguments))
 {
     setWindowTitle(QString::fromLatin1(MainCaptionBase));
     Panel1 = new QFrame(this);
@@ -58,7 +56,7 @@ void TMainForm::FormCreate()
         DefaultTimeout = 200;
 
         if (arguments_.empty()) {
-            presenter_->ShowMessage(this, QStringLiteral("No parameter input"));
+            KvShowAppMessage(this, QStringLiteral("No parameter input"));
             // Ends the application as soon as its message loop starts; the rest of
             // the sequence still runs.
             terminateRequested_ = true;
@@ -71,7 +69,7 @@ void TMainForm::FormCreate()
 
         setWindowTitle(FromUtf8(MainCaption(MainTexts.AgentIP)));
     } catch (const std::exception& e) {
-        presenter_->ShowError(this, QString::fromUtf8(e.what()));
+        ShowError(QString::fromUtf8(e.what()));
     }
 }
 
@@ -89,6 +87,16 @@ void TMainForm::LoadMessageCatalogues()
     const std::string folder = JoinPath(ExeFolder(), "errMSg");
     for (const Catalogue& c : catalogues)
         LoadCatalogue(c.table(), JoinPath(folder, c.file));
+}
+
+void TMainForm::ShowError(const QString& text)
+{
+    KvMessageRequest r;
+    r.Owner = this;
+    r.Caption = KvExecutableFileName();
+    r.Text = text;
+    r.Icon = QMessageBox::Critical;
+    KvShowMessage(r);
 }
 
 void TMainForm::BringForward()

@@ -1,14 +1,46 @@
 // Process entry: one main window per agent.  A second start for an agent whose
 // window is open already brings that window forward and ends.
-#include "KswApplication.h"
 #include "ModuleStartup.h"
 #include "SingleInstance.h"
+#include "binding/KvUserNotice.h"
 #include "mainwin/Mainunit.h"
 
+#include <QApplication>
 #include <QLoggingCategory>
 
 // Off by default; QT_LOGGING_RULES="ksw.instance.info=true" shows it.
 Q_LOGGING_CATEGORY(lcInstance, "ksw.instance", QtWarningMsg)
+
+namespace {
+
+void ShowErrorBox(const QString& text)
+{
+    KvMessageRequest r;
+    r.Caption = KvExecutableFileName();
+    r.Text = text;
+    r.Icon = QMessageBox::Critical;
+    KvShowMessage(r);
+}
+
+// An error that escapes an event handler is shown in an error box; the
+// application goes on.
+class KswApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            ShowErrorBox(QString::fromUtf8(e.what()));
+        } catch (...) {
+            ShowErrorBox(QStringLiteral("Unknown error"));
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -43,7 +75,7 @@ int main(int argc, char** argv)
         form.show();
         return app.exec();
     } catch (const std::exception& e) {
-        KswApplication::ShowErrorBox(QString::fromUtf8(e.what()));
+        ShowErrorBox(QString::fromUtf8(e.what()));
         return 1;
     }
 }

@@ -1,6 +1,7 @@
 // The main window's start-up sequence: what each command line, configuration
 // file and catalogue folder leads to, and how failures are shown.
 #include "Mainunit.h"
+#include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPSession.h"
 #include "startup/ModuleStartup.h"
@@ -16,15 +17,9 @@
 
 namespace {
 
-class RecordingPresenter : public TMessagePresenter {
-public:
-    void ShowMessage(QWidget*, const QString& text) override { messages.push_back(text.toStdString()); }
-    void ShowError(QWidget*, const QString& text) override { errors.push_back(text.toStdString()); }
-    bool AskYesNo(QWidget*, const QString&, const QString& text) override
-    {
-        messages.push_back(text.toStdString());
-        return true;
-    }
+// Records the boxes instead of showing them: information boxes as messages,
+// critical ones as errors.
+struct RecordedBoxes {
     std::vector<std::string> messages;
     std::vector<std::string> errors;
 };
@@ -68,12 +63,17 @@ protected:
     }
     std::unique_ptr<TMainForm> Create(std::vector<std::string> args)
     {
-        presenter_ = std::make_shared<RecordingPresenter>();
-        return std::make_unique<TMainForm>(std::move(args), presenter_);
+        boxes_ = {};
+        KvScopedMessagePresenter record([this](const KvMessageRequest& r) {
+            auto& list = r.Icon == QMessageBox::Critical ? boxes_.errors : boxes_.messages;
+            list.push_back(r.Text.toStdString());
+            return QMessageBox::Ok;
+        });
+        return std::make_unique<TMainForm>(std::move(args));
     }
 
     QTemporaryDir dir_;
-    std::shared_ptr<RecordingPresenter> presenter_;
+    RecordedBoxes boxes_;
     static QTemporaryDir* work_;
 };
 QTemporaryDir* StartupSequenceTest::work_ = nullptr;
@@ -106,8 +106,8 @@ TEST_P(StartupSequenceCases, CaptionTextsAndBoxes)
     const SequenceCase& c = GetParam();
     auto form = Create(c.args);
     EXPECT_EQ(form->windowTitle().toStdString(), c.caption);
-    EXPECT_EQ(presenter_->messages, c.messages);
-    EXPECT_EQ(presenter_->errors, c.errors);
+    EXPECT_EQ(boxes_.messages, c.messages);
+    EXPECT_EQ(boxes_.errors, c.errors);
     EXPECT_EQ(MainTexts.AgentIP, c.agentIP);
     EXPECT_EQ(form->TerminateRequested(), c.terminate);
     EXPECT_EQ(DefaultTimeout, 200);
@@ -174,7 +174,7 @@ TEST_F(StartupSequenceTest, SessionFailure)
             if (::chdir(workPath.c_str()) != 0)
                 std::fprintf(stderr, "chdir failed\n");
             auto form = Create({"/I10.0.0.9"});
-            for (const std::string& e : presenter_->errors)
+            for (const std::string& e : boxes_.errors)
                 std::fprintf(stderr, "error: %s\n", e.c_str());
             std::fprintf(stderr, "caption: %s; texts: '%s'; catalogue row 8: %s\n",
                          form->windowTitle().toStdString().c_str(), MainTexts.AgentIP.c_str(),
