@@ -6,7 +6,6 @@
 #include "kvsnmp/KvTextUtil.h"
 #include "startup/ModuleStartup.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 
 namespace {
@@ -57,10 +56,9 @@ void TMainForm::FormCreate()
 
         if (arguments_.empty()) {
             KvShowAppMessage(this, QStringLiteral("No parameter input"));
-            // Ends the application as soon as its message loop starts; the rest of
-            // the sequence still runs.
+            // The process ends instead of entering its message loop; the rest of the
+            // sequence still runs.
             terminateRequested_ = true;
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         }
 
         ParseCommandLine(arguments_);

@@ -19,7 +19,8 @@ public:
     // Brings the window to the front, restoring it when minimised.
     void BringForward();
 
-    // True when start-up found nothing to do and asked the application to end.
+    // True when start-up found nothing to do: the process ends without entering
+    // its message loop.
     bool TerminateRequested() const { return terminateRequested_; }
 
     // Client-area size of the window as designed (that of Panel1).

@@ -57,6 +57,8 @@ int main(int argc, char** argv)
 
     try {
         TMainForm form(args);
+        if (form.TerminateRequested())
+            return 0;
         // The window's final caption names the agent it serves.
         TInstanceServer instance;
         switch (instance.Listen(form.windowTitle())) {
