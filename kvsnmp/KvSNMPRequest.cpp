@@ -1,0 +1,445 @@
+#include "KvSNMPRequest.h"
+
+#include "KvConvert.h"
+#include "KvExpression.h"
+#include "KvNumList.h"
+#include "KvSNMPErrors.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QElapsedTimer>
+
+#include <poll.h>
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+constexpr int kDrainMs = 6000;
+
+KvSNMPException mappedError(int raw)
+{
+    const KvMappedCode m = MapErrorCode(raw);
+    return KvSNMPException(m.Code, m.Message);
+}
+
+engine::Oid oidOrThrow(const std::string& text)
+{
+    auto oid = KvOidFromText(text);
+    if (!oid)
+        throw mappedError(-17);   // invalid object identifier
+    return std::move(*oid);
+}
+
+bool startsWith(const std::string& s, const std::string& prefix)
+{
+    return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Arc-by-arc order of two dotted OIDs; texts that are no OID order before all others.
+bool oidLess(const std::string& a, const std::string& b)
+{
+    const auto x = KvOidFromText(a);
+    const auto y = KvOidFromText(b);
+    if (!x || !y)
+        return !x && y;
+    return std::lexicographical_compare(x->begin(), x->end(), y->begin(), y->end());
+}
+
+// "a.b.c.d/port" of a responder.
+KvSNMPDevice deviceOf(const std::string& peer, const KvSNMPDevice& fallback)
+{
+    if (peer.empty())
+        return fallback;
+    KvSNMPDevice d;
+    const std::size_t slash = peer.rfind('/');
+    d.Address = peer.substr(0, slash);
+    d.Port = slash == std::string::npos ? 0 : static_cast<std::uint16_t>(KvLeadingUInt32(peer.substr(slash + 1)));
+    return d;
+}
+
+engine::Session& session()
+{
+    if (!GlobalSession)
+        throw LibraryError(KvCannotCreateSession);
+    return *GlobalSession;
+}
+
+} // namespace
+
+KvSNMPRequest::KvSNMPRequest()
+    : Timeout(DefaultTimeout), Device(DefaultDevice), Scope(DefaultScope), Security(DefaultSecurity),
+      self_(std::make_shared<KvSNMPRequest*>(this))
+{
+}
+
+KvSNMPRequest::~KvSNMPRequest()
+{
+    Alive = false;
+    // Let the outstanding responses reach their callbacks, waking as soon as the
+    // session's socket turns readable rather than at the pump's next tick.
+    QElapsedTimer waited;
+    waited.start();
+    while (Pending > 0 && GlobalSession && waited.elapsed() < kDrainMs) {
+        GlobalSession->processPendingEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (Pending <= 0)
+            break;
+        int waitMs = static_cast<int>(std::min<qint64>(10, kDrainMs - waited.elapsed()));
+        if (const auto due = GlobalSession->msUntilNextTimeout())
+            waitMs = std::clamp(*due, 0, waitMs);
+        pollfd fd{GlobalSession->socketDescriptor(), POLLIN, 0};
+        if (fd.fd >= 0 && waitMs > 0)
+            ::poll(&fd, 1, waitMs);
+    }
+    // Whatever answers later finds no request to deliver to.
+    *self_ = nullptr;
+}
+
+// ---- building ---------------------------------------------------------------
+
+bool KvSNMPRequest::isTable() const
+{
+    return Variables.ItemType == MVT_FMV || Variables.ItemType == MVT_UMV;
+}
+
+engine::Operation KvSNMPRequest::readOperation() const
+{
+    switch (Variables.ItemType) {
+    case SVT_SV:
+        return engine::Operation::Get;
+    case MVT_SV:
+        return UseGetNext ? engine::Operation::GetNext : engine::Operation::Get;
+    case MVT_FMV:
+    case MVT_UMV:
+        return engine::Operation::GetNext;
+    default:
+        throw LibraryError(KvBadItemType);
+    }
+}
+
+engine::Target KvSNMPRequest::target() const
+{
+    session();
+    return BuildTarget(Device, Scope, Security, Timeout, Retries);
+}
+
+engine::Pdu KvSNMPRequest::buildPdu(Mode mode)
+{
+    if (mode == Mode::NextRead && !isTable())
+        throw LibraryError(KvGetNextOnSingleValue);
+    engine::Pdu pdu;
+    for (int i = 0; i < Variables.Count(); ++i) {
+        if (!Variables.IsReadable(i))
+            continue;
+        KvSNMPVarItem& item = Variables.ItemAt(i);
+        std::string oid;
+        if (mode == Mode::FirstRead) {
+            item.CurrentOid.clear();
+            oid = Variables.BaseOid(i);
+            if (Variables.ItemType == SVT_SV)
+                oid += ".0";
+        } else {
+            oid = item.CurrentOid;
+        }
+        pdu.vbs.push_back(engine::VarBind{oidOrThrow(oid), engine::Value::null()});
+    }
+    return pdu;
+}
+
+engine::Pdu KvSNMPRequest::buildWritePdu(const std::string& selection)
+{
+    if (Variables.ItemType > MVT_UMV)
+        throw LibraryError(KvBadItemType);
+    // Exclude the items not selected for this one write, then put everything back.
+    const KvSNMPVarList saved(Variables);
+    struct Restore {
+        KvSNMPVarList& list;
+        const KvSNMPVarList& saved;
+        ~Restore() { list.Assign(saved); }
+    } restore{Variables, saved};
+
+    std::string digits;
+    std::remove_copy_if(selection.begin(), selection.end(), std::back_inserter(digits),
+                        [](char c) { return c == ' ' || c == '\t'; });
+    if (!digits.empty()) {
+        KvNumList<int> chosen;
+        chosen.Delimiter = ',';
+        chosen.Parse(digits);
+        for (int i = 0; i < Variables.Count(); ++i) {
+            std::uint32_t& access = Variables.ItemAt(i).Access;
+            if (chosen.IndexOf(i) >= 0)
+                access &= ~KvAccess::Invalid;
+            else
+                access |= KvAccess::Invalid;
+        }
+    }
+    for (int i = 0; i < Variables.Count(); ++i)
+        EvaluateDerived(i, false);
+
+    engine::Pdu pdu;
+    const std::string instance = isTable() ? InstanceFromKeys() : std::string();
+    for (int i = 0; i < Variables.Count(); ++i) {
+        if ((isTable() && i < Variables.PKeyCount) || !Variables.IsSettable(i))
+            continue;
+        std::string oid = Variables.BaseOid(i);
+        if (Variables.ItemType == SVT_SV)
+            oid += ".0";
+        else if (isTable())
+            oid += "." + instance;
+        engine::VarBind vb{oidOrThrow(oid), engine::Value::null()};
+        BindingFromValue(i, vb);
+        pdu.vbs.push_back(std::move(vb));
+    }
+    return pdu;
+}
+
+// ---- reading ----------------------------------------------------------------
+
+bool KvSNMPRequest::Get(bool first)
+{
+    if (!Alive)
+        return false;
+    const engine::Operation op = readOperation();
+    const engine::Target t = target();
+    const engine::Pdu pdu = buildPdu(first ? Mode::FirstRead : Mode::NextRead);
+    const engine::Response r = session().sendSync(op, t, pdu);
+    const KvMappedCode m = MapErrorCode(r.code);
+    if (m.Code != 0 && !(m.Code == -102 && isTable()))
+        throw KvSNMPException(m.Code, m.Message);
+    return processResponse(r.vbs, m.Code);
+}
+
+void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void* userData, bool first)
+{
+    if (!Alive)
+        return;
+    const engine::Operation op = readOperation();
+    send(op, buildPdu(first ? Mode::FirstRead : Mode::NextRead), true, callback, userData);
+}
+
+bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int code)
+{
+    std::size_t r = 0;
+    std::string rowInstance;
+    int readable = 0, done = 0;
+    for (int i = 0; i < Variables.Count(); ++i) {
+        if (!Variables.IsReadable(i))
+            continue;
+        ++readable;
+        // An agent that answers with fewer bindings than asked for leaves the
+        // rest without a value.
+        static const engine::VarBind missing;
+        const engine::VarBind& vb = r < vbs.size() ? vbs[r] : missing;
+        ++r;
+        KvSNMPVarItem& item = Variables.ItemAt(i);
+        const std::string prefix = Variables.BaseOid(i);
+        const std::string received = KvOidText(vb.oid);
+
+        if (code == -102 && isTable()) {
+            // SNMPv1 ends a walk with noSuchName, echoing the OIDs asked for.
+            if (item.CurrentOid == received)
+                return false;
+            throw mappedError(2);
+        }
+        if (IsColumnDone(prefix, item.CurrentOid, received)) {
+            ++done;
+            item.Value = KvNotDoneText;
+            item.CurrentOid = prefix + "." + InstanceFromKeys();
+            continue;
+        }
+        ValueFromBinding(i, vb);
+        item.CurrentOid = received;
+        // The row is the one the first column still running is at; a column
+        // that has ended points into another column, not at this row.
+        if (rowInstance.empty() && received.size() > prefix.size())
+            rowInstance = received.substr(prefix.size() + 1);
+    }
+    if (done == readable)
+        return false;
+    if (isTable())
+        KeysFromInstance(rowInstance);
+    for (int i = 0; i < Variables.Count(); ++i)
+        EvaluateDerived(i, true);
+    return isTable();
+}
+
+// ---- writing ----------------------------------------------------------------
+
+void KvSNMPRequest::Set(const std::string& selection)
+{
+    if (!Alive)
+        return;
+    const engine::Target t = target();
+    const engine::Pdu pdu = buildWritePdu(selection);
+    const engine::Response r = session().sendSync(engine::Operation::Set, t, pdu);
+    if (r.code != 0) {
+        const KvMappedCode m = MapErrorCode(r.code);
+        if (m.Code != 0)
+            throw KvSNMPException(m.Code, m.Message);
+    }
+}
+
+void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void* userData, const std::string& selection)
+{
+    if (!Alive)
+        return;
+    send(engine::Operation::Set, buildWritePdu(selection), false, callback, userData);
+}
+
+// ---- asynchronous plumbing ----------------------------------------------------
+
+void KvSNMPRequest::send(engine::Operation op, const engine::Pdu& pdu, bool read, KvSNMPCallback callback,
+                         void* userData)
+{
+    const engine::Target t = target();
+    std::shared_ptr<KvSNMPRequest*> self = self_;
+    const int rc = session().send(op, t, pdu, [self, read, callback, userData](const engine::Response& response) {
+        if (KvSNMPRequest* request = *self)
+            request->handleResponse(response, read, callback, userData);
+    });
+    if (rc != 0) {
+        const KvMappedCode m = MapErrorCode(rc);
+        if (m.Code != 0)
+            throw KvSNMPException(m.Code, m.Message);
+    }
+    ++Pending;
+}
+
+void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback,
+                                   void* userData)
+{
+    // This request is answered; counted down first so that a callback that
+    // destroys the request does not wait for its own answer.
+    --Pending;
+    if (response.code == engine::kSessionDestroyed)
+        return;
+
+    KvSNMPError e;
+    const KvMappedCode m = MapErrorCode(response.code);
+    e.Code = m.Code;
+    e.Message = m.Message;
+    e.ErrorIndex = response.errorIndex;
+    e.Device = deviceOf(response.peer, Device);
+    e.Finished = true;
+    if ((e.Code == 0 && read) || (e.Code == -102 && isTable())) {
+        try {
+            const bool more = processResponse(response.vbs, e.Code);
+            e.Finished = !more;
+            if (e.Code != 0) {
+                // noSuchName where the agent simply ran out of objects.
+                const KvMappedCode ok = MapErrorCode(0);
+                e.Code = ok.Code;
+                e.Message = ok.Message;
+            }
+        } catch (const KvSNMPException& x) {
+            e.Code = x.Code();
+            e.Message = x.Message();
+            e.Finished = true;
+        } catch (const std::exception&) {
+            const KvMappedCode unknown = MapErrorCode(0x7FFFFFFF);
+            e.Code = unknown.Code;
+            e.Message = unknown.Message;
+            e.Finished = true;
+        }
+    }
+    if (!callback)
+        return;
+    // The session calls us from inside its event handling: nothing may leave here
+    // by an exception.
+    try {
+        callback(userData, e, Variables);
+    } catch (const std::exception& x) {
+        qWarning("KvSNMPRequest: a response callback failed: %s", x.what());
+    } catch (...) {
+        qWarning("KvSNMPRequest: a response callback failed");
+    }
+}
+
+// ---- keys -------------------------------------------------------------------
+
+void KvSNMPRequest::KeysFromInstance(const std::string& instance)
+{
+    if (Variables.PKeyCount > Variables.Count())
+        throw LibraryError(KvBadKeyCount);
+    std::string rest = instance;
+    for (int k = 0; k < Variables.PKeyCount; ++k) {
+        if (rest.empty())
+            throw LibraryError(KvBadKeyCount);
+        if (!Variables.IsReadable(k))
+            Variables.ItemAt(k).CurrentOid = Variables.BaseOid(k) + "." + instance;
+        rest = DecodeKey(k, rest);
+    }
+}
+
+std::string KvSNMPRequest::InstanceFromKeys()
+{
+    std::string out;
+    const int keys = std::min(Variables.PKeyCount, Variables.Count());
+    for (int k = 0; k < keys; ++k) {
+        if (k)
+            out += '.';
+        out += EncodeKey(k);
+    }
+    return out;
+}
+
+// ---- base behaviour of the replaceable operations ----------------------------------
+
+std::string KvSNMPRequest::SubstituteVariables(const std::string& expression, bool quoteStrings,
+                                               const std::string& marker)
+{
+    return KvSubstituteVariables(Variables, expression, quoteStrings, marker);
+}
+
+std::string KvSNMPRequest::DecodeKey(int keyIndex, const std::string& instance)
+{
+    const bool lastImplied = keyIndex == Variables.PKeyCount - 1 && Variables.IsImplied(keyIndex);
+    return KvDecodeKey(Variables.ItemAt(keyIndex), lastImplied, instance);
+}
+
+std::string KvSNMPRequest::EncodeKey(int keyIndex)
+{
+    const bool lastImplied = keyIndex == Variables.PKeyCount - 1 && Variables.IsImplied(keyIndex);
+    return KvEncodeKey(Variables.ItemAt(keyIndex), lastImplied);
+}
+
+void KvSNMPRequest::ValueFromBinding(int index, const engine::VarBind& binding)
+{
+    KvSNMPVarItem& item = Variables.ItemAt(index);
+    item.Value = KvValueFromBinding(item, binding.value);
+}
+
+void KvSNMPRequest::BindingFromValue(int index, engine::VarBind& binding)
+{
+    binding.value = KvBindingFromValue(Variables.ItemAt(index));
+}
+
+void KvSNMPRequest::EvaluateDerived(int index, bool afterRead)
+{
+    KvSNMPVarItem& item = Variables.ItemAt(index);
+    const std::string expression = KvDerivedExpression(item, afterRead);
+    if (expression.empty())
+        return;
+    KvStoreDerivedValue(item, EvaluateNumber(SubstituteVariables(expression, false, "$")));
+}
+
+bool KvSNMPRequest::EvaluateCondition(const std::string& condition)
+{
+    if (condition.empty())
+        return true;
+    return EvaluateLogic(SubstituteVariables(condition, true, "$"));
+}
+
+bool KvSNMPRequest::IsColumnDone(const std::string& prefix, const std::string& previousOid,
+                                 const std::string& receivedOid)
+{
+    if (!isTable())
+        return false;
+    if (receivedOid.size() <= prefix.size() || !startsWith(receivedOid, prefix + "."))
+        return true;
+    // An agent must answer get-next with a greater OID; one that does not (no
+    // progress, or going backwards) would otherwise keep the walk going forever.
+    return !previousOid.empty() && !oidLess(previousOid, receivedOid);
+}

@@ -1,0 +1,99 @@
+// The unit of SNMP work: one variable list, one agent with its security, and
+// the operations that read the list from the agent (one PDU for scalars or a
+// row, a get-next walk for a table) and write it back, synchronously or with a
+// callback delivered on the GUI thread by the session's event pump.
+#pragma once
+
+#include "KvSNMPSession.h"
+#include "KvSNMPVarList.h"
+#include "engine/SnmpEngine.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The outcome handed to asynchronous callbacks.
+struct KvSNMPError {
+    std::int32_t Code = 0;        // unified code, 0 = success
+    std::int32_t ErrorIndex = 0;  // the PDU's error index (1-based), 0 if none
+    std::string Message;
+    KvSNMPDevice Device;          // the peer the response came from
+    bool Finished = true;         // no further request follows for this operation
+};
+
+// Called exactly once per asynchronous request that gets a response or times
+// out, with the user data given to GetAsync / SetAsync and the request's list.
+using KvSNMPCallback = void (*)(void* userData, const KvSNMPError& error, KvSNMPVarList& variables);
+
+class KvSNMPRequest {
+public:
+    KvSNMPRequest();
+    // Marks the request not alive and lets outstanding responses arrive for at
+    // most six seconds; responses arriving later are dropped unseen.
+    virtual ~KvSNMPRequest();
+    KvSNMPRequest(const KvSNMPRequest&) = delete;
+    KvSNMPRequest& operator=(const KvSNMPRequest&) = delete;
+
+    bool UseGetNext = false;           // a row list (kind 1) read with get-next
+    std::int32_t Timeout;              // hundredths of a second per attempt
+    std::int32_t Retries = 1;
+    KvSNMPDevice Device;
+    KvSNMPScope Scope;
+    KvSNMPSecurity Security;
+    KvSNMPVarList Variables;
+    std::string RowFilter;             // logic expression a row must satisfy; empty accepts all
+    bool Alive = true;
+    std::int32_t Pending = 0;          // asynchronous requests sent and not yet answered
+
+    // Synchronous read; first = false continues a table walk from each item's
+    // CurrentOid.  True when another row follows.  Raises KvSNMPException.
+    bool Get(bool first);
+    // The same read, answered through callback; raises only errors found before sending.
+    void GetAsync(KvSNMPCallback callback, void* userData, bool first);
+    // Writes the list's values; selection is a comma-separated list of item
+    // indices, empty for all items.
+    void Set(const std::string& selection);
+    void SetAsync(KvSNMPCallback callback, void* userData, const std::string& selection);
+
+    // Decodes the keys of a row from its instance text (raises -514 when the
+    // instance runs out before the keys do).
+    void KeysFromInstance(const std::string& instance);
+    // The instance text of the row the key values stand for.
+    std::string InstanceFromKeys();
+
+    bool CheckRowFilter() { return EvaluateCondition(RowFilter); }
+    bool CheckCondition(const std::string& condition) { return EvaluateCondition(condition); }
+
+    // ---- replaceable behaviour ----
+    virtual std::string SubstituteVariables(const std::string& expression, bool quoteStrings,
+                                            const std::string& marker);
+    virtual std::string DecodeKey(int keyIndex, const std::string& instance);
+    virtual std::string EncodeKey(int keyIndex);
+    virtual void ValueFromBinding(int index, const engine::VarBind& binding);
+    virtual void BindingFromValue(int index, engine::VarBind& binding);
+    virtual void EvaluateDerived(int index, bool afterRead);
+    virtual bool EvaluateCondition(const std::string& condition);
+    // True when a table column has ended: the received OID left the column, or
+    // did not advance past the previous one.
+    virtual bool IsColumnDone(const std::string& prefix, const std::string& previousOid,
+                              const std::string& receivedOid);
+
+private:
+    enum class Mode { FirstRead, NextRead, Write };
+
+    bool isTable() const;
+    engine::Operation readOperation() const;
+    engine::Target target() const;
+    engine::Pdu buildPdu(Mode mode);
+    engine::Pdu buildWritePdu(const std::string& selection);
+    // Processes a read's response; true when another row follows.  With the
+    // agent's noSuchName on a table, ends the walk quietly when the agent merely
+    // ran out of objects and raises -102 otherwise.
+    bool processResponse(const std::vector<engine::VarBind>& vbs, int code);
+    void send(engine::Operation op, const engine::Pdu& pdu, bool read, KvSNMPCallback callback, void* userData);
+    void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData);
+
+    // Shared with the callbacks of outstanding requests: null once the request is gone.
+    std::shared_ptr<KvSNMPRequest*> self_;
+};
