@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <string_view>
 
 namespace {
 
@@ -37,14 +38,37 @@ bool startsWith(const std::string& s, const std::string& prefix)
     return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }
 
-// Arc-by-arc order of two dotted OIDs; texts that are no OID order before all others.
-bool oidLess(const std::string& a, const std::string& b)
+// Arc-by-arc order of two dotted OIDs; a text that is no OID orders before all
+// others.  Runs for every column of every row of a walk, so well-formed texts
+// are compared in place.
+bool oidLess(std::string_view a, std::string_view b)
 {
-    const auto x = KvOidFromText(a);
-    const auto y = KvOidFromText(b);
-    if (!x || !y)
-        return !x && y;
-    return std::lexicographical_compare(x->begin(), x->end(), y->begin(), y->end());
+    auto wellFormed = [](std::string_view t) {
+        if (t.empty() || t.front() == '.' || t.back() == '.' || t.find("..") != std::string_view::npos)
+            return false;
+        for (char c : t)
+            if ((c < '0' || c > '9') && c != '.')
+                return false;
+        return true;
+    };
+    if (!wellFormed(a) || !wellFormed(b)) {
+        const auto x = KvOidFromText(a), y = KvOidFromText(b);
+        if (!x || !y)
+            return !x && y;
+        return std::lexicographical_compare(x->begin(), x->end(), y->begin(), y->end());
+    }
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const std::size_t ei = std::min(a.find('.', i), a.size());
+        const std::size_t ej = std::min(b.find('.', j), b.size());
+        const std::uint64_t x = KvLeadingUInt64(a.substr(i, ei - i));
+        const std::uint64_t y = KvLeadingUInt64(b.substr(j, ej - j));
+        if (x != y)
+            return x < y;
+        i = ei + 1;
+        j = ej + 1;
+    }
+    return i >= a.size() && j < b.size();
 }
 
 // "a.b.c.d/port" of a responder.
@@ -419,7 +443,7 @@ void KvSNMPRequest::BindingFromValue(int index, engine::VarBind& binding)
 void KvSNMPRequest::EvaluateDerived(int index, bool afterRead)
 {
     KvSNMPVarItem& item = Variables.ItemAt(index);
-    const std::string expression = KvDerivedExpression(item, afterRead);
+    const std::string& expression = KvDerivedExpression(item, afterRead);
     if (expression.empty())
         return;
     KvStoreDerivedValue(item, EvaluateNumber(SubstituteVariables(expression, false, "$")));
@@ -437,7 +461,7 @@ bool KvSNMPRequest::IsColumnDone(const std::string& prefix, const std::string& p
 {
     if (!isTable())
         return false;
-    if (receivedOid.size() <= prefix.size() || !startsWith(receivedOid, prefix + "."))
+    if (receivedOid.size() <= prefix.size() + 1 || receivedOid[prefix.size()] != '.' || !startsWith(receivedOid, prefix))
         return true;
     // An agent must answer get-next with a greater OID; one that does not (no
     // progress, or going backwards) would otherwise keep the walk going forever.
