@@ -223,6 +223,35 @@ private:
     std::atomic<int> requests_{0};
 };
 
+// ---- the column-end rule ------------------------------------------------------
+
+TEST(ColumnEnd, DecidedByPrefixAndProgress)
+{
+    struct Case {
+        const char* previous;
+        const char* received;
+        bool done;
+    } cases[] = {
+        {"", "1.3.6.1.1.1.5", false},                 // first row
+        {"1.3.6.1.1.1.5", "1.3.6.1.1.1.6", false},     // advanced
+        {"1.3.6.1.1.1.9", "1.3.6.1.1.1.10", false},    // arcs compare as numbers
+        {"1.3.6.1.1.1.5", "1.3.6.1.1.1.5.1", false},   // a longer instance follows
+        {"1.3.6.1.1.1.5", "1.3.6.1.1.1.5", true},      // no progress
+        {"1.3.6.1.1.1.5", "1.3.6.1.1.1.4", true},      // backwards
+        {"1.3.6.1.1.1.5.1", "1.3.6.1.1.1.5", true},    // backwards to a shorter one
+        {"1.3.6.1.1.1.5", "1.3.6.1.1.10.3", true},     // same stem, not under the prefix and a dot
+        {"1.3.6.1.1.1.5", "1.3.6.1.1.2.1", true},      // the next column
+        {"1.3.6.1.1.1.5", "1.3.6.1.1.1", true},        // the prefix itself
+        {"1.3.6.1.1.1.5", "", true},                   // nothing received
+    };
+    KvSNMPRequest r;
+    r.Variables.ItemType = MVT_FMV;
+    for (const Case& c : cases)
+        EXPECT_EQ(r.IsColumnDone("1.3.6.1.1.1", c.previous, c.received), c.done) << c.previous << " -> " << c.received;
+    r.Variables.ItemType = MVT_SV;
+    EXPECT_FALSE(r.IsColumnDone("1.3.6.1.1.1", "1.3.6.1.1.1.5", "1.3.6.1.1.1.4"));
+}
+
 // ---- fixture ----------------------------------------------------------------
 
 class Requests : public ::testing::Test {
