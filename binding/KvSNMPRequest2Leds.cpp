@@ -105,7 +105,9 @@ void KvSNMPRequest2Leds::ValuesReceived()
 void KvSNMPRequest2Leds::GetFailed(const KvSNMPError& error)
 {
     ResetLeds();
-    KvSNMPRequest2Controls::GetFailed(error);
+    // Only a status line: a poll that fails every few seconds must not stack up
+    // message boxes.
+    ShowStatus(error.Message);
 }
 
 void KvSNMPRequest2Leds::UpdateLed(KvLedEntry& led)

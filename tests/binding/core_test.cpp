@@ -264,6 +264,22 @@ TEST_F(Core, FailuresGoToTheMemoOrOneMessageBox)
     }
     EXPECT_FALSE(b->Busy());
     EXPECT_EQ(steps->getFailed, 1);
+
+    // An error found before anything is sent reaches the caller in either mode
+    // and leaves the binding idle.
+    b->SetMode(KvSNMPRequest2Controls::Asynchronous);
+    b->Request().Device.Address = "no such host..";
+    for (bool get : {true, false}) {
+        try {
+            get ? b->Get() : b->Set(false, false);
+            ADD_FAILURE() << "no error";
+        } catch (const KvSNMPException& e) {
+            EXPECT_EQ(e.Code(), -509);
+        }
+        EXPECT_FALSE(b->Busy());
+    }
+    EXPECT_EQ(steps->getFailed, 1);
+    EXPECT_EQ(steps->setFailed, 1);
 }
 
 TEST_F(Core, BindingDestroyedWithAPendingRequestIsNotCalledBack)

@@ -2,6 +2,7 @@
 // bytes, the second LED mode, and polling ksw-sim until the agent goes away.
 #include "KvControls.h"
 #include "KvSNMPRequest2Leds.h"
+#include "KvUserNotice.h"
 
 #include "KswSim.h"
 #include "kvsnmp/KvSNMPErrors.h"
@@ -43,6 +44,7 @@ std::uint32_t shown(const KvShape& shape)
 class LedBinding : public KvSNMPRequest2Leds {
 public:
     using KvSNMPRequest2Leds::KvSNMPRequest2Leds;
+    using KvSNMPRequest2Leds::GetFailed;
     using KvSNMPRequest2Leds::ValuesReceived;
 };
 
@@ -146,6 +148,25 @@ TEST_F(Leds, SecondModeHeaderAndColourByte)
     EXPECT_TRUE(second.Led(1).Blink);
     EXPECT_EQ(second.Led(2).Colour, 0x00FFFFu);
     EXPECT_FALSE(second.Led(2).Blink);
+}
+
+TEST_F(Leds, AFailedPollResetsWithoutAMessageBox)
+{
+    int boxes = 0;
+    KvScopedMessagePresenter presenter([&](const KvMessageRequest&) {
+        ++boxes;
+        return QMessageBox::Ok;
+    });
+    receive({"1", "2", "1", "1"});
+    KvSNMPError error;
+    error.Code = -405;
+    error.Message = "timed out";
+    binding.GetFailed(error);
+    EXPECT_EQ(boxes, 0);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(shown(*shapes[i]), kBlack);
+        EXPECT_FALSE(binding.Led(i).Blink);
+    }
 }
 
 TEST_F(Leds, StopPollingResetsAndIgnoresLateValues)
