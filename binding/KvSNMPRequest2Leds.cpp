@@ -56,7 +56,11 @@ void KvSNMPRequest2Leds::ResetLeds()
 void KvSNMPRequest2Leds::StartPolling(int period)
 {
     stopped_ = false;
-    pollTimer_->start(std::max(1, period) * 10);
+    // A period of 0 polls once and then not again, as a timer of interval 0 is off.
+    if (period > 0)
+        pollTimer_->start(period * 10);
+    else
+        pollTimer_->stop();
     // A restart after StopPolling flashes again.
     if (!blinkTimer_->isActive())
         blinkTimer_->start(BlinkInterval);

@@ -36,8 +36,8 @@ public:
     int LedCount() const { return static_cast<int>(leds_.size()); }
     const KvLedEntry& Led(int index) const { return leds_.at(static_cast<std::size_t>(index)); }
 
-    // Polls every period × 10 ms, and once at once; an error of that first poll
-    // resets the LEDs and reaches the caller.
+    // Polls every period × 10 ms (period 0: no periodic poll), and once at once;
+    // an error of that first poll resets the LEDs and reaches the caller.
     void StartPolling(int period);
     // Both timers stop and every LED goes back to its default colour.
     void StopPolling();
