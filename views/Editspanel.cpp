@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -300,7 +301,13 @@ void TEditsPanel::SetOctetEditor(int r, int boxesPerLine, int bitCount)
 
 bool TEditsPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+    bool opens = event->type() == QEvent::MouseButtonPress;
+    if (event->type() == QEvent::KeyPress) {
+        // Moving the focus on is no request to edit.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        opens = key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && !key->text().isEmpty();
+    }
+    if (opens) {
         for (int i = 0; i < RowCount(); ++i) {
             const KvEditRow& row = rows_[static_cast<std::size_t>(i)];
             if (row.Control == watched && row.BitEditor) {
@@ -520,8 +527,8 @@ bool TEditsPanel::SetCheckedClick(bool closeDialog)
             if (empty) {
                 Notify(QStringLiteral("Warning"), QStringLiteral("Some items are empty!"));
             } else {
-                sent = true;
                 binding_->Set(false, false, {});
+                sent = true;
             }
         }
     } catch (const std::exception& e) {
@@ -530,7 +537,9 @@ bool TEditsPanel::SetCheckedClick(bool closeDialog)
     for (int i : marked)
         vars.ItemAt(i).Access &= ~KvAccess::Invalid;
     binding_->SetMode(savedMode);
-    if (sent && !empty && closeDialog) {
+    // Only a write that went through closes the dialog: a refused value or a
+    // failed request leaves the user's input in front of them.
+    if (sent && closeDialog) {
         QWidget* holder = window();
         if (auto* dialog = qobject_cast<QDialog*>(holder))
             dialog->accept();
