@@ -48,6 +48,9 @@ QPushButton* TCtrlBtnPanel::makeButton(const QString& caption, const QString& pi
 {
     auto* button = new QPushButton(caption, this);
     button->resize(kControlWidth, kButtonHeight);
+    // Return in a row edit must not press Refresh (or any other button) behind
+    // the user's back, as a dialog's automatic default button would.
+    button->setAutoDefault(false);
     // A picture beside the executable's working folder replaces the caption; one
     // that cannot be read leaves the caption, so no button ever ends up blank.
     const QString file = QDir::currentPath() + QDir::separator() + picture;

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -294,6 +295,26 @@ TEST(EditsPanel, RowLayout)
     EXPECT_EQ(p.Row(2).Control->y(), 20 + first.Control->height() + 5);
     p.ShowRow(1);
     EXPECT_FALSE(b->Variables().ItemAt(1).Access & Hidden);
+}
+
+TEST(EditsPanel, ReturnInARowEditPressesNoButton)
+{
+    QDialog form;
+    auto b = makeBinding(&form, {V::Edit, V::Edit});
+    auto* panel = new TSNMPEditorPanel(&form, b.get());
+    panel->AttachToForm(&form);
+    int clicks = 0;
+    for (QWidget* w : panel->CtrlBtnPanel()->LayoutList())
+        if (auto* button = qobject_cast<QPushButton*>(w))
+            QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    form.show();
+    QLineEdit* edit = panel->EditsPanel()->RowEdit(0);
+    edit->setFocus();
+    QTest::keyClicks(edit, "abc");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(edit->text(), "abc");
 }
 
 struct ButtonCase {
