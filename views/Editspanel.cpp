@@ -434,14 +434,17 @@ bool TEditsPanel::IsMulticastAddress(const QString& text)
     if (pieces.size() != 4)
         return false;
     for (int i = 0; i < pieces.size(); ++i) {
-        // The leading decimal digits of the piece; a piece without any is no number.
+        // The leading decimal digits of the piece; a piece without any is no
+        // number.  Long runs of digits stay large instead of wrapping round.
         const QString& piece = pieces[i];
         int n = 0;
-        while (n < piece.size() && piece[n].isDigit() && piece[n].unicode() < 128)
+        int value = 0;
+        while (n < piece.size() && piece[n] >= u'0' && piece[n] <= u'9') {
+            value = std::min(value * 10 + (piece[n].unicode() - '0'), 1000);
             ++n;
-        if (n == 0 || n > 3)
+        }
+        if (n == 0)
             return false;
-        const int value = piece.left(n).toInt();
         if (value >= 256)
             return false;
         if (i == 0 && (value < 224 || value > 239))
