@@ -1,12 +1,37 @@
-// The main window of the module.
+// The main window of the module: the front panel of the switch with its LEDs,
+// the status bar of the LED polls and the main menu.
 #pragma once
+
+#include "binding/KvSNMPLedColorMap.h"
 
 #include <QMainWindow>
 
+#include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
+class KvShape;
+class KvSNMPRequest2Edits;
+class KvSNMPRequest2Leds;
+class KvStatusBar;
+class QCloseEvent;
 class QFrame;
+class QLabel;
+class TMainMenu;
+
+// Colour maps of the front-panel LEDs.  They live as long as the process and
+// are shared by every binding that shows a LED.
+extern const KvSNMPLedColorMapList PortLedMap;     // 1 up: green, blinking; 2 down, 3 testing: black
+extern const KvSNMPLedColorMapList PowerLedMap;    // any port status read: green
+extern const KvSNMPLedColorMapList ConsoleLedMap;  // 2 in use: green
+extern const KvSNMPLedColorMapList RpsLedMap;      // 3 working: green
+
+// Number of port LEDs on the front panel.
+inline constexpr int FrontPanelPortCount = 50;
+
+// Left edge of the link LED of a port (1 ... 50) on the front panel.
+int PortLedLeft(int port);
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -27,13 +52,56 @@ public:
     static constexpr int DesignedClientWidth = 874;
     static constexpr int DesignedClientHeight = 100;
 
+    // Poll period of the front panel in tens of milliseconds; 500 polls every
+    // five seconds.  Applies from the next SetUpFrontPanel on.
+    static constexpr int DefaultPollPeriod = 500;
+    static void SetFrontPanelPollPeriod(int period);
+    static int FrontPanelPollPeriod();
+    // With polling off, SetUpFrontPanel builds the LEDs but sends nothing (for
+    // windows made without an agent to talk to).
+    static void SetFrontPanelPolling(bool enabled);
+
+    // (Re)builds the three LED bindings, places the LEDs and starts polling.
+    void SetUpFrontPanel();
+    // Enables the RMON items after the agent's RMON state.
+    void RMON1Click();
+    // Builds the front panel afresh, with an immediate poll.
+    void RefreshClick();
+
+    // The front panel's bindings (null before the first SetUpFrontPanel).
+    KvSNMPRequest2Leds* PortLedBinding() const { return portLedBinding_.get(); }
+    KvSNMPRequest2Leds* ConsoleLedBinding() const { return consoleLedBinding_.get(); }
+    KvSNMPRequest2Leds* RpsLedBinding() const { return rpsLedBinding_.get(); }
+
     QFrame* Panel1 = nullptr;
+    QLabel* Image = nullptr;
+    // LinkShape_Port[0] is the LED of port 1.
+    std::array<KvShape*, FrontPanelPortCount> LinkShape_Port{};
+    KvShape* PowerLed = nullptr;
+    KvShape* ConsoleLed = nullptr;
+    KvShape* RPSLed = nullptr;
+    KvStatusBar* StatusBar = nullptr;
+    // Hidden value holders: the spanning-tree version for its dialog, the RMON state.
+    QLabel* stSTP = nullptr;
+    QLabel* ST_RmonState = nullptr;
+    std::unique_ptr<TMainMenu> MainMenu;
+
+protected:
+    // Every way of closing asks "Are you sure to exit?" first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateComponents();
     void FormCreate();
     void LoadMessageCatalogues();
     void ShowError(const QString& text);
+    void StopFrontPanel();
 
     std::vector<std::string> arguments_;
     bool terminateRequested_ = false;
+    std::unique_ptr<KvSNMPRequest2Leds> portLedBinding_;
+    std::unique_ptr<KvSNMPRequest2Leds> consoleLedBinding_;
+    std::unique_ptr<KvSNMPRequest2Leds> rpsLedBinding_;
+    // Held while the RMON check runs.
+    std::unique_ptr<KvSNMPRequest2Edits> rmonBinding_;
 };

@@ -1,8 +1,44 @@
 #include "ModuleCommands.h"
 
 #include "HelpWindow.h"
+#include "Mainunit.h"
+#include "ViewDefinitions.h"
+#include "binding/KvUserNotice.h"
+#include "kvsnmp/KvSNMPRequest.h"
 
 #include <QMainWindow>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+// Both device commands write the value 3 ("set", "warm-start") to their one
+// scalar.  The switch may take long to save, hence the longer time-out.
+const std::string kCommandValue = "3";
+constexpr std::int32_t kCommandTimeout = 500;
+
+void RunDeviceCommand(QMainWindow& window, const KvSNMPVarDef* definition, const QString& question,
+                      const QString& caption)
+{
+    KvMessageRequest ask;
+    ask.Owner = &window;
+    ask.Caption = caption;
+    ask.Text = question;
+    ask.Buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    ask.Icon = QMessageBox::Information;
+    if (KvShowMessage(ask) != QMessageBox::Ok)
+        return;
+
+    KvSNMPRequest request;
+    request.Variables.ItemType = SVT_SV;
+    request.Variables.AppendTable(definition);
+    request.Timeout = kCommandTimeout;
+    request.Variables.ItemAt(0).Value = kCommandValue;
+    request.Set({});
+}
+
+} // namespace
 
 void H1Click(QMainWindow& window)
 {
@@ -12,4 +48,27 @@ void H1Click(QMainWindow& window)
 void ExitClick(QMainWindow& window)
 {
     window.close();
+}
+
+void SaveConfigClick(QMainWindow& window)
+{
+    RunDeviceCommand(window, SaveConfigDefs, QStringLiteral("Are you sure?\nIt will spend a lot time !\nPlease wait !"),
+                     QStringLiteral("Device Save Changes"));
+}
+
+void RebootClick(QMainWindow& window)
+{
+    RunDeviceCommand(window, SystemResetDefs, QStringLiteral("Are you sure?"), QStringLiteral("Device Reboot"));
+}
+
+void RMON1Click(QMainWindow& window)
+{
+    if (auto* form = qobject_cast<TMainForm*>(&window))
+        form->RMON1Click();
+}
+
+void RefreshClick(QMainWindow& window)
+{
+    if (auto* form = qobject_cast<TMainForm*>(&window))
+        form->RefreshClick();
 }

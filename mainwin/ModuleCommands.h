@@ -1,4 +1,5 @@
-// Menu commands that act on the main window itself rather than on the agent.
+// Menu commands that act at once instead of opening a view: the device
+// commands sent to the agent, and those that act on the main window itself.
 #pragma once
 
 class QMainWindow;
@@ -8,3 +9,15 @@ void H1Click(QMainWindow& window);
 
 // "Exit": asks the main window to close, which goes through its exit question.
 void ExitClick(QMainWindow& window);
+
+// "Save Changes": after the user's OK, one synchronous Set makes the switch
+// save its configuration.  A failed Set raises its error.
+void SaveConfigClick(QMainWindow& window);
+
+// "Reboot": after the user's OK, one synchronous Set warm-starts the switch.
+// The front panel goes dark while it restarts and recovers by itself.
+void RebootClick(QMainWindow& window);
+
+// The main window's own commands, for the menu's dispatch table.
+void RMON1Click(QMainWindow& window);
+void RefreshClick(QMainWindow& window);

@@ -38,6 +38,9 @@ class StartupSequenceTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
+        // No agent listens at the addresses these cases name: the front panel
+        // stays unpolled so that nothing leaves the machine.
+        TMainForm::SetFrontPanelPolling(false);
         work_ = new QTemporaryDir;
         ASSERT_EQ(::chdir(work_->path().toLocal8Bit().constData()), 0);
     }
@@ -45,6 +48,7 @@ protected:
     {
         delete work_;
         work_ = nullptr;
+        TMainForm::SetFrontPanelPolling(true);
     }
     void SetUp() override
     {
