@@ -86,7 +86,8 @@ protected:
     }
 
     // The shipped agent data with some values replaced ("oid" -> "type|value")
-    // or, with an empty replacement, some lines left out.
+    // or, with an empty replacement, some lines left out ("#!writable oid" drops
+    // that directive).
     QString DataWith(const std::map<std::string, std::string>& changes)
     {
         QFile in(QStringLiteral(KSW_SOURCE_DIR "/sim/data/ksw4800.snmprec"));
@@ -95,7 +96,8 @@ protected:
         for (const QByteArray& raw : in.readAll().split('\n')) {
             std::string line = raw.toStdString();
             for (const auto& [key, replacement] : changes) {
-                if (line.rfind(key + "|", 0) == 0 || line == key) {
+                // The key is an OID (a value line) or the start of a directive line.
+                if (line.rfind(key + "|", 0) == 0 || line.rfind(key + " ", 0) == 0) {
                     line = replacement.empty() ? std::string() : key + "|" + replacement;
                     break;
                 }
