@@ -139,6 +139,13 @@ protected:
         return true;
     }
 
+    // The port LEDs have stopped flashing after the last poll.
+    static bool FlashingOver(const TMainForm& form)
+    {
+        const KvSNMPRequest2Leds* b = form.PortLedBinding();
+        return b && b->BlinkCounter() > b->BlinkLimit();
+    }
+
     std::vector<RecordedBox> boxes_;
     // The button each box is answered with; by default the box's first choice.
     std::function<QMessageBox::StandardButton(const KvMessageRequest&)> answer_ = [](const KvMessageRequest& r) {

@@ -135,7 +135,7 @@ TEST_P(LedColours, FromAgentValues)
     auto form = Open(AgentArgs(sim));
     ASSERT_TRUE(QTest::qWaitFor([&] { return PollsDone(*form); }, 5000));
     // Past the flashing that follows a poll every LED shows its colour.
-    QTest::qWait((form->PortLedBinding()->BlinkLimit() + 3) * KvSNMPRequest2Leds::BlinkInterval);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FlashingOver(*form); }, 3000));
 
     for (const LedExpectation& e : c.Leds) {
         EXPECT_EQ(Green(LedShape(*form, e.Led)), e.Green) << "LED " << e.Led;
@@ -164,7 +164,7 @@ TEST_F(FrontPanelTest, UpPortFlickersThenSettlesGreen)
         port9.insert(form->LinkShape_Port[8]->BrushColor().rgb());
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return Green(form->LinkShape_Port[0]); }, 5000));
-    QTest::qWait((form->PortLedBinding()->BlinkLimit() + 3) * KvSNMPRequest2Leds::BlinkInterval);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FlashingOver(*form); }, 3000));
     EXPECT_EQ(port1, (std::set<QRgb>{qRgb(0, 0, 0), qRgb(0, 255, 0)}));
     EXPECT_TRUE(Green(form->LinkShape_Port[0]));
     EXPECT_EQ(port9, std::set<QRgb>{qRgb(0, 0, 0)});
@@ -219,7 +219,7 @@ TEST_F(FrontPanelTest, CloseAsksAndNoKeepsPolling)
     KswSim sim;
     ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
     auto form = Open(AgentArgs(sim));
-    Quicken(*form, 30);
+    Quicken(*form, 100);   // a poll a second: the flashing ends well before the next one
     form->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Green(form->LinkShape_Port[0]); }, 5000));
 
@@ -237,8 +237,9 @@ TEST_F(FrontPanelTest, CloseAsksAndNoKeepsPolling)
     EXPECT_TRUE(form->isVisible());
 
     // Still polling: the next poll starts port 1 flashing again.
-    QTest::qWait((form->PortLedBinding()->BlinkLimit() + 3) * KvSNMPRequest2Leds::BlinkInterval);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Black(form->LinkShape_Port[0]); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FlashingOver(*form); }, 3000));
+    ASSERT_TRUE(Green(form->LinkShape_Port[0]));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Black(form->LinkShape_Port[0]); }, 3000));
 
     answer_ = [](const KvMessageRequest&) { return QMessageBox::Yes; };
     EXPECT_TRUE(form->close());
