@@ -259,6 +259,13 @@ TEST_F(FrontPanelTest, SnmpV3GroupsFollowVersion)
         EXPECT_TRUE(form->MainMenu->Action(QStringLiteral("RMON1"))->isEnabled());
         EXPECT_FALSE(form->MainMenu->Action(QStringLiteral("SNMPConfigure1"))->isVisible());
     }
+
+    const QString local = dir_.filePath(QStringLiteral("korvane_ems"));
+    QDir().mkpath(local);
+    SetExeFolder(local.toStdString());
+    auto form = Open({"/I127.0.0.1", "/v3"});
+    EXPECT_TRUE(form->MainMenu->Action(QStringLiteral("SNMPConfigure1"))->isVisible());
+    EXPECT_TRUE(form->MainMenu->Action(QStringLiteral("Engine"))->isEnabled());
 }
 
 } // namespace
