@@ -1,29 +1,11 @@
 #include "Progress2.h"
 
-#include <QApplication>
+#include "Formplace.h"
+
 #include <QFont>
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
-#include <QScreen>
 #include <QTimer>
-
-namespace {
-
-// Centres the window over the application's main window (its active top-level
-// window when there is no other), else over the screen.
-void CentreOnMainWindow(QWidget* form)
-{
-    QWidget* main = QApplication::activeWindow();
-    if (main == form)
-        main = nullptr;
-    const QRect area = main ? main->frameGeometry()
-                            : (form->screen() ? form->screen()->availableGeometry() : QRect());
-    if (area.isValid())
-        form->move(area.center() - QPoint(form->width() / 2, form->height() / 2));
-}
-
-} // namespace
 
 TProgressForm2::TProgressForm2(QWidget* owner, QWidget* parentForm)
     : QDialog(parentForm ? parentForm : owner,
@@ -51,7 +33,7 @@ TProgressForm2::TProgressForm2(QWidget* owner, QWidget* parentForm)
     ProgressTimer->setInterval(1000);
     connect(ProgressTimer, &QTimer::timeout, this, &TProgressForm2::ProgressTimerTimer);
 
-    CentreOnMainWindow(this);
+    TCentreOnMainWindow(this);
     FormCreate();
 }
 

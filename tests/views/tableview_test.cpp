@@ -1,0 +1,314 @@
+// Table views against ksw-sim: the Add, Edit and Delete dialogs and what they
+// send, Refresh while a walk runs, and the view's buttons and row hints.
+#include "KswSim.h"
+
+#include "views/Guiconfigform.h"
+#include "views/Listviewpanel.h"
+#include "views/Viewmodal.h"
+
+#include "KvControls.h"
+#include "KvSNMPRequest2Edits.h"
+#include "KvUserNotice.h"
+#include "kvsnmp/KvOptionList.h"
+#include "kvsnmp/KvSNMPErrors.h"
+#include "kvsnmp/KvSNMPRequest.h"
+#include "kvsnmp/KvSNMPSession.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+using namespace KvSyntax;
+using namespace KvAccess;
+
+const KvOptionDef kRowStatusRows[] = {{1, "active"},       {2, "notInService"}, {3, "notReady"},
+                                      {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"},
+                                      {0, nullptr}};
+const KvOptionList kRowStatus(kRowStatusRows, KvOptionList::IntegerValues);
+
+const char* const kEntry = "1.3.6.1.4.1.97531.60.1.1";
+enum Row { KeyRow = 0, NameRow = 1, MtuRow = 2, StatusRow = 3 };
+
+QString TableData()
+{
+    const QString e = QString::fromLatin1(kEntry);
+    return QStringLiteral("#!writable %1\n#!rowstatus %1.4\n"
+                          "%1.2.1|4|uplink\n%1.2.2|4|server\n"
+                          "%1.3.1|2|1500\n%1.3.2|2|9000\n"
+                          "%1.4.1|2|1\n%1.4.2|2|2\n")
+        .arg(e);
+}
+
+KswSim::Options SimWithTable(const QString& folder, int delayMs = 0)
+{
+    KswSim::Options o;
+    o.dataFile = folder + QStringLiteral("/table.snmprec");
+    QFile f(o.dataFile);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(TableData().toLatin1());
+    o.delayMs = delayMs;
+    return o;
+}
+
+KvSNMPRequest2Edits* MakeBinding(QWidget* owner, quint16 port)
+{
+    auto* b = new KvSNMPRequest2Edits(owner);
+    KvSNMPVarList& vars = b->Variables();
+    vars.ItemType = MVT_UMV;
+    vars.PKeyCount = 1;
+    const std::string e = kEntry;
+    vars.AppendItem(" ", "Index", Integer, NotAccess);
+    vars.AppendItem(e + ".2", "Name", DisplayStr, ReadWrite);
+    vars.AppendItem(e + ".3", "Mtu", Integer, ReadWrite);
+    vars.AppendItem(e + ".4", "Status", Integer, ReadWrite, &kRowStatus);
+    b->Request().Device.Port = port;
+    b->Request().Timeout = 100;
+    b->Request().Retries = 0;
+    return b;
+}
+
+// The agent's table, read with a plain synchronous walk: index -> "name mtu status".
+std::map<std::string, std::string> AgentRows(quint16 port)
+{
+    QWidget owner;
+    std::unique_ptr<KvSNMPRequest2Edits> b(MakeBinding(&owner, port));
+    KvSNMPRequest& r = b->Request();
+    std::map<std::string, std::string> rows;
+    for (bool first = true; r.Get(first); first = false) {
+        const KvSNMPVarList& v = r.Variables;
+        rows[v.ItemAt(0).Value] = v.ItemAt(1).Value + " " + v.ItemAt(2).Value + " " + v.ItemAt(3).Value;
+    }
+    return rows;
+}
+
+QStringList ComboItems(QComboBox* c)
+{
+    QStringList items;
+    for (int i = 0; i < c->count(); ++i)
+        items << c->itemText(i);
+    return items;
+}
+
+class TableView : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { dataDir_ = new QTemporaryDir; }
+    static void TearDownTestSuite()
+    {
+        delete dataDir_;
+        dataDir_ = nullptr;
+    }
+    void SetUp() override
+    {
+        sim_ = std::make_unique<KswSim>(SimWithTable(dataDir_->path()));
+        ASSERT_TRUE(sim_->running()) << sim_->errorText().toStdString();
+        CreateGlobalSession(sim_->tempDir().toStdString());
+        DefaultDevice.Address = "127.0.0.1";
+        DefaultDevice.Port = sim_->port();
+        DefaultSecurity.Version = 1;
+        form_ = std::make_unique<TConfigForm>();
+        form_->setWindowTitle(QStringLiteral("Test Table : 127.0.0.1"));
+        binding_ = MakeBinding(form_.get(), sim_->port());
+        panel_ = form_->AddListViewPanel(binding_, StatusRow, QStringLiteral("CreateAndGo"), StatusRow,
+                                         QStringLiteral("Destroy"));
+        form_->show();
+        ASSERT_TRUE(WaitForRows(2));
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        sim_.reset();
+    }
+    bool WaitForRows(int n)
+    {
+        return QTest::qWaitFor([this, n] { return !binding_->Busy() && List()->topLevelItemCount() == n; }, 5000);
+    }
+    QTreeWidget* List() const { return panel_->ListViewPanel()->ListView; }
+    TCtrlBtnPanel* Buttons() const { return panel_->CtrlBtnPanel(); }
+    TEditsPanel* Edits() const { return panel_->EditsPanel(); }
+    QComboBox* StatusCombo() const { return qobject_cast<QComboBox*>(Edits()->Row(StatusRow).Control); }
+    void ClickRow(int row)
+    {
+        QTreeWidgetItem* item = List()->topLevelItem(row);
+        const QRect r = List()->visualItemRect(item);
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    static QTemporaryDir* dataDir_;
+    std::unique_ptr<KswSim> sim_;
+    std::unique_ptr<TConfigForm> form_;
+    KvSNMPRequest2Edits* binding_ = nullptr;
+    TSNMPListViewPanel* panel_ = nullptr;
+};
+QTemporaryDir* TableView::dataDir_ = nullptr;
+
+TEST_F(TableView, ButtonsFollowStatusRowsAndSelection)
+{
+    EXPECT_TRUE(Buttons()->BT_Add->isVisibleTo(form_.get()));
+    EXPECT_TRUE(Buttons()->BT_Delete->isVisibleTo(form_.get()));
+    EXPECT_FALSE(Buttons()->BT_SetChecked->isVisibleTo(form_.get()));
+    EXPECT_EQ(Buttons()->ST_RowCount->text(), "2");
+    EXPECT_FALSE(Buttons()->BT_Edit->isEnabled());
+    EXPECT_FALSE(Buttons()->BT_Delete->isEnabled());
+
+    ClickRow(1);
+    EXPECT_TRUE(Buttons()->BT_Edit->isEnabled());
+    EXPECT_TRUE(Buttons()->BT_Delete->isEnabled());
+    EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "server");
+    // The hint pads each header with one tab per character it lacks to the longest.
+    EXPECT_EQ(panel_->RowHint(List()->topLevelItem(1)).toStdString(),
+              "Index\t  2\nName\t\t  server\nMtu\t\t\t  9000\nStatus  notInService\n");
+
+    // A click into empty space leaves nothing selected and empties the edits.
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, QPoint(5, List()->viewport()->height() - 3));
+    EXPECT_FALSE(Buttons()->BT_Edit->isEnabled());
+    EXPECT_FALSE(Buttons()->BT_Delete->isEnabled());
+    EXPECT_TRUE(Edits()->RowEdit(NameRow)->text().isEmpty());
+
+    // A table view without status rows has no Add and no Delete.
+    TConfigForm plain;
+    auto* view = plain.AddListViewPanel(MakeBinding(&plain, sim_->port()), -1, {}, -1, {});
+    EXPECT_FALSE(view->CtrlBtnPanel()->BT_Add->isVisibleTo(&plain));
+    EXPECT_FALSE(view->CtrlBtnPanel()->BT_Delete->isVisibleTo(&plain));
+    EXPECT_TRUE(view->CtrlBtnPanel()->BT_Edit->isVisibleTo(&plain));
+}
+
+TEST_F(TableView, WrongStatusValueIsRefused)
+{
+    try {
+        panel_->SetAddStatus(StatusRow, QStringLiteral("create"));
+        FAIL() << "no error";
+    } catch (const KvSNMPException& e) {
+        EXPECT_EQ(e.Message(), "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:create");
+    }
+    // Not a drop-down row.
+    EXPECT_THROW(panel_->SetDeleteStatus(NameRow, QStringLiteral("destroy")), KvSNMPException);
+}
+
+TEST_F(TableView, AddLocksKeysFixesStatusAndRefreshes)
+{
+    bool ran = false;
+    TScopedModalRunner runner([&](QDialog& d) {
+        ran = true;
+        EXPECT_EQ(d.windowTitle(), "Test Table : 127.0.0.1 (Add)");
+        const KvEditRow& key = Edits()->Row(KeyRow);
+        EXPECT_TRUE(key.Check->isChecked());
+        EXPECT_FALSE(key.Check->isEnabled());
+        EXPECT_TRUE(key.Control->isEnabled());
+        EXPECT_EQ(StatusCombo()->currentText(), "createAndGo");   // the list's own spelling
+        EXPECT_FALSE(StatusCombo()->isEnabled());
+        EXPECT_TRUE(Edits()->Row(StatusRow).Check->isChecked());
+        Edits()->RowEdit(KeyRow)->setText(QStringLiteral("7"));
+        Edits()->RowEdit(NameRow)->setText(QStringLiteral("backup"));
+        Edits()->RowEdit(MtuRow)->setText(QStringLiteral("1400"));
+        Edits()->CheckRow(NameRow);
+        Edits()->CheckRow(MtuRow);
+        QPushButton* set = panel_->EditsPanel()->Buttons()->BT_SetChecked;
+        set->setEnabled(true);
+        set->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        return d.result();
+    });
+    Buttons()->BT_Add->click();
+    ASSERT_TRUE(ran);
+    ASSERT_TRUE(WaitForRows(3));
+    EXPECT_EQ(AgentRows(sim_->port())["7"], "backup 1400 active");
+    // The edits panel is back, hidden, in the table view.
+    EXPECT_EQ(Edits()->parentWidget(), panel_);
+    EXPECT_FALSE(Edits()->isVisible());
+}
+
+TEST_F(TableView, EditOffersNeitherCreateNorDestroyAndRestoresTheList)
+{
+    const QStringList before = ComboItems(StatusCombo());
+    ClickRow(1);
+    bool ran = false;
+    TScopedModalRunner runner([&](QDialog& d) {
+        ran = true;
+        EXPECT_EQ(ComboItems(StatusCombo()), QStringList({"active", "notInService", "notReady", "createAndWait"}));
+        EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "server");
+        Edits()->RowEdit(MtuRow)->setText(QStringLiteral("1600"));
+        Edits()->CheckRow(MtuRow);
+        QPushButton* set = Edits()->Buttons()->BT_SetChecked;
+        set->setEnabled(true);
+        set->click();
+        return d.result();
+    });
+    Buttons()->BT_Edit->click();
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(ComboItems(StatusCombo()), before);
+    ASSERT_TRUE(WaitForRows(2));
+    EXPECT_EQ(AgentRows(sim_->port())["2"], "server 1600 notInService");
+    ClickRow(0);
+    EXPECT_EQ(StatusCombo()->currentText(), "active");
+}
+
+TEST_F(TableView, DeleteSendsKeysAndStatusOnlyAndNoSendsNothing)
+{
+    ClickRow(0);
+    // The hidden edits hold a changed name: Delete must not send it.
+    Edits()->RowEdit(NameRow)->setText(QStringLiteral("changed"));
+    QString asked;
+    {
+        KvScopedMessagePresenter no([&](const KvMessageRequest& r) {
+            asked = r.Caption + "|" + r.Text;
+            return QMessageBox::No;
+        });
+        Buttons()->BT_Delete->click();
+    }
+    EXPECT_EQ(asked, "Delete|Are you sure to delete ?");
+    EXPECT_EQ(AgentRows(sim_->port()).size(), 2u);
+
+    ClickRow(0);
+    Edits()->RowEdit(NameRow)->setText(QStringLiteral("changed"));
+    {
+        KvScopedMessagePresenter yes([](const KvMessageRequest&) { return QMessageBox::Yes; });
+        Buttons()->BT_Delete->click();
+    }
+    ASSERT_TRUE(WaitForRows(1));
+    const auto rows = AgentRows(sim_->port());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows.begin()->second, "server 9000 notInService");
+    // Nothing is left marked out of later writes.
+    for (int i = 0; i < binding_->Variables().Count(); ++i)
+        EXPECT_FALSE(binding_->Variables().ItemAt(i).Access & Invalid) << i;
+    EXPECT_EQ(binding_->Mode(), KvSNMPRequest2Controls::Asynchronous);
+}
+
+TEST(TableViewSlow, RefreshWhileWalkingIsIgnored)
+{
+    QTemporaryDir dir;
+    KswSim sim(SimWithTable(dir.path(), 150));
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    CreateGlobalSession(sim.tempDir().toStdString());
+    DefaultDevice.Address = "127.0.0.1";
+    DefaultDevice.Port = sim.port();
+    DefaultSecurity.Version = 1;
+    TConfigForm form;
+    KvSNMPRequest2Edits* b = MakeBinding(&form, sim.port());
+    auto* panel = form.AddListViewPanel(b, -1, {}, -1, {});
+    QPlainTextEdit* memo = panel->MsgPanel()->Memo;
+    panel->CtrlBtnPanel()->BT_Refresh->click();
+    ASSERT_TRUE(b->Busy());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->ListViewPanel()->ListView->topLevelItemCount() == 1; }, 5000));
+    panel->CtrlBtnPanel()->BT_Refresh->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy(); }, 5000));
+    // One walk: both rows once, one status line.
+    EXPECT_EQ(panel->ListViewPanel()->ListView->topLevelItemCount(), 2);
+    EXPECT_EQ(KvMemoLines(memo).size(), 1);
+}
+
+} // namespace

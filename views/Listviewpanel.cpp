@@ -1,0 +1,475 @@
+#include "Listviewpanel.h"
+
+#include "Viewmodal.h"
+
+#include "KvControls.h"
+#include "KvSNMPRequest2Edits.h"
+#include "KvUserNotice.h"
+#include "kvsnmp/KvSNMPErrors.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QEvent>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+namespace {
+
+constexpr int kPixelsPerHeaderChar = 8;
+constexpr int kMaxListWidth = 450;
+constexpr int kListHeight = 350;
+constexpr int kDialogControlWidth = 200;
+
+QComboBox* RowCombo(const TEditsPanel& edits, int row)
+{
+    if (row < 0 || row >= edits.RowCount())
+        return nullptr;
+    return qobject_cast<QComboBox*>(edits.Row(row).Control);
+}
+
+// An item taken out of a status list while a dialog runs, to be put back where it was.
+struct RemovedItem {
+    QComboBox* Combo;
+    int Index;
+    QString Text;
+    QVariant Data;
+};
+
+} // namespace
+
+// ---- TListViewPanel ----------------------------------------------------------
+
+TListViewPanel::TListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding) : QWidget(parent)
+{
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    ListView = new QTreeWidget(this);
+    box->addWidget(ListView);
+    if (binding)
+        binding->AttachListView(ListView, false);
+    int chars = 0;
+    const QTreeWidgetItem* header = ListView->headerItem();
+    for (int c = 0; header && c < ListView->columnCount(); ++c)
+        chars += static_cast<int>(header->text(c).size());
+    resize(std::min(kPixelsPerHeaderChar * chars + 2 * ListView->frameWidth(), kMaxListWidth), kListHeight);
+}
+
+void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons)
+{
+    buttons->LB_Samples->show();
+    buttons->ST_RowCount->show();
+    buttons->BT_Refresh->show();
+    buttons->BT_Edit->show();
+    buttons->BT_Edit->setEnabled(false);
+    buttons->BT_Close->show();
+    buttons->BT_Delete->setVisible(DeleteStatusRow >= 0);
+    buttons->BT_Delete->setEnabled(false);
+    buttons->BT_Add->setVisible(AddStatusRow >= 0);
+    buttons->BT_SetChecked->hide();
+    buttons->BT_CheckAll->hide();
+    buttons->BT_ClearChecks->hide();
+    buttons->ArrangeButtons();
+}
+
+// ---- TSNMPListViewPanel ------------------------------------------------------
+
+TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding)
+    : TSNMPEditorPanel(parent, binding)
+{
+    OnBeforeAdd = [this](QObject*) { edits_->ClearRows(); };
+    listPanel_ = new TListViewPanel(this, binding);
+    QTreeWidget* list = listPanel_->ListView;
+    list->viewport()->setMouseTracking(true);
+    list->viewport()->installEventFilter(this);
+    QAbstractItemModel* model = list->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &TSNMPListViewPanel::ListViewItemsChanged);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &TSNMPListViewPanel::ListViewItemsChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, &TSNMPListViewPanel::ListViewItemsChanged);
+
+    TCtrlBtnPanel* buttons = CtrlBtnPanel();
+    connect(buttons->BT_Edit, &QPushButton::clicked, this, &TSNMPListViewPanel::BT_EditClick);
+    connect(buttons->BT_Add, &QPushButton::clicked, this, &TSNMPListViewPanel::BT_AddClick);
+    connect(buttons->BT_Delete, &QPushButton::clicked, this, &TSNMPListViewPanel::BT_DeleteClick);
+    listPanel_->ArrangeCtrlBtn(buttons);
+
+    bool anyEditable = false;
+    for (int r = 0; r < edits_->RowCount(); ++r)
+        anyEditable = anyEditable || !(edits_->IsReadOnlyRow(r) || edits_->IsKeyRow(r));
+    if (!anyEditable) {
+        buttons->BT_Edit->hide();
+        buttons->ArrangeButtons();
+    }
+    SetContent(listPanel_);
+}
+
+TSNMPListViewPanel::~TSNMPListViewPanel()
+{
+    // The list empties itself while the children go; by then the row-count
+    // text may be gone, so the list's signals and events must not reach us.
+    QTreeWidget* list = listPanel_->ListView;
+    list->model()->disconnect(this);
+    list->viewport()->removeEventFilter(this);
+}
+
+QString TSNMPListViewPanel::MatchStatus(int row, const QString& value, const char* error) const
+{
+    if (QComboBox* combo = RowCombo(*edits_, row)) {
+        for (int i = 0; i < combo->count(); ++i)
+            if (combo->itemText(i).compare(value, Qt::CaseInsensitive) == 0)
+                return combo->itemText(i);
+    }
+    throw KvSNMPException(-500 - KvBadControlType, std::string(error) + value.toStdString());
+}
+
+void TSNMPListViewPanel::SetAddStatus(int row, const QString& value)
+{
+    // The list's own spelling is kept: it is what selects the item and what the
+    // option list turns back into the value sent.
+    const QString label = MatchStatus(row, value, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:");
+    listPanel_->AddStatusRow = row;
+    listPanel_->AddStatusValue = label;
+    CtrlBtnPanel()->BT_Add->show();
+    CtrlBtnPanel()->ArrangeButtons();
+}
+
+void TSNMPListViewPanel::SetDeleteStatus(int row, const QString& value)
+{
+    const QString label = MatchStatus(row, value, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:");
+    listPanel_->DeleteStatusRow = row;
+    listPanel_->DeleteStatusValue = label;
+    CtrlBtnPanel()->BT_Delete->show();
+    CtrlBtnPanel()->ArrangeButtons();
+}
+
+QWidget* TSNMPListViewPanel::HostWindow() const
+{
+    return HostForm() ? HostForm() : window();
+}
+
+QString TSNMPListViewPanel::HostCaption() const
+{
+    return parentWidget() ? parentWidget()->windowTitle() : QString();
+}
+
+void TSNMPListViewPanel::SetRowButtons(bool rowSelected)
+{
+    TCtrlBtnPanel* buttons = CtrlBtnPanel();
+    if (!ReadOnly)
+        buttons->BT_Edit->setEnabled(rowSelected);
+    buttons->BT_Delete->setEnabled(rowSelected);
+}
+
+// ---- list-view events --------------------------------------------------------
+
+bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    QTreeWidget* list = listPanel_ ? listPanel_->ListView : nullptr;
+    if (!list || watched != list->viewport())
+        return TSNMPEditorPanel::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease: {
+        // A click into empty space leaves no row selected.
+        const auto* me = static_cast<QMouseEvent*>(event);
+        if (!list->itemAt(me->position().toPoint())) {
+            list->clearSelection();
+            list->setCurrentItem(nullptr);
+        }
+        ListViewClick();
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        // The double click's own release comes later; the row is selected by now.
+        ListViewDblClick();
+        break;
+    case QEvent::MouseMove:
+        ListViewMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        break;
+    case QEvent::ToolTip: {
+        const auto* he = static_cast<QHelpEvent*>(event);
+        if (list->toolTip().isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(he->globalPos(), list->toolTip(), list->viewport());
+        return true;
+    }
+    default:
+        break;
+    }
+    return TSNMPEditorPanel::eventFilter(watched, event);
+}
+
+void TSNMPListViewPanel::ListViewClick()
+{
+    const bool selected = !listPanel_->ListView->selectedItems().isEmpty();
+    SetRowButtons(selected);
+    if (!selected)
+        edits_->ClearRows();
+}
+
+void TSNMPListViewPanel::ListViewDblClick()
+{
+    if (!listPanel_->ListView->selectedItems().isEmpty() && !ReadOnly)
+        BT_EditClick();
+}
+
+void TSNMPListViewPanel::ListViewItemsChanged()
+{
+    CtrlBtnPanel()->ST_RowCount->setText(QString::number(listPanel_->ListView->topLevelItemCount()));
+}
+
+QString TSNMPListViewPanel::RowHint(const QTreeWidgetItem* item) const
+{
+    const QTreeWidget* list = listPanel_->ListView;
+    const QTreeWidgetItem* header = list->headerItem();
+    qsizetype longest = 0;
+    for (int c = 0; c < list->columnCount(); ++c)
+        longest = std::max(longest, header->text(c).size());
+    QString hint;
+    for (int c = 0; c < list->columnCount(); ++c) {
+        const QString h = header->text(c);
+        hint += h + QString(longest - h.size(), QLatin1Char('\t')) + QStringLiteral("  ") + item->text(c) +
+                QLatin1Char('\n');
+    }
+    return hint;
+}
+
+void TSNMPListViewPanel::ListViewMouseMove(const QPoint& pos)
+{
+    QTreeWidget* list = listPanel_->ListView;
+    const QTreeWidgetItem* item = list->itemAt(pos);
+    list->setToolTip(item ? RowHint(item) : QString());
+}
+
+// ---- buttons -----------------------------------------------------------------
+
+void TSNMPListViewPanel::BT_RefreshClick()
+{
+    if (!binding_)
+        return;
+    if (binding_->Mode() == KvSNMPRequest2Controls::Asynchronous && binding_->Busy())
+        return;   // the running read fills the list already
+    SetRowButtons(false);
+    TSNMPEditorPanel::BT_RefreshClick();
+}
+
+void TSNMPListViewPanel::BT_EditClick()
+{
+    QObject* button = CtrlBtnPanel()->BT_Edit;
+    if (OnBeforeEdit)
+        OnBeforeEdit(button);
+    EditDialog();
+    if (OnAfterEdit)
+        OnAfterEdit(button);
+}
+
+void TSNMPListViewPanel::BT_AddClick()
+{
+    QObject* button = CtrlBtnPanel()->BT_Add;
+    if (OnBeforeAdd)
+        OnBeforeAdd(button);
+    AddDialog();
+    if (OnAfterAdd)
+        OnAfterAdd(button);
+}
+
+TSNMPPanel* TSNMPListViewPanel::LendEdits(QDialog& dialog)
+{
+    binding_->SetConstraintOwner(&dialog);
+    auto* panel = new TSNMPPanel(&dialog, MsgPanel(), binding_);
+    TCtrlBtnPanel* buttons = panel->CtrlBtnPanel();
+    buttons->BT_SetChecked->setEnabled(false);
+    TEditsPanel* edits = edits_;
+    connect(buttons->BT_SetChecked, &QPushButton::clicked, edits, [edits] { edits->SetCheckedClick(true); });
+    connect(buttons->BT_CheckAll, &QPushButton::clicked, edits, &TEditsPanel::CheckAllClick);
+    connect(buttons->BT_ClearChecks, &QPushButton::clicked, edits, &TEditsPanel::ClearChecksClick);
+    return panel;
+}
+
+void TSNMPListViewPanel::ReturnEdits(QDialog& dialog)
+{
+    // The edits panel must leave the dialog before the dialog goes.
+    edits_->hide();
+    edits_->setParent(this);
+    edits_->hide();
+    binding_->SetConstraintOwner(HostWindow());
+    (void)dialog;
+}
+
+namespace {
+
+// Gives the edits panel back to its table view however the dialog ends.
+template <class F>
+struct ScopeExit {
+    F f;
+    ~ScopeExit() { f(); }
+};
+template <class F>
+ScopeExit(F) -> ScopeExit<F>;
+
+} // namespace
+
+void TSNMPListViewPanel::EditDialog()
+{
+    if (binding_->Mode() == KvSNMPRequest2Controls::Asynchronous) {
+        // A walk still under way would overwrite the row being edited.
+        binding_->Request().Alive = false;
+        const QDeadlineTimer limit(1000);
+        while (binding_->Busy() && !limit.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        binding_->Request().Alive = true;
+    }
+
+    std::vector<RemovedItem> removed;
+    std::vector<int> hiddenRows;
+    {
+        QDialog dialog(HostWindow());
+        dialog.setWindowTitle(HostWindow()->windowTitle());
+        ScopeExit giveBack{[this, &dialog] { ReturnEdits(dialog); }};
+        TSNMPPanel* panel = LendEdits(dialog);
+        TCtrlBtnPanel* buttons = panel->CtrlBtnPanel();
+
+        edits_->SetRowsState(false);
+        for (int r = 0; r < edits_->RowCount(); ++r)
+            if (edits_->Row(r).BitEditor)
+                if (QLineEdit* edit = edits_->RowEdit(r))
+                    edit->setReadOnly(true);
+        edits_->ArrangeCtrlBtn(buttons);
+        edits_->ArrangeRows();
+        buttons->BT_Refresh->hide();
+        buttons->ArrangeButtons();
+        edits_->SetControlWidth(kDialogControlWidth);
+        panel->SetContent(edits_);
+        panel->AttachToForm(&dialog);
+
+        // Creating and destroying are the Add and Delete buttons' work.
+        const std::pair<int, QString> statusItems[] = {
+            {listPanel_->AddStatusRow, listPanel_->AddStatusValue},
+            {listPanel_->DeleteStatusRow, listPanel_->DeleteStatusValue}};
+        for (const auto& [row, value] : statusItems) {
+            QComboBox* combo = RowCombo(*edits_, row);
+            if (!combo || value.isEmpty())
+                continue;
+            const int index = combo->findText(value, Qt::MatchFixedString);
+            if (index < 0)
+                continue;
+            removed.push_back({combo, index, combo->itemText(index), combo->itemData(index)});
+            combo->removeItem(index);
+            if (combo->count() == 0 && std::find(hiddenRows.begin(), hiddenRows.end(), row) == hiddenRows.end()) {
+                edits_->HideRow(row);
+                hiddenRows.push_back(row);
+            }
+        }
+
+        ScopeExit restore{[this, &removed, &hiddenRows] {
+            for (int row : hiddenRows)
+                edits_->ShowRow(row);
+            for (auto it = removed.rbegin(); it != removed.rend(); ++it)
+                it->Combo->insertItem(it->Index, it->Text, it->Data);
+        }};
+        TRunModal(dialog);
+    }
+    BT_RefreshClick();
+}
+
+void TSNMPListViewPanel::AddDialog()
+{
+    {
+        QDialog dialog(HostWindow());
+        dialog.setWindowTitle(HostCaption() + QStringLiteral(" (Add)"));
+        ScopeExit giveBack{[this, &dialog] { ReturnEdits(dialog); }};
+        TSNMPPanel* panel = LendEdits(dialog);
+        TCtrlBtnPanel* buttons = panel->CtrlBtnPanel();
+
+        const int keys = binding_->Variables().PKeyCount;
+        for (int r = 0; r < std::min(keys, edits_->RowCount()); ++r) {
+            // Keys are always written: checked and locked.
+            edits_->EnableRow(r);
+            edits_->CheckRow(r);
+            const KvEditRow& row = edits_->Row(r);
+            row.Check->setVisible(true);
+            row.Check->setEnabled(false);
+            row.Control->setEnabled(true);
+        }
+        for (int r = 0; r < edits_->RowCount(); ++r)
+            if (edits_->Row(r).BitEditor)
+                if (QLineEdit* edit = edits_->RowEdit(r))
+                    edit->setReadOnly(true);
+        const int status = listPanel_->AddStatusRow;
+        if (status >= 0 && status < edits_->RowCount()) {
+            const KvEditRow& row = edits_->Row(status);
+            edits_->SetRowValue(status, listPanel_->AddStatusValue);
+            row.Control->setEnabled(false);
+            row.Check->setChecked(true);
+            row.Check->setEnabled(false);
+        }
+        edits_->ArrangeCtrlBtn(buttons);
+        buttons->BT_Refresh->hide();
+        buttons->ArrangeButtons();
+        edits_->ArrangeRows();
+        panel->SetContent(edits_);
+        panel->AttachToForm(&dialog);
+        listPanel_->ListView->clearSelection();
+        listPanel_->ListView->setCurrentItem(nullptr);
+        CtrlBtnPanel()->BT_Edit->setEnabled(false);
+        CtrlBtnPanel()->BT_Delete->setEnabled(false);
+
+        TRunModal(dialog);
+    }
+    BT_RefreshClick();
+}
+
+void TSNMPListViewPanel::BT_DeleteClick()
+{
+    const int status = listPanel_->DeleteStatusRow;
+    if (status < 0 || listPanel_->ListView->selectedItems().isEmpty())
+        return;   // nothing chosen: writing keys from an empty row would hit another row
+    KvMessageRequest ask;
+    ask.Owner = HostWindow();
+    ask.Caption = QStringLiteral("Delete");
+    ask.Text = QStringLiteral("Are you sure to delete ?");
+    ask.Buttons = QMessageBox::Yes | QMessageBox::No;
+    ask.Icon = QMessageBox::Question;
+    if (KvShowMessage(ask) != QMessageBox::Yes)
+        return;
+
+    const std::uint8_t savedMode = binding_->Mode();
+    binding_->SetMode(KvSNMPRequest2Controls::Synchronous);
+    KvSNMPVarList& vars = binding_->Variables();
+    std::vector<int> marked;
+    for (int i = vars.PKeyCount; i < vars.Count(); ++i) {
+        if (i == status || (vars.ItemAt(i).Access & KvAccess::Invalid))
+            continue;
+        vars.ItemAt(i).Access |= KvAccess::Invalid;
+        marked.push_back(i);
+    }
+    try {
+        for (int i = 0; i < vars.Count(); ++i)
+            vars.ItemAt(i).Value.clear();
+        binding_->ReadSelectedRow();
+        binding_->ReadControls(-1);
+        vars.ItemAt(status).Value = listPanel_->DeleteStatusValue.toStdString();
+        binding_->Set(false, false, {});
+    } catch (const std::exception& e) {
+        binding_->ShowStatus(e.what());
+    }
+    for (int i : marked)
+        vars.ItemAt(i).Access &= ~KvAccess::Invalid;
+    // The table is read again in the view's own mode, so that a long table
+    // does not hold up the window.
+    binding_->SetMode(savedMode);
+    BT_RefreshClick();
+}

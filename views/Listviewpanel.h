@@ -1,0 +1,88 @@
+// The view of a table: one list-view row per table row, one column per
+// variable, with row operations.  Edit changes the selected row in a dialog,
+// Add creates a row in a dialog with the row-status variable fixed to its
+// create value, Delete writes the destroy value to the selected row's status.
+// The row editor of both dialogs is the panel's own edits panel, which lives
+// hidden here and is lent to each dialog for the dialog's lifetime.
+#pragma once
+
+#include "Snmpeditorpanel.h"
+
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class TListViewPanel : public QWidget {
+    Q_OBJECT
+public:
+    TListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding);
+
+    // Shows the buttons of a table view; Add and Delete only with their status rows.
+    void ArrangeCtrlBtn(TCtrlBtnPanel* buttons);
+
+    QTreeWidget* ListView = nullptr;
+    int DeleteStatusRow = -1;
+    int AddStatusRow = -1;
+    QString AddStatusValue;
+    QString DeleteStatusValue;
+
+    QSize sizeHint() const override { return size(); }
+};
+
+class TSNMPListViewPanel : public TSNMPEditorPanel {
+    Q_OBJECT
+public:
+    // Handlers called around the dialogs with the button as sender.
+    using TNotifyEvent = std::function<void(QObject* sender)>;
+
+    TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding);
+    ~TSNMPListViewPanel() override;
+
+    TListViewPanel* ListViewPanel() const { return listPanel_; }
+
+    // The status row must be a drop-down row offering the value; letter case
+    // does not matter, and the row's own label is kept.
+    void SetAddStatus(int row, const QString& value);
+    void SetDeleteStatus(int row, const QString& value);
+
+    // Set: Edit stays as it is on a row click (the view only shows rows).
+    std::uint8_t ReadOnly = 0;
+    TNotifyEvent OnBeforeAdd;   // preset: the edits are emptied
+    TNotifyEvent OnAfterAdd;
+    TNotifyEvent OnBeforeEdit;
+    TNotifyEvent OnAfterEdit;
+
+    void BT_RefreshClick() override;
+    virtual void BT_EditClick();
+    virtual void BT_AddClick();
+    virtual void BT_DeleteClick();
+
+    void ListViewClick();
+    void ListViewDblClick();
+    void ListViewItemsChanged();
+    // The hint over a row: each column's header padded with tabs to the longest
+    // header, two spaces and the row's text in that column, one line each.
+    QString RowHint(const QTreeWidgetItem* item) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The caption of the form (or tab page) the view is on.
+    QString HostCaption() const;
+    QWidget* HostWindow() const;
+    void EditDialog();
+    void AddDialog();
+    // Lends the edits panel to a new dialog panel; RunLent gives it back.
+    TSNMPPanel* LendEdits(QDialog& dialog);
+    void ReturnEdits(QDialog& dialog);
+    void ListViewMouseMove(const QPoint& pos);
+    void SetRowButtons(bool rowSelected);
+    QString MatchStatus(int row, const QString& value, const char* error) const;
+
+    TListViewPanel* listPanel_ = nullptr;
+};
