@@ -5,7 +5,7 @@
 #include "KvSNMPRequest2Edits.h"
 #include "KvUserNotice.h"
 
-#include "KswSim.h"
+#include "SharedKswSim.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPSession.h"
 
@@ -50,17 +50,12 @@ private:
 
 const QRegularExpression kOkLine(QStringLiteral(R"(^(Get|Set): \(KvSNMP\+\+\) Ok!\. Receive at \d\d:\d\d:\d\d \S+\.$)"));
 
-class Core : public ::testing::Test {
+class Core : public SharedKswSim<> {
 protected:
     static void SetUpTestSuite()
     {
-        sim_ = new KswSim;
+        SharedKswSim::SetUpTestSuite();
         CreateGlobalSession(sim_->tempDir().toStdString());
-    }
-    static void TearDownTestSuite()
-    {
-        delete sim_;
-        sim_ = nullptr;
     }
     void SetUp() override
     {
@@ -82,12 +77,10 @@ protected:
         return QTest::qWaitFor([&] { return !b.Busy(); }, 5000);
     }
 
-    static KswSim* sim_;
     QWidget form;
     QPlainTextEdit memo{&form};
     std::shared_ptr<Steps> steps = std::make_shared<Steps>();
 };
-KswSim* Core::sim_ = nullptr;
 
 TEST_F(Core, AsyncScalarGetFillsControlsAndWritesOneStatusLine)
 {

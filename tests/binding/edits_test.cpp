@@ -3,6 +3,7 @@
 #include "KvControls.h"
 #include "KvSNMPRequest2Edits.h"
 
+#include "KvTestUtil.h"
 #include "kvsnmp/KvOptionList.h"
 #include "kvsnmp/KvSNMPErrors.h"
 
@@ -15,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -24,16 +24,6 @@ using namespace KvSyntax;
 
 const KvOptionDef kStatusRows[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
 const KvOptionList kStatus(kStatusRows, KvOptionList::IntegerValues);
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const KvSNMPException& e) {
-        return e.Code();
-    }
-    return 0;
-}
 
 class Edits : public ::testing::Test {
 protected:

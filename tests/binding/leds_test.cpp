@@ -4,7 +4,8 @@
 #include "KvSNMPRequest2Leds.h"
 #include "KvUserNotice.h"
 
-#include "KswSim.h"
+#include "KvTestUtil.h"
+#include "SharedKswSim.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPSession.h"
 
@@ -14,8 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 using namespace KvSyntax;
@@ -24,16 +23,6 @@ constexpr std::uint32_t kGreen = 0x00FF00;
 constexpr std::uint32_t kBlack = 0;
 
 const KvLedColorDef kPortRows[] = {{1, 0x00FF00}, {2, 0}, {3, 0}, {0, -1}};
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const KvSNMPException& e) {
-        return e.Code();
-    }
-    return 0;
-}
 
 std::uint32_t shown(const KvShape& shape)
 {
@@ -184,21 +173,14 @@ TEST_F(Leds, StopPollingResetsAndIgnoresLateValues)
 
 // ---- against the simulated agent ------------------------------------------------
 
-class LedPolling : public ::testing::Test {
+class LedPolling : public SharedKswSim<> {
 protected:
     static void SetUpTestSuite()
     {
-        sim_ = new KswSim;
+        SharedKswSim::SetUpTestSuite();
         CreateGlobalSession(sim_->tempDir().toStdString());
     }
-    static void TearDownTestSuite()
-    {
-        delete sim_;
-        sim_ = nullptr;
-    }
-    static KswSim* sim_;
 };
-KswSim* LedPolling::sim_ = nullptr;
 
 TEST_F(LedPolling, PortLedsFollowTheAgentAndResetWhenItStops)
 {

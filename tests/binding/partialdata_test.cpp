@@ -2,34 +2,15 @@
 // the errors for short values and unknown syntaxes.
 #include "KvPartialData.h"
 
+#include "KvTestUtil.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPVarDef.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 using namespace KvSyntax;
-
-std::string bytes(std::initializer_list<int> list)
-{
-    std::string s;
-    for (int b : list)
-        s += static_cast<char>(b);
-    return s;
-}
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const KvSNMPException& e) {
-        return e.Code();
-    }
-    return 0;
-}
 
 struct RoundTrip {
     const char* name;

@@ -1,5 +1,6 @@
 #include "KvConvert.h"
 #include "KvSNMPErrors.h"
+#include "KvTestUtil.h"
 
 #include <gtest/gtest.h>
 
@@ -46,29 +47,11 @@ engine::Value tagOnly(std::uint8_t tag)
     return v;
 }
 
-std::string bytes(std::initializer_list<int> list)
-{
-    std::string s;
-    for (int b : list)
-        s += static_cast<char>(b);
-    return s;
-}
-
 std::string doubleOctets(double d)
 {
     std::string s(8, '\0');
     std::memcpy(s.data(), &d, 8);   // the test machine is little-endian like the agents
     return s;
-}
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const KvSNMPException& e) {
-        return e.Code();
-    }
-    return 0;
 }
 
 // ---- received values --------------------------------------------------------

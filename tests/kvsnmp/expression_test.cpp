@@ -1,23 +1,13 @@
 #include "KvConvert.h"
 #include "KvExpression.h"
 #include "KvSNMPErrors.h"
+#include "KvTestUtil.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 
 namespace {
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const KvSNMPException& e) {
-        return e.Code();
-    }
-    return 0;
-}
 
 std::string repeat(const std::string& s, int n)
 {

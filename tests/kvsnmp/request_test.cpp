@@ -4,6 +4,7 @@
 #include "KvSNMPErrors.h"
 #include "KvSNMPRequest.h"
 #include "KvSNMPSession.h"
+#include "KvTestUtil.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -71,16 +72,6 @@ const char* kData = R"(# request test data
 1.3.6.1.4.1.99.9.1.2.2|4|y
 1.3.6.1.4.1.99.9.1.2.3|4|z
 )";
-
-int codeOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const KvSNMPException& e) {
-        return e.Code();
-    }
-    return 0;
-}
 
 // ---- a hand-made SNMPv2c responder ------------------------------------------------
 

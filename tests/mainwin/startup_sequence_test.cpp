@@ -1,5 +1,6 @@
 // The main window's start-up sequence: what each command line, configuration
 // file and catalogue folder leads to, and how failures are shown.
+#include "KvTestUtil.h"
 #include "Mainunit.h"
 #include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPErrors.h"
@@ -23,14 +24,6 @@ struct RecordedBoxes {
     std::vector<std::string> messages;
     std::vector<std::string> errors;
 };
-
-void WriteFile(const QString& path, const std::string& text)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text.data(), static_cast<qint64>(text.size()));
-}
 
 // Each test gets a folder standing for the executable's; the process works in a
 // folder of its own so that the engine-boots file stays out of the source tree.

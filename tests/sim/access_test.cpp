@@ -1,4 +1,5 @@
 // Who gets answers from ksw-sim, and what a walk of it returns.
+#include "SharedKswSim.h"
 #include "SnmpTools.h"
 
 #include <gtest/gtest.h>
@@ -54,17 +55,7 @@ std::vector<Credential> credentials()
     };
 }
 
-class SimAccess : public ::testing::TestWithParam<Credential> {
-protected:
-    static void SetUpTestSuite() { sim_ = new KswSim; }
-    static void TearDownTestSuite()
-    {
-        delete sim_;
-        sim_ = nullptr;
-    }
-    static KswSim* sim_;
-};
-KswSim* SimAccess::sim_ = nullptr;
+class SimAccess : public SharedKswSim<::testing::TestWithParam<Credential>> {};
 
 TEST_P(SimAccess, GetAnswersOnlyTheRightCredentials)
 {

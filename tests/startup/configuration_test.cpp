@@ -1,4 +1,5 @@
 // The per-agent configuration file: where it is looked for and how it is read.
+#include "KvTestUtil.h"
 #include "ModuleStartup.h"
 #include "kvsnmp/KvSNMPSession.h"
 
@@ -10,14 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void WriteFile(const QString& path, const std::string& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 // The file as the connection dialog writes it: CR LF before every key, none at the end.
 std::string DialogFile(const std::vector<std::pair<std::string, std::string>>& entries)
