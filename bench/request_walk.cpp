@@ -9,6 +9,7 @@
 // separates what the access layer adds from what the larger PDUs cost.
 //
 //   bench_request_walk [rounds]     (default 3; the best round of each is compared)
+#include "BenchSupport.h"
 #include "KswSim.h"
 #include "KvSNMPErrors.h"
 #include "KvSNMPRequest.h"
@@ -168,17 +169,11 @@ Result toolWalk(quint16 port)
 {
     Result r;
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MIBS", "");
-    env.insert("SNMPCONFPATH", "/nonexistent");
-    static QTemporaryDir persistent;
-    env.insert("SNMP_PERSISTENT_DIR", persistent.path());
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(bench::toolEnvironment());
     QElapsedTimer t;
     t.start();
-    p.start(QStringLiteral("snmpwalk"), {"-v2c", "-c", "rdcomm", "-On", "-Cc", "-t", "2", "-r", "1",
-                                         QStringLiteral("127.0.0.1:%1").arg(port),
-                                         QString::fromStdString(kTable + ".2")});
+    p.start(QStringLiteral("snmpwalk"),
+            bench::v2cWalkArgs(QStringLiteral("rdcomm"), port, QString::fromStdString(kTable + ".2")));
     if (!p.waitForStarted(5000) || !p.waitForFinished(600000)) {
         r.error = "snmpwalk did not run";
         return r;

@@ -4,100 +4,32 @@
 // side with net-snmp's snmpwalk against the same agent.
 //
 //   bench_session_walk [rounds]     (default 5; the medians are compared)
+#include "BenchSupport.h"
 #include "SnmpdAgent.h"
 #include "kvsnmp/KvSNMPSession.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
 #include <vector>
 
 namespace {
 
-struct Run {
-    double seconds = 0;
-    long objects = 0;
-    int code = 0;
-};
-
-Run LayerWalk(const KvSNMPDevice& device, const KvSNMPSecurity& security)
+// One get-next through GlobalSession with a target built for the step, as each
+// request builds its own.
+int sendThroughSession(const KvSNMPDevice& device, const KvSNMPSecurity& security, const engine::Pdu& pdu,
+                       const engine::Callback& done)
 {
-    Run run;
-    QEventLoop loop;
-    std::function<void(const engine::Response&)> step;
-    auto sendNext = [&](const engine::Oid& from) {
-        engine::Target t;
-        try {
-            t = BuildTarget(device, {}, security, 200, 0);
-        } catch (...) {
-            run.code = -509;
-            loop.quit();
-            return;
-        }
-        engine::Pdu pdu;
-        pdu.vbs.push_back({from, engine::Value::null()});
-        const int rc = GlobalSession->send(engine::Operation::GetNext, t, pdu, step);
-        if (rc != 0) {
-            run.code = rc;
-            loop.quit();
-        }
-    };
-    step = [&](const engine::Response& r) {
-        if (r.code != 0) {
-            run.code = r.code;
-            loop.quit();
-            return;
-        }
-        if (r.vbs.empty() || r.vbs[0].value.isException()) {
-            loop.quit();
-            return;
-        }
-        ++run.objects;
-        sendNext(r.vbs[0].oid);
-    };
-    QElapsedTimer timer;
-    timer.start();
-    sendNext({1, 3, 6, 1});
-    loop.exec();
-    run.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    return run;
-}
-
-Run ToolWalk(const QStringList& args, const QString& outFile)
-{
-    Run run;
-    QProcess p;
-    p.setStandardOutputFile(outFile);
-    p.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    p.start(QStringLiteral("snmpwalk"), args);
-    if (!p.waitForStarted(5000) || !p.waitForFinished(120000)) {
-        run.code = -1;
-        return run;
+    engine::Target t;
+    try {
+        t = BuildTarget(device, {}, security, 200, 0);
+    } catch (...) {
+        return -509;
     }
-    run.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    run.code = p.exitCode();
-    QFile f(outFile);
-    if (f.open(QIODevice::ReadOnly))
-        while (!f.atEnd())
-            if (f.readLine().startsWith('.'))
-                ++run.objects;
-    return run;
-}
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    return GlobalSession->send(engine::Operation::GetNext, t, pdu, done);
 }
 
 } // namespace
@@ -136,43 +68,26 @@ int main(int argc, char** argv)
     v3.AuthPassword = u.authPass;
     v3.PrivPassword = u.privPass;
 
-    const QStringList common = {QStringLiteral("-On"), QStringLiteral("-m"), QString()};
     struct Variant {
         const char* name;
         KvSNMPSecurity security;
         QStringList toolArgs;
     };
     const std::vector<Variant> variants = {
-        {"v2c", v2c, common + QStringList{QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("rdcomm"), peer,
-                                          QStringLiteral(".1")}},
-        {"v3 SHA/AES authPriv", v3,
-         common + QStringList{QStringLiteral("-v3"), QStringLiteral("-l"), QStringLiteral("authPriv"), QStringLiteral("-u"),
-                              QString::fromStdString(u.name), QStringLiteral("-a"), QStringLiteral("SHA"),
-                              QStringLiteral("-A"), QString::fromStdString(u.authPass), QStringLiteral("-x"),
-                              QStringLiteral("AES"), QStringLiteral("-X"), QString::fromStdString(u.privPass), peer,
-                              QStringLiteral(".1")}},
+        {"v2c", v2c, bench::snmpwalkV2cArgs(peer)},
+        {"v3 SHA/AES authPriv", v3, bench::snmpwalkV3Args(peer, u)},
     };
 
     std::printf("get-next walk of snmpd's whole tree on %s through BuildTarget and the pump, %d rounds, medians\n",
                 qPrintable(peer), rounds);
     for (const Variant& v : variants) {
-        std::vector<double> ours, theirs;
-        long oursObjects = 0, theirObjects = 0;
-        for (int i = 0; i < rounds; ++i) {
-            const Run t = ToolWalk(v.toolArgs, out);
-            const Run e = LayerWalk(device, v.security);
-            if (t.code != 0 || e.code != 0) {
-                std::fprintf(stderr, "%s: walk failed (snmpwalk exit %d, layer code %d)\n", v.name, t.code, e.code);
-                return 1;
-            }
-            theirs.push_back(t.seconds);
-            ours.push_back(e.seconds);
-            theirObjects = t.objects;
-            oursObjects = e.objects;
-        }
-        const double a = Median(ours), b = Median(theirs);
-        std::printf("%-20s layer %7.3f s (%ld objects, %.1f us/step)   snmpwalk %7.3f s (%ld objects)   ratio %.2f\n",
-                    v.name, a, oursObjects, a * 1e6 / std::max(1L, oursObjects), b, theirObjects, a / b);
+        const double ratio = bench::compareWithSnmpwalk(v.name, "layer", rounds, v.toolArgs, out, [&] {
+            return bench::getNextWalk([&](const engine::Pdu& pdu, const engine::Callback& done) {
+                return sendThroughSession(device, v.security, pdu, done);
+            });
+        });
+        if (ratio < 0)
+            return 1;
     }
     return 0;
 }

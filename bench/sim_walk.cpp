@@ -3,6 +3,7 @@
 //  - walk: snmpwalk (get-next, v2c) of that table on ksw-sim versus snmpwalk of
 //    snmpd's whole tree, compared per object; snmpbulkwalk likewise.
 // Prints the figures and the ratios (ksw-sim / snmpd, lower is better).
+#include "BenchSupport.h"
 #include "KswSim.h"
 #include "SnmpdAgent.h"
 
@@ -28,16 +29,10 @@ struct Walk {
 Walk walk(const QString& tool, const QString& community, quint16 port, const QString& root)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MIBS", "");
-    env.insert("SNMPCONFPATH", "/nonexistent");
-    static QTemporaryDir persistent;
-    env.insert("SNMP_PERSISTENT_DIR", persistent.path());
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(bench::toolEnvironment());
     QElapsedTimer t;
     t.start();
-    p.start(tool, {"-v2c", "-c", community, "-On", "-Cc", "-t", "2", "-r", "1",
-                   QStringLiteral("127.0.0.1:%1").arg(port), root});
+    p.start(tool, bench::v2cWalkArgs(community, port, root));
     p.waitForFinished(600000);
     Walk w;
     w.seconds = t.nsecsElapsed() / 1e9;
