@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -95,10 +96,16 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* bin
     QTreeWidget* list = listPanel_->ListView;
     list->viewport()->setMouseTracking(true);
     list->viewport()->installEventFilter(this);
+    list->installEventFilter(this);
     QAbstractItemModel* model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &TSNMPListViewPanel::ListViewItemsChanged);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TSNMPListViewPanel::ListViewItemsChanged);
     connect(model, &QAbstractItemModel::modelReset, this, &TSNMPListViewPanel::ListViewItemsChanged);
+
+    rowCountTimer_ = new QTimer(this);
+    rowCountTimer_->setSingleShot(true);
+    rowCountTimer_->setInterval(kLayoutIntervalMs);
+    connect(rowCountTimer_, &QTimer::timeout, this, &TSNMPListViewPanel::ShowRowCount);
 
     TCtrlBtnPanel* buttons = CtrlBtnPanel();
     connect(buttons->BT_Edit, &QPushButton::clicked, this, &TSNMPListViewPanel::BT_EditClick);
@@ -123,6 +130,7 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
     QTreeWidget* list = listPanel_->ListView;
     list->model()->disconnect(this);
     list->viewport()->removeEventFilter(this);
+    list->removeEventFilter(this);
 }
 
 QString TSNMPListViewPanel::MatchStatus(int row, const QString& value, const char* error) const
@@ -178,6 +186,8 @@ void TSNMPListViewPanel::SetRowButtons(bool rowSelected)
 bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
 {
     QTreeWidget* list = listPanel_ ? listPanel_->ListView : nullptr;
+    if (list && watched == list && event->type() == QEvent::Timer)
+        return ThrottleListTimer();
     if (!list || watched != list->viewport())
         return TSNMPEditorPanel::eventFilter(watched, event);
     switch (event->type()) {
@@ -212,6 +222,22 @@ bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
     return TSNMPEditorPanel::eventFilter(watched, event);
 }
 
+bool TSNMPListViewPanel::ThrottleListTimer()
+{
+    // While a walk fills the list, every appended row would lay out the whole
+    // list again (its delayed layout runs between two responses), which makes
+    // a long table quadratic.  The list's timers run at most every
+    // kLayoutIntervalMs then, so the list still grows visibly.
+    if (!binding_ || !binding_->Busy()) {
+        layoutClock_.invalidate();
+        return false;
+    }
+    if (layoutClock_.isValid() && layoutClock_.elapsed() < kLayoutIntervalMs)
+        return true;
+    layoutClock_.start();
+    return false;
+}
+
 void TSNMPListViewPanel::ListViewClick()
 {
     const bool selected = !listPanel_->ListView->selectedItems().isEmpty();
@@ -228,6 +254,20 @@ void TSNMPListViewPanel::ListViewDblClick()
 
 void TSNMPListViewPanel::ListViewItemsChanged()
 {
+    // While a walk appends rows the count is shown a few times a second: a
+    // new text re-lays out the button column, which per row would cost more
+    // than the row itself.
+    if (binding_ && binding_->Busy()) {
+        if (!rowCountTimer_->isActive())
+            rowCountTimer_->start();
+        return;
+    }
+    ShowRowCount();
+}
+
+void TSNMPListViewPanel::ShowRowCount()
+{
+    rowCountTimer_->stop();
     CtrlBtnPanel()->ST_RowCount->setText(QString::number(listPanel_->ListView->topLevelItemCount()));
 }
 

@@ -8,11 +8,13 @@
 
 #include "Snmpeditorpanel.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
 
 class QDialog;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -64,6 +66,7 @@ public:
     void ListViewClick();
     void ListViewDblClick();
     void ListViewItemsChanged();
+    void ShowRowCount();
     // The hint over a row: each column's header padded with tabs to the longest
     // header, two spaces and the row's text in that column, one line each.
     QString RowHint(const QTreeWidgetItem* item) const;
@@ -83,6 +86,12 @@ private:
     void ListViewMouseMove(const QPoint& pos);
     void SetRowButtons(bool rowSelected);
     QString MatchStatus(int row, const QString& value, const char* error) const;
+    // True when a timer event of the list is to wait (see the definition).
+    bool ThrottleListTimer();
+
+    static constexpr int kLayoutIntervalMs = 100;
+    QElapsedTimer layoutClock_;
+    QTimer* rowCountTimer_ = nullptr;
 
     TListViewPanel* listPanel_ = nullptr;
 };

@@ -160,7 +160,7 @@ TEST_F(TableView, ButtonsFollowStatusRowsAndSelection)
     EXPECT_TRUE(Buttons()->BT_Add->isVisibleTo(form_.get()));
     EXPECT_TRUE(Buttons()->BT_Delete->isVisibleTo(form_.get()));
     EXPECT_FALSE(Buttons()->BT_SetChecked->isVisibleTo(form_.get()));
-    EXPECT_EQ(Buttons()->ST_RowCount->text(), "2");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Buttons()->ST_RowCount->text() == "2"; }, 1000));
     EXPECT_FALSE(Buttons()->BT_Edit->isEnabled());
     EXPECT_FALSE(Buttons()->BT_Delete->isEnabled());
 
