@@ -4,9 +4,12 @@
 #include "SingleInstance.h"
 #include "binding/KvUserNotice.h"
 #include "mainwin/Mainunit.h"
+#include "views/TryView.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
+
+#include <cstring>
 
 // Off by default; QT_LOGGING_RULES="ksw.instance.info=true" shows it.
 Q_LOGGING_CATEGORY(lcInstance, "ksw.instance", QtWarningMsg)
@@ -45,6 +48,10 @@ public:
 int main(int argc, char** argv)
 {
     KswApplication app(argc, argv);
+    // Developer's aid: the generic views over a local ksw-sim, no main window.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--try-view") == 0)
+            return TRunTryView();
     const std::vector<std::string> args = ProcessArguments();
 
     if (auto address = CandidateAgentAddress(args)) {
