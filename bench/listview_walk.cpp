@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -120,10 +121,14 @@ Result viewWalk(quint16 port)
     QEventLoop loop;
     while (t.elapsed() < 600000) {
         loop.processEvents(QEventLoop::WaitForMoreEvents);
-        if (binding->Busy() || list->topLevelItemCount() == 0)
+        // The walk has ended and the view has caught up with it: the last
+        // rows are laid out and counted.
+        if (binding->Busy() || list->topLevelItemCount() == 0 ||
+            panel->CtrlBtnPanel()->ST_RowCount->text() != QString::number(list->topLevelItemCount()))
             continue;
         break;
     }
+    loop.processEvents();
     // The last row shown: scrolled to and painted.
     if (QTreeWidgetItem* last = list->topLevelItem(list->topLevelItemCount() - 1))
         list->scrollToItem(last);

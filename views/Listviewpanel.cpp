@@ -52,13 +52,41 @@ struct RemovedItem {
 
 } // namespace
 
+// ---- TReportListView ---------------------------------------------------------
+
+void TReportListView::SetDeferAppends(bool on)
+{
+    defer_ = on;
+    if (!on)
+        FlushAppends();
+}
+
+void TReportListView::FlushAppends()
+{
+    if (owed_) {
+        owed_ = false;
+        scheduleDelayedItemsLayout();
+    }
+}
+
+void TReportListView::rowsInserted(const QModelIndex& parent, int start, int end)
+{
+    if (defer_ && !parent.isValid()) {
+        // Rows below the laid-out ones; the view's own bookkeeping still runs.
+        owed_ = true;
+        QAbstractItemView::rowsInserted(parent, start, end);
+        return;
+    }
+    QTreeWidget::rowsInserted(parent, start, end);
+}
+
 // ---- TListViewPanel ----------------------------------------------------------
 
 TListViewPanel::TListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding) : QWidget(parent)
 {
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
-    ListView = new QTreeWidget(this);
+    ListView = new TReportListView(this);
     box->addWidget(ListView);
     if (binding)
         binding->AttachListView(ListView, false);
@@ -96,16 +124,15 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* bin
     QTreeWidget* list = listPanel_->ListView;
     list->viewport()->setMouseTracking(true);
     list->viewport()->installEventFilter(this);
-    list->installEventFilter(this);
     QAbstractItemModel* model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &TSNMPListViewPanel::ListViewItemsChanged);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TSNMPListViewPanel::ListViewItemsChanged);
     connect(model, &QAbstractItemModel::modelReset, this, &TSNMPListViewPanel::ListViewItemsChanged);
 
-    rowCountTimer_ = new QTimer(this);
-    rowCountTimer_->setSingleShot(true);
-    rowCountTimer_->setInterval(kLayoutIntervalMs);
-    connect(rowCountTimer_, &QTimer::timeout, this, &TSNMPListViewPanel::ShowRowCount);
+    walkTimer_ = new QTimer(this);
+    walkTimer_->setSingleShot(true);
+    walkTimer_->setInterval(kWalkTickMs);
+    connect(walkTimer_, &QTimer::timeout, this, &TSNMPListViewPanel::WalkTick);
 
     TCtrlBtnPanel* buttons = CtrlBtnPanel();
     connect(buttons->BT_Edit, &QPushButton::clicked, this, &TSNMPListViewPanel::BT_EditClick);
@@ -130,7 +157,6 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
     QTreeWidget* list = listPanel_->ListView;
     list->model()->disconnect(this);
     list->viewport()->removeEventFilter(this);
-    list->removeEventFilter(this);
 }
 
 QString TSNMPListViewPanel::MatchStatus(int row, const QString& value, const char* error) const
@@ -186,8 +212,6 @@ void TSNMPListViewPanel::SetRowButtons(bool rowSelected)
 bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
 {
     QTreeWidget* list = listPanel_ ? listPanel_->ListView : nullptr;
-    if (list && watched == list && event->type() == QEvent::Timer)
-        return ThrottleListTimer();
     if (!list || watched != list->viewport())
         return TSNMPEditorPanel::eventFilter(watched, event);
     switch (event->type()) {
@@ -222,22 +246,6 @@ bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
     return TSNMPEditorPanel::eventFilter(watched, event);
 }
 
-bool TSNMPListViewPanel::ThrottleListTimer()
-{
-    // While a walk fills the list, every appended row would lay out the whole
-    // list again (its delayed layout runs between two responses), which makes
-    // a long table quadratic.  The list's timers run at most every
-    // kLayoutIntervalMs then, so the list still grows visibly.
-    if (!binding_ || !binding_->Busy()) {
-        layoutClock_.invalidate();
-        return false;
-    }
-    if (layoutClock_.isValid() && layoutClock_.elapsed() < kLayoutIntervalMs)
-        return true;
-    layoutClock_.start();
-    return false;
-}
-
 void TSNMPListViewPanel::ListViewClick()
 {
     const bool selected = !listPanel_->ListView->selectedItems().isEmpty();
@@ -254,20 +262,30 @@ void TSNMPListViewPanel::ListViewDblClick()
 
 void TSNMPListViewPanel::ListViewItemsChanged()
 {
-    // While a walk appends rows the count is shown a few times a second: a
-    // new text re-lays out the button column, which per row would cost more
-    // than the row itself.
+    // While a walk appends rows, the list's layout and the count follow a few
+    // times a second: per row, the layout of the whole list and the button
+    // column's layout for the new text would cost more than the row itself.
     if (binding_ && binding_->Busy()) {
-        if (!rowCountTimer_->isActive())
-            rowCountTimer_->start();
+        listPanel_->ListView->SetDeferAppends(true);
+        if (!walkTimer_->isActive())
+            walkTimer_->start();
         return;
     }
     ShowRowCount();
 }
 
+void TSNMPListViewPanel::WalkTick()
+{
+    const bool walking = binding_ && binding_->Busy();
+    listPanel_->ListView->FlushAppends();
+    listPanel_->ListView->SetDeferAppends(walking);
+    ShowRowCount();
+    if (walking)
+        walkTimer_->start();
+}
+
 void TSNMPListViewPanel::ShowRowCount()
 {
-    rowCountTimer_->stop();
     CtrlBtnPanel()->ST_RowCount->setText(QString::number(listPanel_->ListView->topLevelItemCount()));
 }
 

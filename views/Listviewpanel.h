@@ -8,15 +8,33 @@
 
 #include "Snmpeditorpanel.h"
 
-#include <QElapsedTimer>
 #include <QString>
+#include <QTreeWidget>
 
 #include <functional>
 
 class QDialog;
 class QTimer;
-class QTreeWidget;
 class QTreeWidgetItem;
+
+// The report list of a table view.  While a walk appends rows, appended rows
+// can be left out of the list's layout until FlushAppends: laying the whole
+// list out again after every row would make a long table quadratic.
+class TReportListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    using QTreeWidget::QTreeWidget;
+    void SetDeferAppends(bool on);
+    // Lays out the rows appended since the last layout (at the next event).
+    void FlushAppends();
+
+protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+
+private:
+    bool defer_ = false;
+    bool owed_ = false;
+};
 
 class TListViewPanel : public QWidget {
     Q_OBJECT
@@ -26,7 +44,7 @@ public:
     // Shows the buttons of a table view; Add and Delete only with their status rows.
     void ArrangeCtrlBtn(TCtrlBtnPanel* buttons);
 
-    QTreeWidget* ListView = nullptr;
+    TReportListView* ListView = nullptr;
     int DeleteStatusRow = -1;
     int AddStatusRow = -1;
     QString AddStatusValue;
@@ -86,12 +104,12 @@ private:
     void ListViewMouseMove(const QPoint& pos);
     void SetRowButtons(bool rowSelected);
     QString MatchStatus(int row, const QString& value, const char* error) const;
-    // True when a timer event of the list is to wait (see the definition).
-    bool ThrottleListTimer();
+    // While a walk fills the list, it is laid out and its row count shown
+    // every kWalkTickMs.
+    void WalkTick();
 
-    static constexpr int kLayoutIntervalMs = 100;
-    QElapsedTimer layoutClock_;
-    QTimer* rowCountTimer_ = nullptr;
+    static constexpr int kWalkTickMs = 100;
+    QTimer* walkTimer_ = nullptr;
 
     TListViewPanel* listPanel_ = nullptr;
 };

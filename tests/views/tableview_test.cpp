@@ -134,7 +134,13 @@ protected:
     }
     bool WaitForRows(int n)
     {
-        return QTest::qWaitFor([this, n] { return !binding_->Busy() && List()->topLevelItemCount() == n; }, 5000);
+        // Rows are laid out (and clickable) once the view shows their count.
+        return QTest::qWaitFor(
+            [this, n] {
+                return !binding_->Busy() && List()->topLevelItemCount() == n &&
+                       Buttons()->ST_RowCount->text() == QString::number(n);
+            },
+            5000);
     }
     QTreeWidget* List() const { return panel_->ListViewPanel()->ListView; }
     TCtrlBtnPanel* Buttons() const { return panel_->CtrlBtnPanel(); }
