@@ -7,6 +7,7 @@
 //
 //   bench_listview_walk [rounds]     (default 3; the best round of each is compared)
 #include "KswSim.h"
+#include "TableBench.h"
 #include "KvSNMPErrors.h"
 #include "KvSNMPRequest.h"
 #include "KvSNMPRequest2Edits.h"
@@ -30,26 +31,10 @@
 
 namespace {
 
-const int kRows = 10000;
-const std::string kTable = "1.3.6.1.4.1.97531.99.1.1";
-
-long residentKb()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * 4;
-}
-
-void fillTable(KvSNMPVarList& v)
-{
-    v.ItemType = MVT_FMV;
-    v.PKeyCount = 1;
-    v.AppendItem(kTable + ".1", "Index", KvSyntax::Integer, KvAccess::ReadOnly);
-    v.AppendItem(kTable + ".2", "Name", KvSyntax::DisplayStr, KvAccess::ReadOnly);
-    v.AppendItem(kTable + ".3", "Count", KvSyntax::Counter, KvAccess::ReadOnly);
-    v.AppendItem(kTable + ".4", "State", KvSyntax::Integer, KvAccess::ReadWrite);
-}
+const int kRows = bench::kBigTableRows;
+using bench::fillBigTable;
+using bench::residentKb;
+const std::string kTable = bench::kBigTable;
 
 struct Result {
     double seconds = 0;
@@ -59,47 +44,14 @@ struct Result {
     std::string error;
 };
 
-struct Walk {
-    KvSNMPRequest* request;
-    QEventLoop* loop;
-    Result* result;
-};
-
-void step(void* data, const KvSNMPError& e, KvSNMPVarList&)
-{
-    auto* w = static_cast<Walk*>(data);
-    if (e.Code != 0 || e.Finished) {
-        w->result->ok = e.Code == 0;
-        w->result->error = e.Message;
-        w->loop->quit();
-        return;
-    }
-    ++w->result->rows;
-    try {
-        w->request->GetAsync(&step, w, false);
-    } catch (const KvSNMPException& x) {
-        w->result->error = x.Message();
-        w->loop->quit();
-    }
-}
-
 Result plainWalk(quint16 port)
 {
+    const bench::TableWalk w = bench::requestTableWalk(port);
     Result r;
-    KvSNMPRequest request;
-    request.Device.Address = "127.0.0.1";
-    request.Device.Port = port;
-    request.Security.Version = 1;
-    request.Timeout = 200;
-    request.Retries = 1;
-    fillTable(request.Variables);
-    QEventLoop loop;
-    Walk w{&request, &loop, &r};
-    QElapsedTimer t;
-    t.start();
-    request.GetAsync(&step, &w, true);
-    loop.exec();
-    r.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+    r.seconds = w.seconds;
+    r.rows = w.rows;
+    r.ok = w.ok;
+    r.error = w.error;
     return r;
 }
 
@@ -109,7 +61,7 @@ Result viewWalk(quint16 port)
     const long before = residentKb();
     auto form = std::make_unique<TConfigForm>();
     auto* binding = new KvSNMPRequest2Edits(form.get());
-    fillTable(binding->Variables());
+    fillBigTable(binding->Variables());
     binding->Request().Device.Port = port;
     binding->Request().Timeout = 200;
     binding->Request().Retries = 1;

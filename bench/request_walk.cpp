@@ -10,6 +10,7 @@
 //
 //   bench_request_walk [rounds]     (default 3; the best round of each is compared)
 #include "BenchSupport.h"
+#include "TableBench.h"
 #include "KswSim.h"
 #include "KvSNMPErrors.h"
 #include "KvSNMPRequest.h"
@@ -30,16 +31,8 @@
 
 namespace {
 
-const int kRows = 10000;
-const std::string kTable = "1.3.6.1.4.1.97531.99.1.1";
-
-long residentKb()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * 4;   // 4 KiB pages
-}
+const int kRows = bench::kBigTableRows;
+const std::string kTable = bench::kBigTable;
 
 // The process's peak resident size so far (VmHWM).
 long peakKb()
@@ -61,58 +54,21 @@ struct Result {
     std::string error;
 };
 
-struct WalkState {
-    KvSNMPRequest* request = nullptr;
-    QEventLoop* loop = nullptr;
-    Result* result = nullptr;
-    long baseKb = 0;
-};
-
-void step(void* data, const KvSNMPError& e, KvSNMPVarList&)
-{
-    auto* s = static_cast<WalkState*>(data);
-    ++s->result->pdus;
-    if (s->result->pdus % 256 == 0)
-        s->result->peakGrowthKb = std::max(s->result->peakGrowthKb, residentKb() - s->baseKb);
-    if (e.Code != 0 || e.Finished) {
-        s->result->ok = e.Code == 0;
-        s->result->error = e.Message;
-        s->loop->quit();
-        return;
-    }
-    ++s->result->rows;
-    try {
-        s->request->GetAsync(&step, s, false);
-    } catch (const KvSNMPException& x) {
-        s->result->error = x.Message();
-        s->loop->quit();
-    }
-}
-
 Result requestWalk(quint16 port)
 {
     Result result;
-    KvSNMPRequest request;
-    request.Device.Address = "127.0.0.1";
-    request.Device.Port = port;
-    request.Security.Version = 1;
-    request.Timeout = 200;
-    request.Retries = 1;
-    request.Variables.ItemType = MVT_FMV;
-    request.Variables.PKeyCount = 1;
-    request.Variables.AppendItem(kTable + ".1", "Index", KvSyntax::Integer, KvAccess::ReadOnly);
-    request.Variables.AppendItem(kTable + ".2", "Name", KvSyntax::DisplayStr, KvAccess::ReadOnly);
-    request.Variables.AppendItem(kTable + ".3", "Count", KvSyntax::Counter, KvAccess::ReadOnly);
-    request.Variables.AppendItem(kTable + ".4", "State", KvSyntax::Integer, KvAccess::ReadWrite);
-
-    QEventLoop loop;
-    WalkState s{&request, &loop, &result, residentKb()};
-    QElapsedTimer t;
-    t.start();
-    request.GetAsync(&step, &s, true);
-    loop.exec();
-    result.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
-    result.peakGrowthKb = std::max(result.peakGrowthKb, residentKb() - s.baseKb);
+    const long base = bench::residentKb();
+    int responses = 0;
+    const bench::TableWalk w = bench::requestTableWalk(port, [&] {
+        if (++responses % 256 == 0)
+            result.peakGrowthKb = std::max(result.peakGrowthKb, bench::residentKb() - base);
+    });
+    result.seconds = w.seconds;
+    result.rows = w.rows;
+    result.pdus = w.pdus;
+    result.ok = w.ok;
+    result.error = w.error;
+    result.peakGrowthKb = std::max(result.peakGrowthKb, bench::residentKb() - base);
     return result;
 }
 
