@@ -178,13 +178,17 @@ std::string octetsOf(const std::vector<std::uint32_t>& ids)
     return out;
 }
 
+// Runs for every binding of every response: one allocation, no temporaries.
 std::string joinIds(const std::vector<std::uint32_t>& ids)
 {
     std::string out;
+    out.reserve(ids.size() * 4);
+    char digits[16];
     for (std::size_t i = 0; i < ids.size(); ++i) {
         if (i)
             out += '.';
-        out += std::to_string(ids[i]);
+        const auto end = std::to_chars(digits, digits + sizeof digits, ids[i]).ptr;
+        out.append(digits, end);
     }
     return out;
 }
@@ -467,6 +471,7 @@ std::optional<std::vector<std::uint32_t>> KvOidFromText(std::string_view text)
     std::vector<std::uint32_t> out;
     if (text.empty())
         return std::nullopt;
+    out.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '.')) + 1);
     std::size_t pos = 0;
     while (true) {
         std::size_t used = 0;

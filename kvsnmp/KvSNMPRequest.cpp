@@ -154,20 +154,23 @@ engine::Pdu KvSNMPRequest::buildPdu(Mode mode)
     if (mode == Mode::NextRead && !isTable())
         throw LibraryError(KvGetNextOnSingleValue);
     engine::Pdu pdu;
+    pdu.vbs.reserve(static_cast<std::size_t>(Variables.Count()));
     for (int i = 0; i < Variables.Count(); ++i) {
         if (!Variables.IsReadable(i))
             continue;
         KvSNMPVarItem& item = Variables.ItemAt(i);
-        std::string oid;
         if (mode == Mode::FirstRead) {
             item.CurrentOid.clear();
-            oid = Variables.BaseOid(i);
+            std::string oid = Variables.BaseOid(i);
             if (Variables.ItemType == SVT_SV)
                 oid += ".0";
+            pdu.vbs.push_back(engine::VarBind{oidOrThrow(oid), engine::Value::null()});
+        } else if (const auto k = static_cast<std::size_t>(i);
+                   k < walkArcs_.size() && !walkArcs_[k].text.empty() && walkArcs_[k].text == item.CurrentOid) {
+            pdu.vbs.push_back(engine::VarBind{walkArcs_[k].arcs, engine::Value::null()});
         } else {
-            oid = item.CurrentOid;
+            pdu.vbs.push_back(engine::VarBind{oidOrThrow(item.CurrentOid), engine::Value::null()});
         }
-        pdu.vbs.push_back(engine::VarBind{oidOrThrow(oid), engine::Value::null()});
     }
     return pdu;
 }
@@ -248,6 +251,9 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
     std::size_t r = 0;
     std::string rowInstance;
     int readable = 0, done = 0;
+    if (walkArcs_.size() < static_cast<std::size_t>(Variables.Count()))
+        walkArcs_.resize(static_cast<std::size_t>(Variables.Count()));
+    std::string composedPrefix;
     for (int i = 0; i < Variables.Count(); ++i) {
         if (!Variables.IsReadable(i))
             continue;
@@ -258,8 +264,12 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
         const engine::VarBind& vb = r < vbs.size() ? vbs[r] : missing;
         ++r;
         KvSNMPVarItem& item = Variables.ItemAt(i);
-        const std::string prefix = Variables.BaseOid(i);
-        const std::string received = KvOidText(vb.oid);
+        // Without an instance the base OID is the item's own text: no copy.
+        const std::string& prefix =
+            Variables.Instance.empty() ? item.Oid : (composedPrefix = Variables.BaseOid(i));
+        std::string received = KvOidText(vb.oid);
+        WalkArcs& cached = walkArcs_[static_cast<std::size_t>(i)];
+        cached.text.clear();
 
         if (code == -102 && isTable()) {
             // SNMPv1 ends a walk with noSuchName, echoing the OIDs asked for.
@@ -274,11 +284,15 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
             continue;
         }
         ValueFromBinding(i, vb);
-        item.CurrentOid = received;
         // The row is the one the first column still running is at; a column
         // that has ended points into another column, not at this row.
         if (rowInstance.empty() && received.size() > prefix.size())
             rowInstance = received.substr(prefix.size() + 1);
+        if (!vb.oid.empty()) {
+            cached.text = received;
+            cached.arcs.assign(vb.oid.begin(), vb.oid.end());
+        }
+        item.CurrentOid = std::move(received);
     }
     if (done == readable)
         return false;
@@ -341,9 +355,9 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
         return;
 
     KvSNMPError e;
-    const KvMappedCode m = MapErrorCode(response.code);
+    KvMappedCode m = MapErrorCode(response.code);
     e.Code = m.Code;
-    e.Message = m.Message;
+    e.Message = std::move(m.Message);
     e.ErrorIndex = response.errorIndex;
     e.Device = deviceOf(response.peer, Device);
     e.Finished = true;

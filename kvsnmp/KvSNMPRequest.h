@@ -94,6 +94,15 @@ private:
     void send(engine::Operation op, const engine::Pdu& pdu, bool read, KvSNMPCallback callback, void* userData);
     void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData);
 
+    // The arcs of each item's CurrentOid as last received, kept with the text they
+    // were read from: the next get-next of a walk sends them without parsing the
+    // text again.  Used only while the item's CurrentOid still equals that text.
+    struct WalkArcs {
+        std::string text;
+        engine::Oid arcs;
+    };
+    std::vector<WalkArcs> walkArcs_;
+
     // Shared with the callbacks of outstanding requests: null once the request is gone.
     std::shared_ptr<KvSNMPRequest*> self_;
 };
