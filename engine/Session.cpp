@@ -487,6 +487,10 @@ int Session::Impl::libCallback(int op, netsnmp_session* sp, int, netsnmp_pdu* pd
             e.kind = LibEvent::Received;
             e.code = static_cast<int>(pdu->errstat);
             e.errorIndex = static_cast<int>(pdu->errindex);
+            std::size_t count = 0;
+            for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+                ++count;
+            e.vbs.reserve(count);
             for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
                 e.vbs.push_back(VarBind{fromLibOid(v->name, v->name_length), fromLibValue(v)});
             if (pdu->transport_data && pdu->transport_data_length >= static_cast<int>(sizeof(sockaddr_in))) {

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 #include <string_view>
 
 namespace {
@@ -57,16 +58,24 @@ bool oidLess(std::string_view a, std::string_view b)
             return !x && y;
         return std::lexicographical_compare(x->begin(), x->end(), y->begin(), y->end());
     }
+    // Only digits and single dots from here on: each arc is read in one pass,
+    // saturating at the 64-bit maximum as KvLeadingUInt64 does.
+    auto nextArc = [](std::string_view t, std::size_t& pos) {
+        constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
+        std::uint64_t v = 0;
+        for (; pos < t.size() && t[pos] != '.'; ++pos) {
+            const auto d = static_cast<unsigned>(t[pos] - '0');
+            v = v > (max - d) / 10 ? max : v * 10 + d;
+        }
+        ++pos;   // past the dot, or past the end
+        return v;
+    };
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        const std::size_t ei = std::min(a.find('.', i), a.size());
-        const std::size_t ej = std::min(b.find('.', j), b.size());
-        const std::uint64_t x = KvLeadingUInt64(a.substr(i, ei - i));
-        const std::uint64_t y = KvLeadingUInt64(b.substr(j, ej - j));
+        const std::uint64_t x = nextArc(a, i);
+        const std::uint64_t y = nextArc(b, j);
         if (x != y)
             return x < y;
-        i = ei + 1;
-        j = ej + 1;
     }
     return i >= a.size() && j < b.size();
 }
