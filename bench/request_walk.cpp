@@ -22,6 +22,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <functional>
 #include <cstdlib>
@@ -45,8 +47,19 @@ long peakKb()
     return 0;
 }
 
+// Processor time (user + system) this process has used so far; ksw-sim and
+// snmpwalk run in other processes and are not counted.
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
+        + static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
 struct Result {
     double seconds = 0;
+    double cpu = 0;      // processor time of this process during the walk
     int rows = 0;        // rows (request) or objects (snmpwalk)
     int pdus = 0;
     long peakGrowthKb = 0;
@@ -167,10 +180,15 @@ int main(int argc, char** argv)
     }
 
     Result bestRequest, bestTool, bestEngine;
+    double leastRequestCpu = 0, leastEngineCpu = -1;
     for (int i = 0; i < rounds; ++i) {
-        const Result r = requestWalk(sim.port());
+        double cpu0 = cpuSeconds();
+        Result r = requestWalk(sim.port());
+        r.cpu = cpuSeconds() - cpu0;
         const Result w = toolWalk(sim.port());
-        const Result e = engineWalk(sim.port());
+        cpu0 = cpuSeconds();
+        Result e = engineWalk(sim.port());
+        e.cpu = cpuSeconds() - cpu0;
         if (!r.ok || r.rows != kRows) {
             std::fprintf(stderr, "bench_request_walk: request walk failed after %d rows: %s\n", r.rows, r.error.c_str());
             return 1;
@@ -186,6 +204,9 @@ int main(int argc, char** argv)
         if (e.ok && e.rows == kRows && (bestEngine.pdus == 0 || e.seconds < bestEngine.seconds))
             bestEngine = e;
         bestRequest.peakGrowthKb = std::max(bestRequest.peakGrowthKb, r.peakGrowthKb);
+        leastRequestCpu = i == 0 ? r.cpu : std::min(leastRequestCpu, r.cpu);
+        if (e.ok && e.rows == kRows)
+            leastEngineCpu = leastEngineCpu < 0 ? e.cpu : std::min(leastEngineCpu, e.cpu);
     }
 
     std::printf("table %s, %d rows x 4 columns, v2c get-next, best of %d rounds\n", kTable.c_str(), kRows, rounds);
@@ -200,6 +221,12 @@ int main(int argc, char** argv)
     if (bestEngine.pdus > 0)
         std::printf("ratio request/engine alone: %.2f (the access layer's own share); engine alone/snmpwalk: %.2f\n",
                     bestRequest.seconds / bestEngine.seconds, bestEngine.seconds / bestTool.seconds);
+    std::printf("processor time of this process, least of %d rounds: request walk %.1f us/PDU", rounds,
+                leastRequestCpu / bestRequest.pdus * 1e6);
+    if (leastEngineCpu >= 0)
+        std::printf(", engine alone %.1f us/PDU (access layer %.1f us/PDU)", leastEngineCpu / bestEngine.pdus * 1e6,
+                    leastRequestCpu / bestRequest.pdus * 1e6 - leastEngineCpu / bestEngine.pdus * 1e6);
+    std::printf("\n");
     std::printf("walk peak memory: resident size grew by at most %ld KiB during a walk (process peak %ld KiB)\n",
                 bestRequest.peakGrowthKb, peakKb());
     return 0;
