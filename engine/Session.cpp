@@ -29,6 +29,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -120,10 +121,31 @@ Oid fromLibOid(const oid* name, std::size_t len)
     return o;
 }
 
-std::vector<oid> toLibOid(const Oid& o)
-{
-    return std::vector<oid>(o.begin(), o.end());
-}
+// An OID in the library's arc type for the library to copy from: built for every
+// binding sent, so the lengths a PDU may carry need no allocation.
+class LibOid {
+public:
+    explicit LibOid(const Oid& o) : size_(o.size())
+    {
+        oid* p = inline_;
+        if (size_ > MAX_OID_LEN) {
+            heap_.resize(size_);
+            p = heap_.data();
+        }
+        std::copy(o.begin(), o.end(), p);
+        data_ = p;
+    }
+    LibOid(const LibOid&) = delete;
+    LibOid& operator=(const LibOid&) = delete;
+    const oid* data() const { return data_; }
+    std::size_t size() const { return size_; }
+
+private:
+    oid inline_[MAX_OID_LEN];
+    std::vector<oid> heap_;
+    const oid* data_ = nullptr;
+    std::size_t size_ = 0;
+};
 
 Value fromLibValue(const netsnmp_variable_list* v)
 {
@@ -167,7 +189,7 @@ Value fromLibValue(const netsnmp_variable_list* v)
 // Adds one binding to the PDU; false when the library refused it.
 bool addLibValue(netsnmp_pdu* pdu, const VarBind& vb)
 {
-    const std::vector<oid> name = toLibOid(vb.oid);
+    const LibOid name(vb.oid);
     const Value& v = vb.value;
     netsnmp_variable_list* added = nullptr;
     switch (v.tag) {
@@ -192,7 +214,7 @@ bool addLibValue(netsnmp_pdu* pdu, const VarBind& vb)
         break;
     }
     case kObjectId: {
-        const std::vector<oid> val = toLibOid(v.oid);
+        const LibOid val(v.oid);
         added = snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, val.data(),
                                       val.size() * sizeof(oid));
         break;
@@ -272,12 +294,18 @@ int localErrorCode(int snmpErr)
     }
 }
 
+// Made for every response: plain digit writing, no format parsing.
 std::string peerText(std::uint32_t ip, std::uint16_t port)
 {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%u.%u.%u.%u/%u", ip >> 24, (ip >> 16) & 255, (ip >> 8) & 255,
-                  ip & 255, port);
-    return buf;
+    char buf[24];   // "255.255.255.255/65535"
+    char* p = buf;
+    char* const end = buf + sizeof buf;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        p = std::to_chars(p, end, (ip >> shift) & 255u).ptr;
+        *p++ = shift ? '.' : '/';
+    }
+    p = std::to_chars(p, end, port).ptr;
+    return std::string(buf, p);
 }
 
 // A context engine id typed as "0x..." hex is taken as its octets; any other text
@@ -405,7 +433,7 @@ public:
     static int libCallback(int op, netsnmp_session* sp, int, netsnmp_pdu* pdu, void* magic);
 
     int open();
-    int startRequest(Operation op, const Target& t, const Pdu& pdu, Callback cb);
+    int startRequest(Operation op, const Target& t, Pdu pdu, Callback cb);
     int sendAttempt(Req& r);
     netsnmp_pdu* buildPdu(const Req& r, int& err);
     int ensureUser(const std::string& engineId, const std::string& name);
@@ -602,7 +630,7 @@ netsnmp_pdu* Session::Impl::buildPdu(const Req& r, int& err)
                 return nullptr;
             }
             if (r.op == Operation::Set ? !addLibValue(pdu, vb)
-                                       : !snmp_add_null_var(pdu, toLibOid(vb.oid).data(), vb.oid.size())) {
+                                       : !snmp_add_null_var(pdu, LibOid(vb.oid).data(), vb.oid.size())) {
                 snmp_free_pdu(pdu);
                 err = kInvalidPdu;
                 return nullptr;
@@ -716,7 +744,7 @@ int Session::Impl::sendAttempt(Req& r)
     return kSuccess;
 }
 
-int Session::Impl::startRequest(Operation op, const Target& t, const Pdu& pdu, Callback cb)
+int Session::Impl::startRequest(Operation op, const Target& t, Pdu pdu, Callback cb)
 {
     if (closing || !ss)
         return kSessionDestroyed;
@@ -746,7 +774,7 @@ int Session::Impl::startRequest(Operation op, const Target& t, const Pdu& pdu, C
     r.op = op;
     r.target = t;
     r.target.retries = std::max(0, t.retries);
-    r.pdu = pdu;
+    r.pdu = std::move(pdu);
     r.cb = std::move(cb);
     r.ip = ip;
     r.peerKey = (static_cast<std::uint64_t>(ip) << 16) | t.port;
@@ -1116,9 +1144,9 @@ int Session::addUser(const std::string& name, int authProtocol, int privProtocol
     return kSuccess;
 }
 
-int Session::send(Operation op, const Target& target, const Pdu& pdu, Callback cb)
+int Session::send(Operation op, const Target& target, Pdu pdu, Callback cb)
 {
-    return d->startRequest(op, target, pdu, std::move(cb));
+    return d->startRequest(op, target, std::move(pdu), std::move(cb));
 }
 
 Response Session::sendSync(Operation op, const Target& target, const Pdu& pdu)

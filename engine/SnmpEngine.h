@@ -179,8 +179,9 @@ public:
 
     // Asynchronous request: returns 0 when sent (the callback then runs exactly once,
     // from processPendingEvents / a synchronous call's wait / the destructor), or a raw
-    // error code (the callback is not run).
-    int send(Operation op, const Target& target, const Pdu& pdu, Callback cb);
+    // error code (the callback is not run).  The PDU is kept for retransmissions:
+    // a caller that has no further use for it moves it in.
+    int send(Operation op, const Target& target, Pdu pdu, Callback cb);
 
     // Synchronous request: waits at most timeout x (retries + 1); other requests'
     // callbacks may run during the wait.

@@ -178,18 +178,25 @@ std::string octetsOf(const std::vector<std::uint32_t>& ids)
     return out;
 }
 
-// Runs for every binding of every response: one allocation, no temporaries.
+// Runs for every binding of every response: the digits go straight into the
+// text, which keeps its capacity from one response to the next.
+void writeIds(std::string& out, const std::vector<std::uint32_t>& ids)
+{
+    out.resize(ids.size() * 11);   // at most 10 digits and a dot per arc
+    char* const begin = out.data();
+    char* p = begin;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i)
+            *p++ = '.';
+        p = std::to_chars(p, begin + out.size(), ids[i]).ptr;
+    }
+    out.resize(static_cast<std::size_t>(p - begin));
+}
+
 std::string joinIds(const std::vector<std::uint32_t>& ids)
 {
     std::string out;
-    out.reserve(ids.size() * 4);
-    char digits[16];
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        if (i)
-            out += '.';
-        const auto end = std::to_chars(digits, digits + sizeof digits, ids[i]).ptr;
-        out.append(digits, end);
-    }
+    writeIds(out, ids);
     return out;
 }
 
@@ -491,6 +498,11 @@ std::optional<std::vector<std::uint32_t>> KvOidFromText(std::string_view text)
 std::string KvOidText(const std::vector<std::uint32_t>& oid)
 {
     return joinIds(oid);
+}
+
+void KvOidText(const std::vector<std::uint32_t>& oid, std::string& out)
+{
+    writeIds(out, oid);
 }
 
 // ---- date and time ------------------------------------------------------------

@@ -41,6 +41,8 @@ std::string KvDoubleText(double value);
 // Strict dotted decimal OID ("1.3.6.1"): digits and single dots, each arc < 2^32.
 std::optional<std::vector<std::uint32_t>> KvOidFromText(std::string_view text);
 std::string KvOidText(const std::vector<std::uint32_t>& oid);
+// The same text written over `out` (for loops that reuse one buffer).
+void KvOidText(const std::vector<std::uint32_t>& oid, std::string& out);
 
 // ---- date and time --------------------------------------------------------
 

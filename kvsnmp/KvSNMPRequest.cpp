@@ -39,27 +39,42 @@ bool startsWith(const std::string& s, const std::string& prefix)
     return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }
 
+// Digits and single dots, neither first nor last: a dotted OID whose arcs can
+// be compared as they stand.
+bool plainDottedText(std::string_view t)
+{
+    if (t.empty() || t.front() == '.' || t.back() == '.')
+        return false;
+    char previous = 0;
+    for (char c : t) {
+        if (c == '.' ? previous == '.' : (c < '0' || c > '9'))
+            return false;
+        previous = c;
+    }
+    return true;
+}
+
 // Arc-by-arc order of two dotted OIDs; a text that is no OID orders before all
-// others.  Runs for every column of every row of a walk, so well-formed texts
-// are compared in place.
+// others.  Runs for every column of every row of a walk, where the two texts
+// share all but their last arcs: the common text is skipped and the arcs are
+// compared from the one in which the texts first differ.
 bool oidLess(std::string_view a, std::string_view b)
 {
-    auto wellFormed = [](std::string_view t) {
-        if (t.empty() || t.front() == '.' || t.back() == '.' || t.find("..") != std::string_view::npos)
-            return false;
-        for (char c : t)
-            if ((c < '0' || c > '9') && c != '.')
-                return false;
-        return true;
-    };
-    if (!wellFormed(a) || !wellFormed(b)) {
+    if (!plainDottedText(a) || !plainDottedText(b)) {
         const auto x = KvOidFromText(a), y = KvOidFromText(b);
         if (!x || !y)
             return !x && y;
         return std::lexicographical_compare(x->begin(), x->end(), y->begin(), y->end());
     }
-    // Only digits and single dots from here on: each arc is read in one pass,
-    // saturating at the 64-bit maximum as KvLeadingUInt64 does.
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t start = static_cast<std::size_t>(
+        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(common), b.begin()).first - a.begin());
+    // Equal text before this point is equal whole arcs; the arc it falls in is
+    // compared by value ("07" equals "7").
+    while (start > 0 && a[start - 1] != '.')
+        --start;
+    // Each arc is read in one pass, saturating at the 64-bit maximum as
+    // KvLeadingUInt64 does.
     auto nextArc = [](std::string_view t, std::size_t& pos) {
         constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
         std::uint64_t v = 0;
@@ -70,7 +85,7 @@ bool oidLess(std::string_view a, std::string_view b)
         ++pos;   // past the dot, or past the end
         return v;
     };
-    std::size_t i = 0, j = 0;
+    std::size_t i = start, j = start;
     while (i < a.size() && j < b.size()) {
         const std::uint64_t x = nextArc(a, i);
         const std::uint64_t y = nextArc(b, j);
@@ -276,9 +291,11 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
         // Without an instance the base OID is the item's own text: no copy.
         const std::string& prefix =
             Variables.Instance.empty() ? item.Oid : (composedPrefix = Variables.BaseOid(i));
-        std::string received = KvOidText(vb.oid);
+        // One text buffer serves every binding of every response.
+        std::string& received = receivedText_;
+        KvOidText(vb.oid, received);
         WalkArcs& cached = walkArcs_[static_cast<std::size_t>(i)];
-        cached.text.clear();
+        const bool previousKnown = !cached.text.empty() && cached.text == item.CurrentOid;
 
         if (code == -102 && isTable()) {
             // SNMPv1 ends a walk with noSuchName, echoing the OIDs asked for.
@@ -286,7 +303,11 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
                 return false;
             throw mappedError(2);
         }
-        if (IsColumnDone(prefix, item.CurrentOid, received)) {
+        columnArcs_ = previousKnown ? ColumnArcs{&item.CurrentOid, &cached.arcs, &received, &vb.oid} : ColumnArcs{};
+        const bool columnDone = IsColumnDone(prefix, item.CurrentOid, received);
+        columnArcs_ = ColumnArcs{};
+        cached.text.clear();
+        if (columnDone) {
             ++done;
             item.Value = KvNotDoneText;
             item.CurrentOid = prefix + "." + InstanceFromKeys();
@@ -301,7 +322,7 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
             cached.text = received;
             cached.arcs.assign(vb.oid.begin(), vb.oid.end());
         }
-        item.CurrentOid = std::move(received);
+        item.CurrentOid = received;   // keeps the item's capacity: no allocation per row
     }
     if (done == readable)
         return false;
@@ -337,12 +358,12 @@ void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void* userData, const std:
 
 // ---- asynchronous plumbing ----------------------------------------------------
 
-void KvSNMPRequest::send(engine::Operation op, const engine::Pdu& pdu, bool read, KvSNMPCallback callback,
+void KvSNMPRequest::send(engine::Operation op, engine::Pdu pdu, bool read, KvSNMPCallback callback,
                          void* userData)
 {
     const engine::Target t = target();
     std::shared_ptr<KvSNMPRequest*> self = self_;
-    const int rc = session().send(op, t, pdu, [self, read, callback, userData](const engine::Response& response) {
+    const int rc = session().send(op, t, std::move(pdu), [self, read, callback, userData](const engine::Response& response) {
         if (KvSNMPRequest* request = *self)
             request->handleResponse(response, read, callback, userData);
     });
@@ -488,5 +509,11 @@ bool KvSNMPRequest::IsColumnDone(const std::string& prefix, const std::string& p
         return true;
     // An agent must answer get-next with a greater OID; one that does not (no
     // progress, or going backwards) would otherwise keep the walk going forever.
+    // Called from a walk's response processing with the texts of arcs at hand,
+    // the arcs are compared instead of reading both texts again.
+    const ColumnArcs& known = columnArcs_;
+    if (known.previous && &previousOid == known.previousText && &receivedOid == known.receivedText)
+        return !std::lexicographical_compare(known.previous->begin(), known.previous->end(),
+                                             known.received->begin(), known.received->end());
     return !previousOid.empty() && !oidLess(previousOid, receivedOid);
 }

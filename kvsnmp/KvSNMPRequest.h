@@ -91,7 +91,7 @@ private:
     // agent's noSuchName on a table, ends the walk quietly when the agent merely
     // ran out of objects and raises -102 otherwise.
     bool processResponse(const std::vector<engine::VarBind>& vbs, int code);
-    void send(engine::Operation op, const engine::Pdu& pdu, bool read, KvSNMPCallback callback, void* userData);
+    void send(engine::Operation op, engine::Pdu pdu, bool read, KvSNMPCallback callback, void* userData);
     void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData);
 
     // The arcs of each item's CurrentOid as last received, kept with the text they
@@ -102,6 +102,17 @@ private:
         engine::Oid arcs;
     };
     std::vector<WalkArcs> walkArcs_;
+    std::string receivedText_;
+    // While response processing asks IsColumnDone about an item: the texts it
+    // passes and the arcs they were written from.  The base behaviour compares
+    // the arcs when it is handed exactly these texts.
+    struct ColumnArcs {
+        const std::string* previousText = nullptr;
+        const engine::Oid* previous = nullptr;
+        const std::string* receivedText = nullptr;
+        const engine::Oid* received = nullptr;
+    };
+    ColumnArcs columnArcs_;
 
     // Shared with the callbacks of outstanding requests: null once the request is gone.
     std::shared_ptr<KvSNMPRequest*> self_;

@@ -8,6 +8,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -94,6 +96,29 @@ struct SimAgent::Impl {
     struct Delayed;
     std::set<Delayed*> delayed; // requests waiting for --delay, freed at exit if still waiting
 
+    // Where the latest get-nexts were answered.  A walk asks next for exactly the
+    // OID it was last given, so that object's successor is found without a
+    // search.  Only sets remove objects, and every set empties this.
+    using Position = std::map<Oid, Value>::const_iterator;
+    std::array<Position, 8> answered{};
+    size_t answeredCount = 0, answeredNext = 0;
+
+    std::optional<Position> answeredAt(const netsnmp_variable_list* vb) const
+    {
+        for (size_t i = 0; i < answeredCount; ++i) {
+            const Oid& o = answered[i]->first;
+            if (o.size() == vb->name_length && std::equal(o.begin(), o.end(), vb->name))
+                return answered[i];
+        }
+        return std::nullopt;
+    }
+    void remember(Position p)
+    {
+        answered[answeredNext] = p;
+        answeredNext = (answeredNext + 1) % answered.size();
+        answeredCount = std::min(answeredCount + 1, answered.size());
+    }
+
     // --- request entry points -------------------------------------------------
 
     static Impl* instance;
@@ -157,6 +182,7 @@ struct SimAgent::Impl {
             d->getNext(reqs, version);
             break;
         case MODE_SET_RESERVE1:
+            d->answeredCount = 0;   // a set may remove the objects remembered
             d->reserve(ri, reqs);
             break;
         case MODE_SET_ACTION:
@@ -217,8 +243,13 @@ struct SimAgent::Impl {
             if (r->processed)
                 continue;
             netsnmp_variable_list* vb = r->requestvb;
-            const Oid oid = oidOf(vb);
-            auto it = r->inclusive ? data.objects.lower_bound(oid) : data.objects.upper_bound(oid);
+            auto it = data.objects.cend();
+            if (const auto at = r->inclusive ? std::nullopt : answeredAt(vb))
+                it = std::next(*at);
+            else {
+                const Oid oid = oidOf(vb);
+                it = r->inclusive ? data.objects.lower_bound(oid) : data.objects.upper_bound(oid);
+            }
             while (version == SNMP_VERSION_1 && it != data.objects.end() && it->second.tag == TagCounter64)
                 ++it;
             if (it == data.objects.end())
@@ -228,6 +259,7 @@ struct SimAgent::Impl {
                 continue;
             snmp_set_var_objid(vb, it->first.data(), it->first.size());
             serve(vb, it->first, it->second);
+            remember(it);
         }
     }
 

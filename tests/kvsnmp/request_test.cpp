@@ -234,6 +234,13 @@ TEST(ColumnEnd, DecidedByPrefixAndProgress)
         {"1.3.6.1.1.1.5", "1.3.6.1.1.2.1", true},      // the next column
         {"1.3.6.1.1.1.5", "1.3.6.1.1.1", true},        // the prefix itself
         {"1.3.6.1.1.1.5", "", true},                   // nothing received
+        // Texts that first differ inside an arc still compare arc by arc.
+        {"1.3.6.1.1.1.15", "1.3.6.1.1.1.9", true},
+        {"1.3.6.1.1.1.99.1", "1.3.6.1.1.1.100", false},
+        {"1.3.6.1.1.1.5", "1.3.6.1.1.1.5.0", false},
+        {"1.3.6.1.1.1.07", "1.3.6.1.1.1.7", true},     // a leading zero is the same arc
+        {"1.3.6.1.1.1.7", "1.3.6.1.1.1.07.1", false},
+        {"1.3.6.1.1.1.5x", "1.3.6.1.1.1.6", false},    // a previous text that is no OID
     };
     KvSNMPRequest r;
     r.Variables.ItemType = MVT_FMV;

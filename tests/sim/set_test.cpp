@@ -140,4 +140,20 @@ TEST_F(SimSet, RowsAreCreatedAndDestroyedThroughRowStatus)
     EXPECT_TRUE(get({col(2, 5)}).value(0).contains("No Such Instance"));
 }
 
+// The agent remembers where its latest get-nexts were answered; a set that
+// removes such an object must not leave a get-next from it on a removed entry.
+TEST_F(SimSet, GetNextFromARowDestroyedAfterItWasAnsweredFindsTheNextRow)
+{
+    ASSERT_TRUE(set({col(7, 5), "i", "4", col(2, 5), "a", "10.1.1.5"}).ok());
+    ASSERT_TRUE(set({col(7, 6), "i", "4", col(2, 6), "a", "10.1.1.6"}).ok());
+    auto next = [&](const QString& oid) {
+        QStringList args = v2c();
+        args << "--" << oid;
+        return outputLines(runTool("snmpgetnext", args, target(sim_))).value(0);
+    };
+    ASSERT_TRUE(next(col(2, 1)).startsWith(col(2, 5) + " ="));
+    ASSERT_TRUE(set({col(7, 5), "i", "6"}).ok());
+    EXPECT_TRUE(next(col(2, 5)).startsWith(col(2, 6) + " = IpAddress: 10.1.1.6")) << next(col(2, 5)).toStdString();
+}
+
 } // namespace
