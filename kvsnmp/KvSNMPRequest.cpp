@@ -39,42 +39,27 @@ bool startsWith(const std::string& s, const std::string& prefix)
     return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }
 
-// Digits and single dots, neither first nor last: a dotted OID whose arcs can
-// be compared as they stand.
-bool plainDottedText(std::string_view t)
-{
-    if (t.empty() || t.front() == '.' || t.back() == '.')
-        return false;
-    char previous = 0;
-    for (char c : t) {
-        if (c == '.' ? previous == '.' : (c < '0' || c > '9'))
-            return false;
-        previous = c;
-    }
-    return true;
-}
-
 // Arc-by-arc order of two dotted OIDs; a text that is no OID orders before all
-// others.  Runs for every column of every row of a walk, where the two texts
-// share all but their last arcs: the common text is skipped and the arcs are
-// compared from the one in which the texts first differ.
+// others.  A walk's own checks compare arcs (see IsColumnDone); this serves
+// the other callers.
 bool oidLess(std::string_view a, std::string_view b)
 {
-    if (!plainDottedText(a) || !plainDottedText(b)) {
+    auto wellFormed = [](std::string_view t) {
+        if (t.empty() || t.front() == '.' || t.back() == '.' || t.find("..") != std::string_view::npos)
+            return false;
+        for (char c : t)
+            if ((c < '0' || c > '9') && c != '.')
+                return false;
+        return true;
+    };
+    if (!wellFormed(a) || !wellFormed(b)) {
         const auto x = KvOidFromText(a), y = KvOidFromText(b);
         if (!x || !y)
             return !x && y;
         return std::lexicographical_compare(x->begin(), x->end(), y->begin(), y->end());
     }
-    const std::size_t common = std::min(a.size(), b.size());
-    std::size_t start = static_cast<std::size_t>(
-        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(common), b.begin()).first - a.begin());
-    // Equal text before this point is equal whole arcs; the arc it falls in is
-    // compared by value ("07" equals "7").
-    while (start > 0 && a[start - 1] != '.')
-        --start;
-    // Each arc is read in one pass, saturating at the 64-bit maximum as
-    // KvLeadingUInt64 does.
+    // Only digits and single dots from here on: each arc is read in one pass,
+    // saturating at the 64-bit maximum as KvLeadingUInt64 does.
     auto nextArc = [](std::string_view t, std::size_t& pos) {
         constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
         std::uint64_t v = 0;
@@ -85,7 +70,7 @@ bool oidLess(std::string_view a, std::string_view b)
         ++pos;   // past the dot, or past the end
         return v;
     };
-    std::size_t i = start, j = start;
+    std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         const std::uint64_t x = nextArc(a, i);
         const std::uint64_t y = nextArc(b, j);
