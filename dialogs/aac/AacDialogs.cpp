@@ -1,0 +1,6 @@
+#include "dialogs/DialogCatalogue.h"
+
+std::span<const DialogEntry> AacDialogs()
+{
+    return {};
+}
