@@ -1,6 +1,23 @@
 #include "dialogs/DialogCatalogue.h"
+#include "dialogs/device/DeviceOpeners.h"
+
+#include "startup/ModuleStartup.h"
+
+namespace {
+
+const DialogEntry kDeviceDialogs[] = {
+    {"TEquipmentBasicInfoForm", &OpenEquipmentBasicInfoForm},
+};
+
+} // namespace
 
 std::span<const DialogEntry> DeviceDialogs()
 {
-    return {};
+    return kDeviceDialogs;
+}
+
+QString DeviceDialogCaption(const DialogRequest& request, const char* ownCaption)
+{
+    const QString prefix = request.Caption.isEmpty() ? QString::fromUtf8(ownCaption) : request.Caption;
+    return prefix + QString::fromStdString(MainTexts.AgentIP);
 }
