@@ -702,7 +702,8 @@ engine::Value KvBindingFromValue(const KvSNMPVarItem& item)
     case Integer:
         return makeNumber(engine::kInteger, static_cast<std::uint32_t>(KvLeadingInt32(text)));
     case BitStr:
-        return makeOctets(hexOrBad(text), engine::kBitString);
+        // BITS travel as an OCTET STRING (RFC 2578); agents refuse a BIT STRING as the wrong type.
+        return makeOctets(hexOrBad(text));
     case Opaque:
         return makeOctets(hexOrBad(text), engine::kOpaque);
     case OctetStr: case MacAddress: case Ipv6Address:

@@ -1,0 +1,87 @@
+// The base of the dedicated editors that read and write one table (or scalar
+// group) through one controls binding: the binding itself, the status bar it
+// reports to, the write with exclusions, and the closing that lets a running
+// request end before the binding goes.
+#pragma once
+
+#include "kvsnmp/KvSNMPVarDef.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class KvSNMPRequest2Edits;
+class KvSNMPVarList;
+class KvStatusBar;
+class QComboBox;
+
+// The flags word of every column of a list, saved when made and put back when
+// it goes: a write leaves no column excluded on any way out, a refused value
+// or an agent error included.  Columns are numbered from 1 as in the MIB.
+class TSavedColumnFlags {
+public:
+    explicit TSavedColumnFlags(KvSNMPVarList& list);
+    ~TSavedColumnFlags();
+    TSavedColumnFlags(const TSavedColumnFlags&) = delete;
+    TSavedColumnFlags& operator=(const TSavedColumnFlags&) = delete;
+
+    // The column is left out of reads and writes until its flags come back.
+    void Exclude(int column);
+    void Exclude(std::initializer_list<int> columns);
+    void ExcludeRange(int first, int last);
+    // The column's saved flags back (it takes part in the write again).
+    void Restore(int column);
+    void RestoreAll();
+    bool IsExcluded(int column) const;
+
+private:
+    KvSNMPVarList& list_;
+    std::vector<std::uint32_t> saved_;
+};
+
+class TBindingDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TBindingDialog(QWidget* parent = nullptr);
+    ~TBindingDialog() override;
+
+    // Null once the dialog has closed.
+    KvSNMPRequest2Edits* Binding() const { return binding_.get(); }
+    KvStatusBar* StatusBar() const { return statusBar_; }
+    // The text of the status bar's first panel.
+    QString StatusText() const;
+    // Writes a text into the status bar's first panel.
+    void ShowStatusText(const QString& text);
+
+    // Stops the binding from starting requests, lets a running one end (at most
+    // for its time-out and retries) and destroys the binding.  Closing does it.
+    void ReleaseBinding();
+
+    void done(int result) override;
+
+protected:
+    // A synchronous binding over a copy of the table, listing it as a table with
+    // keyCount key columns and reporting to the status bar's first panel.  The
+    // request takes the agent and its security from the defaults.
+    void CreateBinding(const KvSNMPVarDef* table, int keyCount);
+
+    // One SET of the current controls' values: `exclude` leaves out what must
+    // not be written (and may choose the row status to send); every column's
+    // flags come back afterwards, also when the write fails.  Errors reach the
+    // caller.  The table is not read again.
+    void WriteWithExclusions(const std::function<void(TSavedColumnFlags&)>& exclude);
+    // The write in which only the row status goes out, as the destroy item of
+    // the row-status list that `rowStatus` shows.
+    void DestroyRow(int rowStatusColumn, QComboBox* rowStatus, int destroyItem);
+
+    // Runs `step`; the text of an error it raises goes into the status bar's
+    // first panel.  False when it raised one.
+    bool Guarded(const std::function<void()>& step);
+
+private:
+    std::unique_ptr<KvSNMPRequest2Edits> binding_;
+    KvStatusBar* statusBar_;
+};

@@ -1,0 +1,254 @@
+// The shared mechanics of the access-control editors: the text checks with
+// their messages, the port picker, and the write with exclusions (what one SET
+// carries, and that no column stays excluded after a refused write).
+#include "AclFixture.h"
+
+#include "dialogs/acl/AclTables.h"
+#include "dialogs/acl/PortUitForm.h"
+#include "dialogs/common/BindingDialog.h"
+#include "dialogs/common/TextChecks.h"
+
+#include "KvControls.h"
+#include "KvSNMPRequest2Edits.h"
+#include "KvTestUtil.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace acltest;
+
+namespace {
+
+// ---- text checks ------------------------------------------------------------------
+
+struct HexCase {
+    const char* Text;
+    int Digits;
+    const char* BadCharacter;
+    const char* BadLength;
+    const char* Shown;   // "" when the text passes
+};
+
+class HexCheck : public ::testing::TestWithParam<HexCase> {};
+
+TEST_P(HexCheck, ShowsTheMessageOfTheFirstFault)
+{
+    const HexCase& c = GetParam();
+    MessageLog log;
+    QLineEdit edit;
+    const bool ok = CheckHexText(nullptr, QString::fromLatin1(c.Text), c.Digits, QString::fromLatin1(c.BadCharacter),
+                                 QString::fromLatin1(c.BadLength), &edit);
+    EXPECT_EQ(ok, *c.Shown == 0);
+    EXPECT_EQ(log.Texts(), *c.Shown ? QStringList{QString::fromLatin1(c.Shown)} : QStringList{});
+}
+
+constexpr const char* kMacChar = "Invalid Macaddrss";
+constexpr const char* kMacLength = "Invalid Macaddress";
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, HexCheck,
+    ::testing::Values(HexCase{"001122aaBBff", 12, kMacChar, kMacLength, ""},
+                      HexCase{"00112233445", 12, kMacChar, kMacLength, kMacLength},
+                      HexCase{"00112233445G", 12, kMacChar, kMacLength, kMacChar},
+                      HexCase{"0011223344556", 12, kMacChar, kMacLength, kMacLength},
+                      // A bad character before the text runs out wins over the short length.
+                      HexCase{"00-11", 12, kMacChar, kMacLength, kMacChar},
+                      // Characters after the last digit counted are not looked at: too long.
+                      HexCase{"001122334455G", 12, kMacChar, kMacLength, kMacLength},
+                      HexCase{"", 12, kMacChar, kMacLength, kMacLength},
+                      HexCase{"86dd", 4, "Invalid EtherType", "Invalid EtherType", ""},
+                      HexCase{"86d", 4, "Invalid EtherType", "Invalid EtherType", "Invalid EtherType"},
+                      HexCase{"0000FFFF", 8, "Invalid UserMask", "Invalid UserMask", ""},
+                      HexCase{"0000FFFZ", 8, "Invalid UserMask", "Invalid UserMask", "Invalid UserMask"}));
+
+struct IpCase {
+    const char* Text;
+    bool Valid;
+};
+
+class IPv4Check : public ::testing::TestWithParam<IpCase> {};
+
+TEST_P(IPv4Check, RefusesWithTheCallersMessage)
+{
+    const IpCase& c = GetParam();
+    MessageLog log;
+    EXPECT_EQ(CheckIPv4Text(nullptr, QString::fromLatin1(c.Text), QStringLiteral("Please input a valid ip")), c.Valid);
+    EXPECT_EQ(log.Texts(), c.Valid ? QStringList{} : QStringList{QStringLiteral("Please input a valid ip")});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, IPv4Check,
+    ::testing::Values(IpCase{"192.168.0.1", true}, IpCase{"0.0.0.0", true}, IpCase{"255.255.255.255", true},
+                      IpCase{"10.0.0.01", true}, IpCase{"", false}, IpCase{"192.168.00.1", false},
+                      IpCase{"1.2.3", false}, IpCase{".1.2.3", false}, IpCase{"1..2.3", false},
+                      IpCase{"256.1.1.1", false}, IpCase{"1.2.3.4.5", false}, IpCase{"1.2.3.4.", false},
+                      IpCase{"1.2.3.256", false}, IpCase{"1.2.3.00", false}, IpCase{"1.2.3.a", false},
+                      IpCase{"1234.1.1.1", false}, IpCase{"1.2.3.99999999999", false},
+                      // Regression: only the first 15 characters used to be read, so
+                      // junk after a full-length valid address passed.
+                      IpCase{"192.168.100.100junk", false}, IpCase{"255.255.255.2550", false},
+                      IpCase{"10.10.10.10 x", false}));
+
+TEST(TypedNumber, NonNumbersCountAsMinusOne)
+{
+    EXPECT_EQ(TypedNumber(QStringLiteral("63")), 63);
+    EXPECT_EQ(TypedNumber(QStringLiteral("")), -1);
+    EXPECT_EQ(TypedNumber(QStringLiteral("6x")), -1);
+}
+
+// ---- port picker ------------------------------------------------------------------
+
+TEST(PortPicker, SixtyFourBoxesFiftyShownTwelvePerRow)
+{
+    TPortUitForm picker;
+    ASSERT_EQ(picker.Boxes().size(), 64);
+    EXPECT_EQ(picker.PerRow(), 12);
+    for (int k = 0; k < 64; ++k) {
+        EXPECT_EQ(picker.Boxes()[k]->text(), QString::number(k + 1));
+        EXPECT_EQ(picker.Boxes()[k]->isHidden(), k >= 50) << "box " << k;
+    }
+    // Box 12 starts the second row, box 13 is beside it.
+    const QRect first = picker.Boxes()[0]->geometry(), next = picker.Boxes()[12]->geometry();
+    EXPECT_EQ(next.left(), first.left());
+    EXPECT_GT(next.top(), first.top());
+    EXPECT_EQ(picker.Boxes()[13]->geometry().top(), next.top());
+    EXPECT_EQ(picker.UnitPageControl()->tabText(0), "Unit1 KSW-4800");
+    EXPECT_TRUE(picker.UnitPageControl()->tabBar()->isHidden());
+
+    picker.Boxes()[3]->setChecked(true);
+    picker.Boxes()[63]->setChecked(true);
+    EXPECT_EQ(picker.CheckedCount(), 2);
+    picker.Clear();
+    EXPECT_EQ(picker.CheckedCount(), 0);
+}
+
+TEST(PortPicker, TenPerRowWhenDeviceInfoIsInTheWorkingFolder)
+{
+    QTemporaryDir dir;
+    WriteFile(dir.filePath(QStringLiteral("DeviceInfo.ini")), "[Device]\n");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    TPortUitForm picker;
+    QDir::setCurrent(previous);
+    EXPECT_EQ(picker.PerRow(), 10);
+    EXPECT_EQ(picker.Boxes()[10]->geometry().left(), picker.Boxes()[0]->geometry().left());
+    EXPECT_GT(picker.Boxes()[10]->geometry().top(), picker.Boxes()[0]->geometry().top());
+}
+
+// ---- write with exclusions ------------------------------------------------------------
+
+// A bare editor over the Ethernet rule table: the two ids, the row status and
+// the port picker, bound as the rule editors bind them.
+class RuleForm : public TBindingDialog {
+public:
+    RuleForm()
+    {
+        CreateBinding(EthernetRuleDefs, 2);
+        KvSNMPRequest2Edits& b = *Binding();
+        b.AssociateEdits(0, QStringLiteral("%i{n1x6}"), {&profile});
+        b.AssociateEdits(1, QStringLiteral("%i{n1x128}"), {&access});
+        b.AssociateComboBox(EthernetRuleColumn::RowStatus - 1, &rowStatus);
+        b.AssociateCheckBits(EthernetRuleColumn::Port - 1, TPortUitForm::BitList(), picker.Boxes());
+        profile.setText(QStringLiteral("1"));
+        access.setText(QStringLiteral("2"));
+    }
+    using TBindingDialog::DestroyRow;
+    using TBindingDialog::Guarded;
+    using TBindingDialog::WriteWithExclusions;
+
+    QLineEdit profile, access;
+    QComboBox rowStatus;
+    TPortUitForm picker;
+};
+
+std::vector<std::uint32_t> AccessWords(const KvSNMPVarList& list)
+{
+    std::vector<std::uint32_t> words;
+    for (int i = 0; i < list.Count(); ++i)
+        words.push_back(list.ItemAt(i).Access);
+    return words;
+}
+
+// Only the port and the row status go out: the other columns are excluded.
+void WritePortAndStatus(RuleForm& form)
+{
+    form.rowStatus.setCurrentIndex(AclRowStatusItem::Active);
+    form.WriteWithExclusions([](TSavedColumnFlags& flags) {
+        for (int c = EthernetRuleColumn::Vlan; c <= EthernetRuleColumn::Owner; ++c)
+            if (c != EthernetRuleColumn::Port && c != EthernetRuleColumn::RowStatus)
+                flags.Exclude(c);
+    });
+}
+
+using Write = AclAgentTest;
+
+TEST_F(Write, DestroySendsOnlyTheRowStatusAsSix)
+{
+    RuleForm form;
+    form.rowStatus.setCurrentIndex(AclRowStatusItem::Active);
+    form.DestroyRow(EthernetRuleColumn::RowStatus, &form.rowStatus, AclRowStatusItem::Destroy);
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 1u);
+    ASSERT_EQ(sets[0].Bindings.size(), 1u);
+    EXPECT_EQ(sets[0].Bindings[0].Oid, Oid(kEthRule, 15, "1.2"));
+    EXPECT_EQ(sets[0].Bindings[0].Value, "6");
+    EXPECT_EQ(form.rowStatus.currentText(), "destroy");
+}
+
+struct PortCase {
+    std::vector<int> Ports;   // 1-based
+    const char* Octets;
+};
+
+class PortBits : public Write, public ::testing::WithParamInterface<PortCase> {};
+
+TEST_P(PortBits, AlwaysEightOctetsInBitsOrder)
+{
+    RuleForm form;
+    for (int p : GetParam().Ports)
+        form.picker.Boxes()[p - 1]->setChecked(true);
+    WritePortAndStatus(form);
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Columns(sets[0], kEthRule, "1.2"), (std::vector<int>{14, 15}));
+    const SetRecorder::VarBind& port = sets[0].Bindings[0];
+    EXPECT_EQ(port.Value, GetParam().Octets);
+    // Regression: port lists went out as BIT STRING, which agents refuse as the
+    // wrong type; a BITS object is an OCTET STRING on the wire.
+    EXPECT_EQ(port.Tag, 0x04);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ports, PortBits,
+                         ::testing::Values(PortCase{{}, "0000000000000000"}, PortCase{{1}, "8000000000000000"},
+                                           PortCase{{9, 50}, "0080000000004000"},
+                                           PortCase{{8, 64}, "0100000000000001"}));
+
+TEST_F(Write, ARefusedWriteLeavesNoColumnExcluded)
+{
+    RuleForm form;
+    const std::vector<std::uint32_t> before = AccessWords(form.Binding()->Variables());
+    recorder_->FailNextSet(17);   // notWritable
+    EXPECT_FALSE(form.Guarded([&] { WritePortAndStatus(form); }));
+    EXPECT_EQ(AccessWords(form.Binding()->Variables()), before);
+    EXPECT_FALSE(form.StatusText().isEmpty());
+    ASSERT_EQ(Sets().size(), 1u);
+
+    // The next write carries the same columns again.
+    WritePortAndStatus(form);
+    ASSERT_EQ(Sets().size(), 2u);
+    EXPECT_EQ(Sets()[1].Oids(), Sets()[0].Oids());
+}
+
+TEST_F(Write, ClosingReleasesTheBinding)
+{
+    RuleForm form;
+    form.Binding()->Get();
+    EXPECT_EQ(form.Binding()->RowCount(), 1);
+    form.done(QDialog::Rejected);
+    EXPECT_EQ(form.Binding(), nullptr);
+}
+
+}  // namespace
