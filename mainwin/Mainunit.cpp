@@ -226,7 +226,10 @@ void TMainForm::FormCreate()
 
         MainMenu->ApplySnmpVersion(DefaultSecurity.Version);
     } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()));
+        // The window opens all the same, unpolled: its status bar says why.
+        const QString text = QString::fromUtf8(e.what());
+        StatusBar->SetPanelText(0, text);
+        ShowError(text);
     }
 }
 
@@ -295,15 +298,18 @@ void TMainForm::SetUpFrontPanel()
     for (KvSNMPRequest2Leds* b : {portLedBinding_.get(), consoleLedBinding_.get(), rpsLedBinding_.get()})
         b->SetStatusOutput(StatusBar, 0);
 
-    if (!pollingEnabled)
+    // A process told to end polls nothing: its window closes at once, with no
+    // request left to wait for.
+    if (!pollingEnabled || terminateRequested_)
         return;
     // A binding that cannot start stays dark until the panel is set up again;
-    // start-up goes on regardless.
+    // start-up goes on regardless, with the reason in the status bar.
     try {
         portLedBinding_->StartPolling(pollPeriod);
         consoleLedBinding_->StartPolling(pollPeriod);
         rpsLedBinding_->StartPolling(pollPeriod);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        StatusBar->SetPanelText(0, QString::fromUtf8(e.what()));
     }
 }
 

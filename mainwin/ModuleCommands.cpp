@@ -3,6 +3,7 @@
 #include "HelpWindow.h"
 #include "Mainunit.h"
 #include "ViewDefinitions.h"
+#include "binding/KvControls.h"
 #include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPRequest.h"
 
@@ -18,8 +19,10 @@ namespace {
 const std::string kCommandValue = "3";
 constexpr std::int32_t kCommandTimeout = 500;
 
+// A successful set answers with a status line named after the command (a
+// failure raises its error instead): without it a save looked ignored.
 void RunDeviceCommand(QMainWindow& window, const KvSNMPVarDef* definition, const QString& question,
-                      const QString& caption)
+                      const QString& caption, const QString& command)
 {
     KvMessageRequest ask;
     ask.Owner = &window;
@@ -36,6 +39,8 @@ void RunDeviceCommand(QMainWindow& window, const KvSNMPVarDef* definition, const
     request.Timeout = kCommandTimeout;
     request.Variables.ItemAt(0).Value = kCommandValue;
     request.Set({});
+    if (auto* form = qobject_cast<TMainForm*>(&window))
+        form->StatusBar->SetPanelText(0, command + QStringLiteral(": sent"));
 }
 
 } // namespace
@@ -53,12 +58,13 @@ void ExitClick(QMainWindow& window)
 void SaveConfigClick(QMainWindow& window)
 {
     RunDeviceCommand(window, SaveConfigDefs, QStringLiteral("Are you sure?\nIt will spend a lot time !\nPlease wait !"),
-                     QStringLiteral("Device Save Changes"));
+                     QStringLiteral("Device Save Changes"), QStringLiteral("Save Changes"));
 }
 
 void RebootClick(QMainWindow& window)
 {
-    RunDeviceCommand(window, SystemResetDefs, QStringLiteral("Are you sure?"), QStringLiteral("Device Reboot"));
+    RunDeviceCommand(window, SystemResetDefs, QStringLiteral("Are you sure?"), QStringLiteral("Device Reboot"),
+                     QStringLiteral("Reboot"));
 }
 
 void RMON1Click(QMainWindow& window)

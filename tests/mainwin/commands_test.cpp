@@ -24,13 +24,15 @@ struct CommandCase {
     const char* Caption;
     const char* Question;
     const char* AgentLog;
+    const char* Status;   // the status bar after a successful set
 };
 void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.Name; }
 
 const CommandCase kCommands[] = {
     {"save", "SaveConfig", "Device Save Changes", "Are you sure?\nIt will spend a lot time !\nPlease wait !",
-     "ksw-sim: state saved to "},
-    {"reboot", "Reset", "Device Reboot", "Are you sure?", "ksw-sim: warm start, silent for "},
+     "ksw-sim: state saved to ",
+     "Save Changes: sent"},
+    {"reboot", "Reset", "Device Reboot", "Are you sure?", "ksw-sim: warm start, silent for ", "Reboot: sent"},
 };
 
 class DeviceCommands : public CommandsTest, public ::testing::WithParamInterface<CommandCase> {};
@@ -55,11 +57,13 @@ TEST_P(DeviceCommands, OkSendsOneSetCancelSendsNothing)
     QTest::qWait(100);
     EXPECT_EQ(sim.log().count(QString::fromLatin1(c.AgentLog)), 0);
     EXPECT_FALSE(QFile::exists(sim.stateFile()));
+    EXPECT_EQ(form->StatusBar->PanelText(0), QString());
 
     answer_ = [](const KvMessageRequest&) { return QMessageBox::Ok; };
     item->trigger();
-    // The question only: a successful Set shows nothing.
+    // The question only: a successful Set shows no box, but says so in the status bar.
     EXPECT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(form->StatusBar->PanelText(0), QString::fromLatin1(c.Status));
     QTest::qWait(100);
     EXPECT_EQ(sim.log().count(QString::fromLatin1(c.AgentLog)), 1) << sim.log().toStdString();
 }
@@ -82,6 +86,7 @@ TEST_F(CommandsTest, RefusedSaveShowsTheError)
     EXPECT_EQ(boxes_[1].Caption, KvExecutableFileName());
     EXPECT_FALSE(boxes_[1].Text.isEmpty());
     EXPECT_FALSE(sim.log().contains(QStringLiteral("state saved")));
+    EXPECT_FALSE(form->StatusBar->PanelText(0).contains(QStringLiteral("sent")));
 }
 
 // The switch restarts: the panel goes dark and lights up again unaided.

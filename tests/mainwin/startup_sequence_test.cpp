@@ -2,12 +2,15 @@
 // file and catalogue folder leads to, and how failures are shown.
 #include "KvTestUtil.h"
 #include "Mainunit.h"
+#include "binding/KvControls.h"
+#include "binding/KvSNMPRequest2Leds.h"
 #include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPSession.h"
 #include "startup/ModuleStartup.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -83,6 +86,9 @@ struct SequenceCase {
     std::vector<std::string> errors;
     const char* agentIP;   // MainTexts.AgentIP afterwards ("" when the step was skipped)
     bool terminate = false;
+    // The status bar afterwards: an error that ended the sequence stays readable
+    // in the window once its box is gone.
+    const char* status = "";
 };
 void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name; }
 
@@ -93,7 +99,7 @@ const SequenceCase kSequenceCases[] = {
     {"no_address_switch", {"/v1"}, "KSW-4800 : 127.0.0.1", {}, {}, "127.0.0.1"},
     // A bad number ends the sequence: no texts, no caption, but the window exists.
     {"bad_number", {"/I10.0.0.9", "/tabc", "/v1"}, "KSW-4800", {},
-     {"'abc' is not a valid port number (switch /t)"}, ""},
+     {"'abc' is not a valid port number (switch /t)"}, "", false, "'abc' is not a valid port number (switch /t)"},
 };
 
 class StartupSequenceCases : public StartupSequenceTest, public ::testing::WithParamInterface<SequenceCase> {};
@@ -107,6 +113,7 @@ TEST_P(StartupSequenceCases, CaptionTextsAndBoxes)
     EXPECT_EQ(boxes_.errors, c.errors);
     EXPECT_EQ(MainTexts.AgentIP, c.agentIP);
     EXPECT_EQ(form->TerminateRequested(), c.terminate);
+    EXPECT_EQ(form->StatusBar->PanelText(0).toStdString(), c.status);
     EXPECT_EQ(DefaultTimeout, 200);
     EXPECT_NE(GlobalSession, nullptr);
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -114,6 +121,25 @@ TEST_P(StartupSequenceCases, CaptionTextsAndBoxes)
 
 INSTANTIATE_TEST_SUITE_P(Cases, StartupSequenceCases, ::testing::ValuesIn(kSequenceCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Regression: without arguments the window polled the default agent, and the
+// process waited for those polls to time out (4 s) before it ended.
+TEST_F(StartupSequenceTest, NoArgumentsPollsNothingAndEndsAtOnce)
+{
+    TMainForm::SetFrontPanelPolling(true);
+    auto form = Create({});
+    TMainForm::SetFrontPanelPolling(false);
+    ASSERT_TRUE(form->TerminateRequested());
+    for (const KvSNMPRequest2Leds* b : {form->PortLedBinding(), form->ConsoleLedBinding(), form->RpsLedBinding()}) {
+        ASSERT_NE(b, nullptr);
+        EXPECT_FALSE(b->Polling());
+        EXPECT_FALSE(b->Busy());
+    }
+    QElapsedTimer t;
+    t.start();
+    form.reset();
+    EXPECT_LT(t.elapsed(), 1000);
+}
 
 // The configuration file read at start-up is the one beside the executable only
 // when its folder is named exactly "korvane_ems"; its values win over the
