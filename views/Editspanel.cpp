@@ -147,6 +147,10 @@ void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* b)
         if (checked <= 1)
             for (KvEditRow& row : rows_)
                 row.Check->hide();
+    } else {
+        // Rows may open ticked (the keys and the status of an Add dialog): the
+        // button follows them from the start, not from the first click.
+        UpdateSetButton(false, false);
     }
     b->ArrangeButtons();
 }

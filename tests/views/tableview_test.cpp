@@ -220,10 +220,13 @@ TEST_F(TableView, AddLocksKeysFixesStatusAndRefreshes)
         Edits()->RowEdit(KeyRow)->setText(QStringLiteral("7"));
         Edits()->RowEdit(NameRow)->setText(QStringLiteral("backup"));
         Edits()->RowEdit(MtuRow)->setText(QStringLiteral("1400"));
-        Edits()->CheckRow(NameRow);
-        Edits()->CheckRow(MtuRow);
+        // Regression: the ticked key and status rows left Set Checked disabled
+        // until Check All.
         QPushButton* set = panel_->EditsPanel()->Buttons()->BT_SetChecked;
-        set->setEnabled(true);
+        EXPECT_TRUE(set->isEnabled());
+        Edits()->Row(NameRow).Check->click();
+        Edits()->Row(MtuRow).Check->click();
+        EXPECT_TRUE(set->isEnabled());
         set->click();
         EXPECT_EQ(d.result(), QDialog::Accepted);
         return d.result();
@@ -247,9 +250,11 @@ TEST_F(TableView, EditOffersNeitherCreateNorDestroyAndRestoresTheList)
         EXPECT_EQ(ComboItems(StatusCombo()), QStringList({"active", "notInService", "notReady", "createAndWait"}));
         EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "server");
         Edits()->RowEdit(MtuRow)->setText(QStringLiteral("1600"));
-        Edits()->CheckRow(MtuRow);
+        // Nothing ticked, nothing to write; the button follows the user's tick.
         QPushButton* set = Edits()->Buttons()->BT_SetChecked;
-        set->setEnabled(true);
+        EXPECT_FALSE(set->isEnabled());
+        Edits()->Row(MtuRow).Check->click();
+        EXPECT_TRUE(set->isEnabled());
         set->click();
         return d.result();
     });
