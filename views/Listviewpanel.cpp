@@ -1,5 +1,6 @@
 #include "Listviewpanel.h"
 
+#include "ReportColumnFit.h"
 #include "Viewmodal.h"
 
 #include "KvControls.h"
@@ -133,6 +134,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* bin
     walkTimer_->setSingleShot(true);
     walkTimer_->setInterval(kWalkTickMs);
     connect(walkTimer_, &QTimer::timeout, this, &TSNMPListViewPanel::WalkTick);
+    columnFit_ = new TReportColumnFit(list);
 
     TCtrlBtnPanel* buttons = CtrlBtnPanel();
     connect(buttons->BT_Edit, &QPushButton::clicked, this, &TSNMPListViewPanel::BT_EditClick);
@@ -282,6 +284,8 @@ void TSNMPListViewPanel::WalkTick()
     ShowRowCount();
     if (walking)
         walkTimer_->start();
+    else
+        columnFit_->Fit();
 }
 
 void TSNMPListViewPanel::ShowRowCount()

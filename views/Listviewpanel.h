@@ -15,6 +15,7 @@
 
 class QDialog;
 class QTimer;
+class TReportColumnFit;
 class QTreeWidgetItem;
 
 // The report list of a table view.  While a walk appends rows, appended rows
@@ -110,6 +111,8 @@ private:
 
     static constexpr int kWalkTickMs = 100;
     QTimer* walkTimer_ = nullptr;
+    // Sizes the columns once each read is complete.
+    TReportColumnFit* columnFit_ = nullptr;
 
     TListViewPanel* listPanel_ = nullptr;
 };

@@ -299,6 +299,23 @@ TEST_F(TableView, DeleteSendsKeysAndStatusOnlyAndNoSendsNothing)
     EXPECT_EQ(binding_->Mode(), KvSNMPRequest2Controls::Asynchronous);
 }
 
+// Regression: columns kept the header's width and cut values to a few letters
+// ("notInServi..."); each completed read fits them to the values again.
+TEST_F(TableView, ColumnsFitValuesAfterEachRead)
+{
+    const QFontMetrics metrics = List()->fontMetrics();
+    const int status = List()->columnCount() - 1;
+    ASSERT_EQ(List()->headerItem()->text(status), "Status");
+    const int statusWidth = metrics.horizontalAdvance(QStringLiteral("notInService"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return List()->columnWidth(status) >= statusWidth; }, 2000));
+    EXPECT_GE(List()->columnWidth(status - 2), metrics.horizontalAdvance(QStringLiteral("uplink")));
+
+    List()->setColumnWidth(status, 30);
+    Buttons()->BT_Refresh->click();
+    ASSERT_TRUE(WaitForRows(2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return List()->columnWidth(status) >= statusWidth; }, 2000));
+}
+
 TEST(TableViewSlow, RefreshWhileWalkingIsIgnored)
 {
     QTemporaryDir dir;
