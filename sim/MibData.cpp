@@ -289,7 +289,7 @@ const Oid* MibData::rowStatusColumnFor(const Oid& oid) const
 
 namespace {
 
-// `#!writable OID [TAG] [MIN..MAX]`, `#!rowstatus OID`, `#!save OID VALUE`,
+// `#!writable OID [TAG] [MIN..MAX]`, `#!rowstatus OID [CREATE DESTROY]`, `#!save OID VALUE`,
 // `#!reset OID VALUE`, `#!flap OID`.
 void parseDirective(MibData& data, const std::string& line)
 {
@@ -323,10 +323,19 @@ void parseDirective(MibData& data, const std::string& line)
         }
         data.writable.push_back(std::move(r));
     } else if (name == "rowstatus") {
-        need(1, 1);
+        need(1, 3);
+        if (w.size() == 3)
+            throw DataError("#!rowstatus takes both a create and a destroy value or neither");
         Oid col = parseOid(w[1]);
         if (col.size() < 2)
             throw DataError("RowStatus column OID too short");
+        if (w.size() == 4) {
+            long long create, destroy;
+            if (!parseSigned(w[2], create) || !parseSigned(w[3], destroy) || create == destroy ||
+                create < INT32_MIN || create > INT32_MAX || destroy < INT32_MIN || destroy > INT32_MAX)
+                throw DataError("bad row create/destroy values \"" + w[2] + " " + w[3] + "\"");
+            data.rowActionValues[col] = {static_cast<long>(create), static_cast<long>(destroy)};
+        }
         data.rowStatusColumns.push_back(std::move(col));
     } else if (name == "save" || name == "reset") {
         need(2, 2);
@@ -407,8 +416,12 @@ std::string formatSnmprec(const MibData& data)
             out += " " + std::to_string(*r.min) + ".." + std::to_string(*r.max);
         out += "\n";
     }
-    for (const auto& c : data.rowStatusColumns)
-        out += "#!rowstatus " + oidText(c) + "\n";
+    for (const auto& c : data.rowStatusColumns) {
+        out += "#!rowstatus " + oidText(c);
+        if (const auto a = data.rowActionValues.find(c); a != data.rowActionValues.end())
+            out += " " + std::to_string(a->second.create) + " " + std::to_string(a->second.destroy);
+        out += "\n";
+    }
     for (const auto& a : data.actions)
         out += std::string(a.kind == ActionKind::Save ? "#!save " : "#!reset ") + oidText(a.oid) + " " +
                std::to_string(a.value) + "\n";

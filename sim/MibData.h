@@ -81,10 +81,20 @@ struct ActionRule {
     long value;
 };
 
+// A row-status column whose rows are created and destroyed by values of its
+// own instead of RowStatus's createAndGo/createAndWait and destroy; any other
+// value is an ordinary set of an existing row.
+struct RowActionValues {
+    long create;
+    long destroy;
+    bool operator==(const RowActionValues&) const = default;
+};
+
 struct MibData {
     std::map<Oid, Value> objects;
     std::vector<WritableRule> writable;
     std::vector<Oid> rowStatusColumns; // column OIDs (entry OID + column arc)
+    std::map<Oid, RowActionValues> rowActionValues; // by column, for the columns that have their own
     std::vector<ActionRule> actions;
     std::vector<Oid> flap; // INTEGER instances that --flap toggles between 1 and 2
 

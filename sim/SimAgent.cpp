@@ -345,6 +345,22 @@ struct SimAgent::Impl {
             if (v.tag != TagInteger)
                 return SNMP_ERR_WRONGTYPE;
             const long s = v.asInteger();
+            if (const auto own = data.rowActionValues.find(*rsCol); own != data.rowActionValues.end()) {
+                if (s == own->second.destroy) {
+                    for (auto& o : rowObjects(*rsCol, index))
+                        txn.ops.push_back({std::move(o), std::nullopt});
+                    return SNMP_ERR_NOERROR;
+                }
+                if (!exists && s != own->second.create)
+                    return SNMP_ERR_INCONSISTENTVALUE;
+                if (exists) {
+                    const WritableRule* rule = data.writableRule(oid);
+                    if (const int e = checkValue(v, TagInteger, rule))
+                        return e;
+                }
+                txn.ops.push_back({oid, v});
+                return SNMP_ERR_NOERROR;
+            }
             if (s < Active || s > Destroy || s == NotReady)
                 return SNMP_ERR_WRONGVALUE;
             if (s == Destroy) {
@@ -396,6 +412,13 @@ struct SimAgent::Impl {
         return SNMP_ERR_NOERROR;
     }
 
+    bool createsRow(const Oid& statusColumn, long value) const
+    {
+        if (const auto own = data.rowActionValues.find(statusColumn); own != data.rowActionValues.end())
+            return value == own->second.create;
+        return value == CreateAndGo || value == CreateAndWait;
+    }
+
     SetTxn* txnOf(netsnmp_agent_request_info* ri, bool create)
     {
         auto* t = static_cast<SetTxn*>(netsnmp_agent_get_list_data(ri, kTxnKey));
@@ -414,9 +437,7 @@ struct SimAgent::Impl {
             const Oid oid = oidOf(r->requestvb);
             const Oid* rs = data.rowStatusColumnFor(oid);
             if (rs && std::equal(rs->begin(), rs->end(), oid.begin()) && r->requestvb->type == TagInteger &&
-                r->requestvb->val.integer &&
-                (*r->requestvb->val.integer == CreateAndGo || *r->requestvb->val.integer == CreateAndWait) &&
-                !data.objects.count(oid))
+                r->requestvb->val.integer && createsRow(*rs, *r->requestvb->val.integer) && !data.objects.count(oid))
                 created.insert(oid);
         }
         for (auto* r = reqs; r; r = r->next) {

@@ -183,6 +183,579 @@ for p in FLAP:
     directives.append(f"#!flap {IF}.8.{p}")
 
 
+# ---------------------------------------------------------------------------
+# Every view and dedicated dialog.  The objects come from the program's own
+# definition tables (mainwin/defs), so a view added there is served once this
+# script runs again; the rules below give each table its rows and each column a
+# plausible value of its syntax.  Objects written above are kept as they are.
+
+import itertools
+import re
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+ENGINE_ID = "ksw-sim".encode("ascii").hex()  # the agent's default engine id (see SimOptions)
+ALL_PORTS = "ffffffffffffc0"
+PORT_LIST_OCTETS = 7  # 50 ports, one bit each, first port in the top bit
+PORT_NUMBERS = list(range(1, PORTS + 1))
+VLANS = [1, 10, 20]
+MAC_KEYS = ["000a7b200001", "000a7b200002"]
+
+SYNTAX_TAG = {"Integer": 2, "BitStr": 4, "OctetStr": 4, "ObjectId": 6, "IpAddress": 64, "Counter": 65, "Gauge": 66,
+              "TimeTicks": 67, "Counter64": 70, "MacAddress": 4, "DisplayStr": 4, "Ipv6Address": 4}
+
+
+class Col:
+    def __init__(self, oid, caption, syntax, access, options=None):
+        self.oid, self.caption, self.syntax, self.access, self.options = oid, caption, syntax, access, options
+
+    @property
+    def key(self):
+        return self.access in ("Key", "ImpliedKey")
+
+
+class Table:
+    def __init__(self, name, cols, keys=0, scalar=None):
+        self.name, self.cols, self.keys = name, cols, keys
+        key_cols = [c for c in cols if c.key]
+        self.scalar = (not key_cols and keys == 0) if scalar is None else scalar
+
+
+def read_definition_tables():
+    defs = os.path.join(ROOT, "mainwin", "defs")
+    text = open(os.path.join(defs, "ViewOptionLists.cpp"), encoding="utf-8").read()
+    rows = {}
+    for name, body in re.findall(r"constexpr KvOptionDef (\w+)Rows\[\] = \{(.*?)\n\};", text, re.S):
+        rows[name] = [(int(v), label, txt) for v, label, txt in
+                      re.findall(r'\{(-?\d+), "([^"]*)"(?:, "([^"]*)")?\}', body)]
+    options = {name: rows[r] for name, r in re.findall(r"const KvOptionList (\w+)\((\w+)Rows,", text)}
+    tables = []
+    for path in sorted(os.listdir(defs)):
+        if not path.endswith("Defs.cpp"):
+            continue
+        src = open(os.path.join(defs, path), encoding="utf-8").read()
+        for comment, name, body in re.findall(
+                r"((?://[^\n]*\n)*)constinit const KvSNMPVarDef (\w+)\[\d+\] = \{\n(.*?)\n\};", src, re.S):
+            keys = [int(k) for _, k in re.findall(r"\((SVT_SV|MVT_SV|MVT_FMV|MVT_UMV), (\d+) key",
+                                                   comment.replace("\n//", ""))]
+            cols = [Col(o, c, s, a, options[opt] if opt else None) for o, c, s, a, opt in
+                    re.findall(r'Def\("([^"]*)", "([^"]*)", (\w+), (\w+)(?:, &(\w+))?\)', body)]
+            tables.append(Table(name, cols, max(keys, default=0)))
+    return tables
+
+
+# Option rows of the dialogs' own tables: (value, label, text).
+def opts(*pairs):
+    return [(v, label, None) for v, label in pairs]
+
+
+ROW_STATUS = opts((1, "active"), (4, "createAndGo"), (6, "destroy"))
+LOGIN_METHODS = opts((1, "tacacs"), (2, "xtacacs"), (3, "tacacs-plus"), (4, "radius"), (5, "server-group"),
+                     (6, "local"), (8, "none"), (9, "other"))
+ENABLE_METHODS = opts((1, "tacacs"), (2, "xtacacs"), (3, "tacacs-plus"), (4, "radius"), (5, "server-group"),
+                      (7, "local-enable"), (8, "none"), (9, "other"))
+AUTH_PROTOCOLS = opts((1, "tacacs"), (2, "xtacacs"), (3, "tacacs-plus"), (4, "radius"))
+DISABLED_ENABLED = opts((2, "disabled"), (3, "enabled"))
+AAC = f"{ENT}.12.5"
+
+
+def method_list_table(name, entry, methods, status_caption):
+    cols = [Col(f"{entry}.1", "MethodList Name", "DisplayStr", "Key")]
+    for i in range(1, 5):
+        cols.append(Col(f"{entry}.{2 * i}", f"Method{i} Type", "Integer", "ReadWrite", methods))
+        cols.append(Col(f"{entry}.{2 * i + 1}", f"Method{i} Server Group", "DisplayStr", "ReadWrite"))
+    cols.append(Col(f"{entry}.10", status_caption, "Integer", "ReadWrite", ROW_STATUS))
+    return Table(name, cols, 1)
+
+
+def stp(n, caption, options=None):
+    return Col(f"{ENT}.12.15.1.{n}", caption, "Integer", "ReadWrite", options)
+
+
+MEMBER = f"{ENT}.12.8.1.3.1"
+DIALOG_TABLES = [
+    method_list_table("LoginMethodLists", f"{AAC}.3.1", LOGIN_METHODS, "Row Status"),
+    method_list_table("EnableMethodLists", f"{AAC}.4.1", ENABLE_METHODS, "Method List Row Status"),
+    Table("AuthServers", [
+        Col(f"{AAC}.10.1.1", "IP Address", "IpAddress", "Key"),
+        Col(f"{AAC}.10.1.2", "Auth Protocol", "Integer", "Key", AUTH_PROTOCOLS),
+        Col(f"{AAC}.10.1.3", "Auth Port", "Integer", "ReadWrite"),
+        Col(f"{AAC}.10.1.4", "Auth Key", "DisplayStr", "ReadWrite"),
+        Col(f"{AAC}.10.1.5", "Timeout", "Integer", "ReadWrite"),
+        Col(f"{AAC}.10.1.6", "Retry Count", "Integer", "ReadWrite"),
+        Col(f"{AAC}.10.1.7", "Row Status", "Integer", "ReadWrite", ROW_STATUS),
+    ], 2),
+    Table("AuthServerGroupControl", [
+        Col(f"{AAC}.12.1.1", "Group Name", "DisplayStr", "Key"),
+        Col(f"{AAC}.12.1.2", "IP Address", "IpAddress", "Key"),
+        Col(f"{AAC}.12.1.3", "Auth Protocol", "Integer", "Key", AUTH_PROTOCOLS),
+        Col(f"{AAC}.12.1.4", "Row State", "Integer", "ReadWrite", opts((1, "add"), (2, "delete"))),
+    ], 3),
+    Table("SpanningTreeSettings", [
+        stp(3, "MSTP STP Max Age"), stp(4, "MSTP STP Hello Time"), stp(5, "MSTP STP Forward Delay"),
+        stp(6, "MSTP STP Max Hops"), stp(7, "MSTP STP Tx Hold Count"),
+        stp(8, "MSTP STP Forward BPDU", DISABLED_ENABLED), stp(9, "MSTP STP LBD", DISABLED_ENABLED),
+        stp(10, "MSTP STP LBD Recover Time"),
+    ]),
+    Table("MemberSwitches", [
+        Col(f"{MEMBER}.1", "ID", "Integer", "Key"),
+        Col(f"{MEMBER}.2", "Device Name", "DisplayStr", "ReadOnly"),
+        Col(f"{MEMBER}.3", "MAC Address", "MacAddress", "ReadOnly"),
+        Col(f"{MEMBER}.4", "Firmware Version", "DisplayStr", "ReadOnly"),
+        Col(f"{MEMBER}.5", "Capability", "DisplayStr", "ReadOnly"),
+        Col(f"{MEMBER}.6", "Platform", "DisplayStr", "ReadOnly"),
+        Col(f"{MEMBER}.7", "Hold Time", "Integer", "ReadOnly"),
+        Col(f"{MEMBER}.8", "Cas Source", "Integer", "ReadWrite"),
+        Col(f"{MEMBER}.9", "Password", "DisplayStr", "ReadWrite"),
+        Col(f"{MEMBER}.10", "Row Status", "Integer", "ReadWrite", ROW_STATUS),
+    ], 1),
+    Table("EquipmentInformation", [
+        Col(f"{ENT}.12.11.1.1", "Equipment Capacity", "BitStr", "ReadOnly"),
+        Col(f"{ENT}.12.11.1.9.1", "Stacking Version", "Integer", "ReadOnly"),
+        Col(f"{ENT}.12.11.1.9.2", "Max SupportedUnits", "Integer", "ReadOnly"),
+        Col(f"{ENT}.12.11.1.9.3", "Num Of Unit", "Integer", "ReadOnly"),
+    ]),
+]
+
+# Tables whose definitions name a key but whose readable objects are scalars:
+# the bridge's spanning-tree group, read as a one-row table.
+SCALAR_TABLES = {"BridgeStpPortTableDefs"}
+
+# Rows of tables whose keys are not independent of each other (key values in
+# key order).  Other tables get every combination of their keys' values.
+ROWS = {
+    "MacAuthStateTableDefs": [(MAC_KEYS[0], 3), (MAC_KEYS[1], 7)],
+    "MacAuthStatsTableDefs": [(MAC_KEYS[0], 3), (MAC_KEYS[1], 7)],
+    "MacAuthDiagTableDefs": [(MAC_KEYS[0], 3), (MAC_KEYS[1], 7)],
+    "MacAuthSessionStatsDefs": [(MAC_KEYS[0], 3), (MAC_KEYS[1], 7)],
+    "UnicastForwardingDefs": [(1, MAC_KEYS[0]), (1, MAC_KEYS[1]), (10, "000a7b200010"), (20, "000a7b200020")],
+    "MacBindingBlockedDefs": [(10, "000a7b2000b1"), (20, "000a7b2000b2")],
+    "VlanCurrentTableDefs": [(0, v) for v in VLANS],
+    "UsmUserTableDefs": [(ENGINE_ID, "initial"), (ENGINE_ID, "monitor")],
+    "VacmSecurityToGroupDefs": [(1, "public"), (2, "public"), (2, "private"), (3, "initial")],
+    "VacmAccessTableDefs": [("public", "", 2, 1), ("private", "", 2, 1), ("initial", "", 3, 3)],
+    "VacmViewTreeFamilyDefs": [("all", "1"), ("restricted", "1.3.6.1.2.1.1")],
+    "TargetAddressTableDefs": [("nms1",), ("nms2",)],
+    "TargetParamsTableDefs": [("v2cparams",), ("v3params",)],
+    "NotifyTableDefs": [("trapNotify",)],
+    "NotifyFilterProfileDefs": [("nms1",)],
+    "NotifyFilterTableDefs": [("filter1", "1.3.6.1.6.3.1.1.5")],
+    "CommunityTableDefs": [("public",), ("private",)],
+    "TargetAddrExtTableDefs": [("nms1",), ("nms2",)],
+    "RadiusServerTableDefs": [(1, "secret1"), (2, "secret2")],
+    "DhcpRelayServerDefs": [("System", "192.0.2.67")],
+    "AacServerGroupTableDefs": [("radius",), ("tacacs",), ("group1",)],
+    "IgmpGroupTableDefs": [(10, "239.1.1.1"), (10, "239.1.1.2"), (20, "239.1.2.1")],
+    "PingControlTableDefs": [("admin", "probe1"), ("admin", "probe2")],
+    "PingResultsTableDefs": [("admin", "probe1"), ("admin", "probe2")],
+    "MacBindingInformationDefs": [("192.0.2.21",), ("192.0.2.22",)],
+    "LoginMethodLists": [("default",), ("console",)],
+    "EnableMethodLists": [("default",), ("console",)],
+    "AuthServers": [("192.0.2.31", 3), ("192.0.2.32", 4)],
+    "AuthServerGroupControl": [("group1", "192.0.2.32", 4)],
+}
+
+# Values of the keys of other tables, by key caption (first match wins).
+KEY_VALUES = [
+    (r"user priority|traffic class priority|regen user priority|^priority index$", list(range(8))),
+    (r"scheduling class", list(range(4))),
+    (r"unit", [1]),
+    (r"power id", [1, 2]),
+    (r"agg index|trunk index|file index|multi image|^id$|^index$|server index|service index|acc server index",
+     [1, 2]),
+    (r"port|if index|trafficctrlgroup", PORT_NUMBERS),
+    (r"vlan|^vid$|fdb id|blocked vid", VLANS),
+    (r"profile id", [1, 2, 3]),
+    (r"access id", [1, 2]),
+    (r"mstp inst", [0, 1, 2]),
+    (r"owner index", ["admin"]),
+    (r"test name", ["probe1", "probe2"]),
+    (r"hop index", [1, 2, 3]),
+    (r"mac", MAC_KEYS),
+    (r"time mark", [0]),
+]
+
+
+def key_values(col):
+    for pattern, values in KEY_VALUES:
+        if re.search(pattern, col.caption, re.I):
+            return values
+    raise SystemExit(f"no key values for \"{col.caption}\"")
+
+
+def octets_of_text(value, syntax):
+    if syntax == "MacAddress" or (syntax in ("OctetStr", "BitStr") and re.fullmatch(r"([0-9a-f]{2})*", value)):
+        return list(bytes.fromhex(value))
+    return list(value.encode("ascii"))
+
+
+def encode_key(value, col, last):
+    """The instance arcs of one key value, as the program encodes it."""
+    implied = col.access == "ImpliedKey" and last
+    s = col.syntax
+    if s in ("Integer", "Gauge", "TimeTicks", "Counter"):
+        return [int(value)]
+    if s == "IpAddress":
+        return [int(a) for a in value.split(".")]
+    if s == "MacAddress":
+        return octets_of_text(value, s)
+    if s == "ObjectId":
+        arcs = [int(a) for a in value.split(".")]
+    elif s == "DisplayStr" and col.caption.startswith("PAE MAC"):
+        arcs = octets_of_text(value, "MacAddress")  # a MAC address kept as a string key
+    else:
+        arcs = octets_of_text(value, s)
+    return arcs if implied else [len(arcs)] + arcs
+
+
+def port_bits(ports):
+    bits = 0
+    for p in ports:
+        bits |= 1 << (PORT_LIST_OCTETS * 8 - p)
+    return "%0*x" % (PORT_LIST_OCTETS * 2, bits)
+
+
+def vlan_ports(vid):
+    return {1: ALL_PORTS, 10: port_bits(range(9, 17)), 20: port_bits(range(17, 25))}.get(vid, port_bits([]))
+
+
+def caption_range(caption):
+    m = re.search(r"[\[(]\s*(-?\d+)\s*-\s*(-?\d+)\s*[\])]", caption)
+    return (int(m.group(1)), int(m.group(2))) if m else None
+
+
+# Integer columns without an option list: (caption pattern, value, writable range or None).
+INTEGERS = [
+    (r"^summer time offset$", 60, (30, 120)),
+    (r"^mstp stp max ?age$", 2000, (600, 4000)),
+    (r"^mstp stp hello time$", 200, (100, 1000)),
+    (r"^mstp stp forward delay$", 1500, (400, 3000)),
+    (r"^mstp stp max hops$", 20, (1, 20)),
+    (r"tx ?hold ?count", 3, (1, 10)),
+    (r"lbd recover time", 60, (0, 1000000)),
+    (r"^holdtime$|^hold time$", 100, (100, 255)),
+    (r"time interval", 60, (30, 90)),
+    (r"^cas source$", 1, (1, 32)),
+    (r"bridge ?max ?age|^stp max age$|^max age$", 2000, (600, 4000)),
+    (r"bridge ?hello ?time|^stp hello time$|hellotime", 200, (100, 1000)),
+    (r"bridge ?forward ?delay|^stp forward delay$|^forward delay$", 1500, (400, 3000)),
+    (r"stp ?priority|^priority$|system priority", 32768, (0, 61440)),
+    (r"port priority", 128, (0, 240)),
+    (r"path cost|root cost|designated cost", 200000, (1, 200000000)),
+    (r"^stp hold time$", 100, None),
+    (r"remain hops", 20, None),
+    (r"cpu utilization", 7, None),
+    (r"version", 1, None),
+    (r"time zone", 480, (-779, 839)),
+    (r"poll interval", 720, (30, 99999)),
+    (r"udp port", 514, (1, 65535)),
+    (r"join time", 20, (0, 2147483647)),
+    (r"leave all time", 1000, (0, 2147483647)),
+    (r"leave time", 60, (0, 2147483647)),
+    (r"default user priority", 0, (0, 7)),
+    (r"num traffic classes", 4, (1, 8)),
+    (r"traffic class$|user priority|^regen user priority$|^priority$|8021p|class$", 0, (0, 7)),
+    (r"dscp", 0, (0, 63)),
+    (r"num of if", 1, None),
+    (r"num(ber)? of ports|total num of port", PORTS, None),
+    (r"in use", 14, None),
+    (r"max vlan id", 4094, None),
+    (r"vlan id|vid", 1, (1, 4094)),
+    (r"master port|target port|^port index$|trunk flooding port|fdb port|blocked port|start port", None, (1, PORTS)),
+    (r"port range", PORTS, None),
+    (r"max learned", 1, (0, 64)),
+    (r"rate", 1000, (1, 1000)),
+    (r"max packets", 10, (0, 255)),
+    (r"latency", 0, (0, 255)),
+    (r"query interval", 125, (1, 65535)),
+    (r"response time", 10, (1, 25)),
+    (r"robustness", 2, (1, 255)),
+    (r"timeout|timer|time out", 260, (1, 65535)),
+    (r"hop count", 4, (1, 16)),
+    (r"threshold", 100, (0, 1000000)),
+    (r"count down|interval", 30, (0, 3600)),
+    (r"attempt", 3, (1, 255)),
+    (r"max (login|enable) method", 8, None),
+    (r"max server group", 8, None),
+    (r"max server", 16, None),
+    (r"max supported vlans", 256, None),
+    (r"max ip group", 256, None),
+    (r"size", 1, (1, 500)),
+    (r"spin lock", 0, (0, 2147483647)),
+    (r"mpmodel", 1, (0, 3)),
+    (r"security model", 2, (0, 3)),
+    (r"retry", 3, (0, 255)),
+    (r"mms", 1472, (484, 65535)),
+    (r"key", 1, (0, 65535)),
+    (r"port$", 1, (1, 65535)),
+]
+
+
+def integer_value(col, ctx):
+    for pattern, value, rng in INTEGERS:
+        if re.search(pattern, col.caption, re.I):
+            return (ctx.get("port", 1) if value is None else value), rng
+    rng = caption_range(col.caption)
+    return (rng[0] if rng else ctx["n"]), rng
+
+
+# Text columns: (caption pattern, text); {n} is the row number.
+TEXTS = [
+    (r"summer|capability|capabilities", None),
+    (r"version", "1.02.008"),
+    (r"(current|boot) time|update time", "2026-12-10 09:30:00"),
+    (r"up ?time", "0 days 05:12:44"),
+    (r"platform", "KSW-4800"),
+    (r"device name|module name|^name$", "KSW-4800-{n}"),
+    (r"target address|source address|last good|ip target|server address", "192.0.2.{n}"),
+    (r"descr|description", "KSW-4800 item {n}"),
+    (r"path|^file$", "/cfg/ksw4800-{n}.cfg"),
+    (r"method", "local"),
+    (r"rule vlan|vlan name|static name", "default"),
+    (r"security name|user name|send user", "initial"),
+    (r"group name|read view|write view|notify view", "public"),
+    (r"community name", "public"),
+    (r"params", "v2cparams"),
+    (r"tag", "trap"),
+    (r"context name|misc options|public|password|auth key", ""),
+    (r"identifier", "ksw4800"),
+    (r"session id", "session-{n}"),
+    (r"designated|root", "8000000a7b000000"),
+    (r"ipv6 mask", "ffffffffffffffffffffffffffffffff"),
+    (r"from$", "192.0.2.8"),
+]
+
+
+def display_value(col, ctx):
+    for pattern, text in TEXTS:
+        if re.search(pattern, col.caption, re.I) and text is not None:
+            return text.format(n=ctx["n"])
+    return col.caption.strip().split()[-1].lower() + str(ctx["n"])
+
+
+# Octet string columns: (caption pattern, hex value or a function of the row).
+OCTETS = [
+    (r"equipment capacity", "40"),
+    (r"repeat summer time start", "00000103020000"[:12]),
+    (r"repeat summer time end", "0000010a0300"),
+    (r"annual summer time start", "1e030200"),
+    (r"annual summer time end", "1a0a0300"),
+    (r"egress|untagged|forbidden", lambda ctx, col: vlan_ports(ctx.get("vlan", 1))
+        if "forbidden" not in col.caption.lower() else port_bits([])),
+    (r"port capabilities|device capabilities", "c0"),
+    (r"actor .*state|partner .*state", "3d"),
+    (r"offset", "00" * 16),
+    (r"ether type", "0800"),
+    (r"port mask", "ffff"),
+    (r"user mask|proto id mask", "ffffffff"),
+    (r"ipv6 mask", "ff" * 16),
+    (r"flow label", "000000"),
+    (r"vlan range", lambda ctx, col: ("80" if "[1-" in col.caption and ctx.get("mstp", 0) == 0 else "00") + "00" * 7),
+    (r"bridge|root", "8000000a7b000000"),
+    (r"led status", lambda ctx, col: port_bits(sorted(UP))),  # ports whose link LED is lit
+    (r"time capacity", "01"),
+    (r"cipher", "0f"),
+    (r"engine ?id", ENGINE_ID),
+    (r"taddress", "c000026400a2"),
+    (r"tmask", "ffffffff0000"),
+    (r"tag list", "74726170"),
+    (r"key change|mask|context prefix", ""),
+    (r"trunk member", lambda ctx, col: port_bits(range(41 + 2 * ctx["n"], 43 + 2 * ctx["n"]))),
+    (r"agg port$", lambda ctx, col: port_bits(range(44 + 2 * ctx["n"], 46 + 2 * ctx["n"]))),
+    (r"port|member|ports|port list|port map|source (ingress|egress)", lambda ctx, col: port_bits(range(1, 9))),
+]
+
+
+def octet_value(col, ctx):
+    for pattern, value in OCTETS:
+        if re.search(pattern, col.caption, re.I):
+            return value(ctx, col) if callable(value) else value
+    return "00"
+
+
+def first_choice(options):
+    for v, label, text in options:
+        if label.lower() not in ("other", "invalid", "unknown", "none"):
+            return v, text
+    return options[0][0], options[0][2]
+
+
+# Values a view's row status column creates and destroys a row with, where they
+# are not RowStatus's createAndGo (4) and destroy (6).
+ROW_ACTIONS = {("DhcpRelayServerDefs", "Ctrl State"): (3, 2), ("AuthServerGroupControl", "Row State"): (1, 2)}
+
+# Values chosen by hand where the generic rules would be implausible.
+VALUES = {
+    ("AacServerGroupTableDefs", "IP Address1"): lambda ctx: {"radius": "192.0.2.32", "tacacs": "192.0.2.31",
+                                                               "group1": "192.0.2.32"}[ctx["keys"][0]],
+    ("AacServerGroupTableDefs", "Auth Protocol1"): lambda ctx: 1 if ctx["keys"][0] == "tacacs" else 4,
+    ("LoginMethodLists", "Method1 Type"): lambda ctx: 5 if ctx["n"] == 1 else 6,
+    ("LoginMethodLists", "Method3 Type"): 9,
+    ("LoginMethodLists", "Method4 Type"): 9,
+    ("EnableMethodLists", "Method3 Type"): 9,
+    ("EnableMethodLists", "Method4 Type"): 9,
+    ("LoginMethodLists", "Method1 Server Group"): lambda ctx: "group1" if ctx["n"] == 1 else "",
+    **{(t, f"Method{i} Server Group"): "" for t in ("LoginMethodLists", "EnableMethodLists") for i in range(1, 5)
+       if (t, i) != ("LoginMethodLists", 1)},
+    ("LoginMethodLists", "Method2 Type"): lambda ctx: 6 if ctx["n"] == 1 else 9,
+    ("EnableMethodLists", "Method1 Type"): lambda ctx: 4 if ctx["n"] == 1 else 7,
+    ("EnableMethodLists", "Method2 Type"): lambda ctx: 7 if ctx["n"] == 1 else 9,
+    ("AuthServers", "Auth Port"): lambda ctx: 49 if ctx["keys"][1] == 3 else 1812,
+    ("AuthServers", "Auth Key"): lambda ctx: "secret" if ctx["keys"][1] == 4 else "tacplus",
+    ("AuthServers", "Timeout"): 5,
+    ("AuthServers", "Retry Count"): 2,
+    ("MemberSwitches", "Device Name"): lambda ctx: f"member-{ctx['n']}",
+    ("MemberSwitches", "MAC Address"): lambda ctx: "000a7b3000%02x" % ctx["n"],
+    ("MemberSwitches", "Capability"): "L2 switch",
+    ("MemberSwitches", "Password"): "",
+    ("MemberSwitches", "Cas Source"): lambda ctx: ctx["n"],
+    ("EquipmentInformation", "Max SupportedUnits"): 4,
+    ("SummerTimeDefs", "Summer Time Status"): 1,
+    ("VlanStaticTableDefs", "VLAN Static Name"): lambda ctx: {1: "default", 10: "sales", 20: "voice"}[ctx["vlan"]],
+    ("VlanPortTableDefs", "PVID"): lambda ctx: 10 if 9 <= ctx["port"] <= 16 else 20 if 17 <= ctx["port"] <= 24 else 1,
+    ("VlanCurrentTableDefs", "VLAN FDB ID"): lambda ctx: ctx["vlan"],
+    ("IgmpGroupTableDefs", "Port Map"): lambda ctx: vlan_ports(ctx["vlan"]),
+    ("PortTrunkTableDefs", "Trunk Master Port"): lambda ctx: 43 + 2 * ctx["n"],
+    ("PortTrunkTableDefs", "Trunk Name"): lambda ctx: f"trunk{ctx['n']}",
+}
+# Writable ranges that the generic rules would not give.
+RANGES = {
+    ("AuthServers", "Auth Port"): (1, 65535),
+    ("AuthServers", "Auth Key"): (0, 254),
+    ("AuthServers", "Timeout"): (1, 255),
+    ("AuthServers", "Retry Count"): (1, 255),
+    ("LoginMethodLists", "MethodList Name"): (1, 15),
+    ("EnableMethodLists", "MethodList Name"): (1, 15),
+}
+MEMBER_ROWS = [(1,), (2,)]
+ROWS["MemberSwitches"] = MEMBER_ROWS
+
+
+def column_value(table, col, ctx):
+    """(tag text, value text, writable rule arguments) of one column in one row."""
+    s = col.syntax
+    fixed = VALUES.get((table.name, col.caption))
+    if fixed is not None:
+        fixed = fixed(ctx) if callable(fixed) else fixed
+    rng = None
+    if s == "Integer":
+        if col.options:
+            v = first_choice(col.options)[0]
+            if any(label.lower() == "active" for _, label, _t in col.options):
+                v = 1
+            values = [o[0] for o in col.options]
+            rng = (min(values), max(values))
+        else:
+            v, rng = integer_value(col, ctx)
+        return "2", str(fixed if fixed is not None else v), rng
+    if s == "ObjectId":
+        if col.options:
+            return "6", col.options[-1][2], None
+        return "6", fixed or "1.3.6.1.2.1.81.1.4", None
+    if s == "IpAddress":
+        if fixed is not None:
+            return "64", fixed, None
+        if re.search(r"mask", col.caption, re.I):
+            return "64", "255.255.255.0", None
+        if re.search(r"^to ip", col.caption, re.I):
+            return "64", "239.255.255.255", None
+        if re.search(r"^from ip", col.caption, re.I):
+            return "64", "224.0.0.0", None
+        return "64", "192.0.2.%d" % (9 + ctx["n"]), None
+    if s in ("Counter", "Gauge", "TimeTicks", "Counter64"):
+        if s == "Gauge" and re.search(r"acct ?port", col.caption, re.I):
+            v = 1813
+        elif s == "Gauge" and re.search(r"port number|auth port", col.caption, re.I):
+            v = 1812
+        elif s == "Gauge" and re.search(r"pvid|fdb id", col.caption, re.I):
+            v = ctx.get("vlan", 1)
+        elif s == "Gauge" and re.search(r"max supported vlans", col.caption, re.I):
+            v = 256
+        elif s == "Gauge" and re.search(r"num vlans", col.caption, re.I):
+            v = len(VLANS)
+        else:
+            seed = sum(map(ord, col.caption)) % 97 + 1
+            v = {"Counter": seed * 1000 * ctx["n"], "Gauge": seed % 10 + 1, "TimeTicks": 360000 + seed * ctx["n"],
+                 "Counter64": seed * 4294967296 * ctx["n"]}[s]
+        if fixed is not None:
+            v = fixed
+        return str(SYNTAX_TAG[s]), str(v), (0, 4294967295) if s == "Gauge" else None
+    if s == "DisplayStr":
+        v = fixed if fixed is not None else display_value(col, ctx)
+        return "4", v, (0, 255)
+    if s == "MacAddress":
+        v = fixed or ("ffffffffffff" if re.search(r"mask", col.caption, re.I) else "000a7b1000%02x" % ctx["n"])
+        return "4x", v, (6, 6)
+    if s == "Ipv6Address":
+        v = "20010db8" + "00" * 11 + "%02x" % ctx["n"]
+        return "4x", v, (16, 16)
+    v = fixed if fixed is not None else octet_value(col, ctx)
+    n = len(v) // 2
+    return "4x", v, (n, n) if n else (0, 64)
+
+
+def present(prefix):
+    p = prefix + "."
+    return any(line.startswith(p) for line in lines) or any(
+        d.split()[1] == prefix or prefix.startswith(d.split()[1] + ".") for d in directives if d.startswith("#!writable"))
+
+
+def add_views(tables):
+    done = set()
+    for table in tables:
+        scalar = table.scalar or table.name in SCALAR_TABLES
+        key_cols = [c for c in table.cols if c.key]
+        indexed_by_first = not scalar and not key_cols  # the first column holds the row's index
+        if indexed_by_first:
+            key_cols = [Col(table.cols[0].oid, table.cols[0].caption, "Integer", "Key")]
+        rows = [((), [0])]
+        if not scalar:
+            tuples = ROWS.get(table.name) or list(itertools.product(*[key_values(c) for c in key_cols]))
+            rows = []
+            for t in tuples:
+                arcs = []
+                for i, (c, v) in enumerate(zip(key_cols, t)):
+                    arcs += encode_key(v, c, i == len(key_cols) - 1)
+                rows.append((t, arcs))
+        for c in table.cols:
+            if c.key or not c.oid.strip() or c.oid in done or present(c.oid):
+                continue
+            done.add(c.oid)
+            rule = None
+            for n, (keys, arcs) in enumerate(rows, start=1):
+                ctx = {"n": n, "keys": keys}
+                for kc, v in zip(key_cols, keys):
+                    cap = kc.caption.lower()
+                    if re.search(r"port|if index|trafficctrlgroup", cap) and isinstance(v, int):
+                        ctx.setdefault("port", v)
+                    if re.search(r"vlan|^vid$|fdb id", cap) and isinstance(v, int):
+                        ctx.setdefault("vlan", v)
+                    if "mstp inst" in cap:
+                        ctx["mstp"] = v
+                if indexed_by_first and c is table.cols[0]:
+                    tag, value, rng = "2", str(keys[0]), None
+                else:
+                    tag, value, rng = column_value(table, c, ctx)
+                obj(c.oid + "." + ".".join(map(str, arcs)), tag, value)
+                rule = (int(tag.rstrip("x")), RANGES.get((table.name, c.caption), rng))
+            if c.access == "ReadWrite" and rule:
+                writable(c.oid, *rule)
+                if c.options and any(label.lower() == "createandgo" for _, label, _t in c.options):
+                    directives.append(f"#!rowstatus {c.oid}")
+                elif (table.name, c.caption) in ROW_ACTIONS:
+                    create, destroy = ROW_ACTIONS[(table.name, c.caption)]
+                    directives.append(f"#!rowstatus {c.oid} {create} {destroy}")
+
+
+# More static VLANs beside the default one, with their current entries.
+for vid, name in ((10, "sales"), (20, "voice")):
+    obj(f"{VLAN}.1.{vid}", 4, name)
+    obj(f"{VLAN}.2.{vid}", "4x", vlan_ports(vid))
+    obj(f"{VLAN}.3.{vid}", "4x", port_bits([]))
+    obj(f"{VLAN}.4.{vid}", "4x", vlan_ports(vid))
+    obj(f"{VLAN}.5.{vid}", 2, 1)
+
+add_views(read_definition_tables() + DIALOG_TABLES)
+
 def oid_key(line):
     return [int(a) for a in line.split("|", 1)[0].split(".")]
 

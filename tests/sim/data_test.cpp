@@ -67,6 +67,7 @@ TEST(SimData, StateFileKeepsObjectsAndDirectives)
     const std::string text = "# comment\n"
                              "#!writable 1.3.6.1.4.1.97531.1 2 1..3\n"
                              "#!rowstatus 1.3.6.1.4.1.97531.2.1.3\n"
+                             "#!rowstatus 1.3.6.1.4.1.97531.3.1.4 1 2\n"
                              "#!save 1.3.6.1.4.1.97531.1.6.0 3\n"
                              "#!reset 1.3.6.1.4.1.97531.1.3.0 3\n"
                              "#!flap 1.3.6.1.2.1.2.2.1.8.1\n"
@@ -82,6 +83,8 @@ TEST(SimData, StateFileKeepsObjectsAndDirectives)
     EXPECT_EQ(b.writable[0].max, 3);
     EXPECT_EQ(b.writable[0].tag, TagInteger);
     EXPECT_EQ(b.rowStatusColumns, a.rowStatusColumns);
+    EXPECT_EQ(b.rowActionValues, a.rowActionValues);
+    ASSERT_EQ(b.rowActionValues.size(), 1u);
     ASSERT_EQ(b.actions.size(), 2u);
     EXPECT_EQ(b.flap, a.flap);
 
@@ -113,6 +116,7 @@ TEST(SimData, CorruptDataFileGivesAClearErrorAndExitCode)
         {"duplicate", "1.3.6.1|2|1\n1.3.6.1|2|2\n", "duplicate OID", 2},
         {"unknown_directive", "1.3.6.1|2|1\n#!writeable 1.3.6.1\n", "unknown directive #!writeable", 2},
         {"bad_range", "#!writable 1.3.6.1 2 5..1\n", "bad range", 1},
+        {"rowstatus_create_without_destroy", "#!rowstatus 1.3.6.1.9.1.3 1\n", "both a create and a destroy", 1},
         {"non_integer_rowstatus", "#!rowstatus 1.3.6.1.9.1.3\n1.3.6.1.9.1.3.1|4|x\n", "non-INTEGER", 0},
     };
     QTemporaryDir dir;

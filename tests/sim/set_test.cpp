@@ -140,6 +140,20 @@ TEST_F(SimSet, RowsAreCreatedAndDestroyedThroughRowStatus)
     EXPECT_TRUE(get({col(2, 5)}).value(0).contains("No Such Instance"));
 }
 
+// The authentication server group control adds a server to a group with 1 and
+// removes it with 2: a row-status column with values of its own.
+TEST_F(SimSet, RowsOfAColumnWithItsOwnCreateAndDestroyValues)
+{
+    // group "lab" (3 octets), server 192.0.2.40, protocol radius (4)
+    const QString state = QStringLiteral("1.3.6.1.4.1.97531.12.5.12.1.4.3.108.97.98.192.0.2.40.4");
+    EXPECT_TRUE(set({state, "i", "4"}).err.contains("inconsistentValue")); // createAndGo means nothing here
+    ASSERT_TRUE(set({state, "i", "1"}).ok());
+    EXPECT_EQ(get({state}), QStringList{state + " = INTEGER: 1"});
+    EXPECT_TRUE(set({state, "i", "1"}).ok()); // adding it again is a plain set
+    ASSERT_TRUE(set({state, "i", "2"}).ok());
+    EXPECT_TRUE(get({state}).value(0).contains("No Such")) << get({state}).value(0).toStdString();
+}
+
 // The agent remembers where its latest get-nexts were answered; a set that
 // removes such an object must not leave a get-next from it on a removed entry.
 TEST_F(SimSet, GetNextFromARowDestroyedAfterItWasAnsweredFindsTheNextRow)

@@ -1,0 +1,120 @@
+// The shipped KSW-4800 data answers every object that a view reads, with a value
+// the view can show and, where the view writes, a rule that accepts the write.
+#include "MibData.h"
+#include "ViewDefinitions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+using namespace ksw::sim;
+
+namespace {
+
+const MibData& shipped()
+{
+    static const MibData data = loadSnmprec(KSW_SOURCE_DIR "/sim/data/ksw4800.snmprec");
+    return data;
+}
+
+std::uint8_t tagOf(std::uint32_t syntax)
+{
+    switch (syntax) {
+    case KvSyntax::Integer:
+        return TagInteger;
+    case KvSyntax::ObjectId:
+        return TagObjectId;
+    case KvSyntax::IpAddress:
+        return TagIpAddress;
+    case KvSyntax::Counter:
+        return TagCounter32;
+    case KvSyntax::Gauge:
+        return TagGauge32;
+    case KvSyntax::TimeTicks:
+        return TagTimeTicks;
+    case KvSyntax::Counter64:
+        return TagCounter64;
+    default:
+        return TagOctetString; // bit strings, octet strings, MAC and IPv6 addresses, display strings
+    }
+}
+
+bool isKey(const KvSNMPVarDef& d) { return (d.Access & KvAccess::NotAccess) != 0; }
+
+// What is wrong with `v` as a value of `d`, or empty.
+std::string fault(const KvSNMPVarDef& d, const Value& v)
+{
+    if (v.tag != tagOf(d.Syntax))
+        return "tag " + std::to_string(v.tag);
+    if (d.Syntax == KvSyntax::MacAddress && v.raw.size() != 6)
+        return "MAC address of " + std::to_string(v.raw.size()) + " octets";
+    if (d.Syntax == KvSyntax::Ipv6Address && v.raw.size() != 16)
+        return "IPv6 address of " + std::to_string(v.raw.size()) + " octets";
+    if (d.Syntax == KvSyntax::DisplayStr &&
+        !std::all_of(v.raw.begin(), v.raw.end(), [](unsigned char c) { return c >= 0x20 && c < 0x7f; }))
+        return "display string with unprintable characters";
+    if (d.Options && d.Options->ValueType() == KvOptionList::IntegerValues &&
+        d.Options->IndexOfValue(std::to_string(v.asInteger())) < 0)
+        return "value " + std::to_string(v.asInteger()) + " outside the option list";
+    return {};
+}
+
+std::string writeFault(const WritableRule* rule, const Value& v)
+{
+    if (!rule)
+        return "not writable";
+    if (rule->tag && rule->tag != v.tag)
+        return "writable as tag " + std::to_string(rule->tag);
+    if (!rule->min)
+        return {};
+    const long long n = v.tag == TagInteger ? v.asInteger() : static_cast<long long>(v.raw.size());
+    if (n < *rule->min || n > *rule->max)
+        return "its own value " + std::to_string(n) + " is outside the writable range";
+    return {};
+}
+
+bool hasCreateAndGo(const KvOptionList* options)
+{
+    if (!options)
+        return false;
+    for (int i = 0; i < options->Count(); ++i)
+        if (strcasecmp(options->Item(i).Label.c_str(), "createAndGo") == 0)
+            return true;
+    return false;
+}
+
+TEST(SimViewData, EveryDefinitionObjectIsAnsweredWithAValueOfItsSyntax)
+{
+    const MibData& data = shipped();
+    int columns = 0;
+    for (const ViewDefinitionTable& table : ViewDefinitionTables) {
+        for (int i = 0; i < table.Count; ++i) {
+            const KvSNMPVarDef& d = table.Defs[i];
+            if (isKey(d) || !(d.Access & KvAccess::ReadOnly))
+                continue;
+            const std::string where = std::string(table.Name) + " \"" + d.Caption + "\" " + d.Oid;
+            const Oid column = parseOid(d.Oid);
+            auto it = data.objects.upper_bound(column);
+            ASSERT_TRUE(it != data.objects.end() && startsWith(it->first, column)) << where << ": nothing under it";
+            ++columns;
+            const bool writable = (d.Access & KvAccess::ReadWrite) == KvAccess::ReadWrite;
+            const bool rowStatus = std::find(data.rowStatusColumns.begin(), data.rowStatusColumns.end(), column) !=
+                                   data.rowStatusColumns.end();
+            for (; it != data.objects.end() && startsWith(it->first, column); ++it) {
+                const std::string instance = where + " at " + oidText(it->first);
+                EXPECT_EQ(fault(d, it->second), "") << instance;
+                if (writable && !rowStatus) {
+                    EXPECT_EQ(writeFault(data.writableRule(it->first), it->second), "") << instance;
+                }
+            }
+            if (writable && hasCreateAndGo(d.Options)) {
+                EXPECT_TRUE(rowStatus) << where << ": rows cannot be created or destroyed";
+            }
+        }
+    }
+    EXPECT_GT(columns, 900);
+}
+
+} // namespace
