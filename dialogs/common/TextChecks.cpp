@@ -71,11 +71,16 @@ bool IsDottedIPv4(const QString& text)
     return last <= 255 && dots == 3;
 }
 
+void FocusIfPossible(QWidget* control)
+{
+    if (control && control->isEnabled() && control->isVisible())
+        control->setFocus();
+}
+
 void RefuseInput(QWidget* owner, const QString& message, QWidget* control)
 {
     KvShowAppMessage(owner, message);
-    if (control && control->isEnabled() && control->isVisible())
-        control->setFocus();
+    FocusIfPossible(control);
 }
 
 bool CheckHexText(QWidget* owner, const QString& text, int digits, const QString& badCharacterMessage,

@@ -20,6 +20,9 @@ HexTextFault CheckHexDigits(const QString& text, int digits);
 // is refused as a whole, so nothing can follow a valid address.
 bool IsDottedIPv4(const QString& text);
 
+// The focus to the control when it can take it (enabled and visible).
+void FocusIfPossible(QWidget* control);
+
 // Shows the message box of a refused value (OK, captioned with the program's
 // name) and moves the focus to `control` when it is enabled and visible.
 void RefuseInput(QWidget* owner, const QString& message, QWidget* control = nullptr);

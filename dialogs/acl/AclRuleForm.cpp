@@ -1,0 +1,259 @@
+#include "dialogs/acl/AclRuleForm.h"
+
+#include "dialogs/acl/AclTables.h"
+#include "dialogs/acl/PortUitForm.h"
+
+#include "binding/KvControls.h"
+#include "binding/KvSNMPRequest2Edits.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TAclRuleForm::TAclRuleForm(const KvSNMPVarDef* table, const char* checkAllName, const char* clearChecksName,
+                           QWidget* parent)
+    : TAclTableForm(table, 2, parent), GetButton(MakeButton(QStringLiteral("Refresh"), "GetButton")),
+      EditButton(MakeButton(QStringLiteral("Edit"), "EditButton")),
+      AddButton(MakeButton(QStringLiteral("Add"), "AddButton")),
+      DeleteButton(MakeButton(QStringLiteral("Delete"), "DeleteButton")), StaticText1(new QLabel),
+      CheckAllButton(new QPushButton(QStringLiteral("Check All"))),
+      ClearChecksButton(new QPushButton(QStringLiteral("Clear Checks"))), Picker(new TPortUitForm)
+{
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setFrameShape(QFrame::Panel);
+    StaticText1->setFrameShadow(QFrame::Sunken);
+    StaticText1->setAlignment(Qt::AlignCenter);
+    AddToButtonColumn(StaticText1);
+    CheckAllButton->setObjectName(QString::fromLatin1(checkAllName));
+    ClearChecksButton->setObjectName(QString::fromLatin1(clearChecksName));
+    AddToButtonColumn(CheckAllButton);
+    AddToButtonColumn(ClearChecksButton);
+
+    auto* portPanel = new QGroupBox;
+    portPanel->setObjectName(QStringLiteral("StackingPortPanel"));
+    auto* portLayout = new QVBoxLayout(portPanel);
+    portLayout->setContentsMargins(2, 2, 2, 2);
+    portLayout->addWidget(Picker);
+    Picker->setMinimumHeight(150);
+    AddBelowFields(portPanel);
+    resize(920, 780);
+}
+
+// ---- building --------------------------------------------------------------------
+
+QLineEdit* TAclRuleForm::AddIdEdit(const QString& label, int column, const QString& spec, const char* name)
+{
+    QLineEdit* edit = BindEdit(label, column, spec, name);
+    edits_.push_back(edit);
+    (column == 1 ? ProfileIdEdit : AccessIdEdit) = edit;
+    return edit;
+}
+
+QLineEdit* TAclRuleForm::AddEditField(const QString& label, int column, const QString& spec, const char* name,
+                                      const char* boxName)
+{
+    auto* box = new QCheckBox;
+    box->setObjectName(QString::fromLatin1(boxName));
+    QLineEdit* edit = BindEdit(label, column, spec, name, box);
+    edits_.push_back(edit);
+    fields_.push_back({column, box, edit});
+    return edit;
+}
+
+QComboBox* TAclRuleForm::AddComboField(const QString& label, int column, const char* name, const char* boxName)
+{
+    auto* box = new QCheckBox;
+    box->setObjectName(QString::fromLatin1(boxName));
+    QComboBox* combo = BindCombo(label, column, name, box);
+    fields_.push_back({column, box, combo});
+    return combo;
+}
+
+void TAclRuleForm::FinishFields(int portColumn, const QString& rowStatusLabel, int rowStatusColumn,
+                                const char* rowStatusName, const char* rowBoxName, int ownerColumn,
+                                const char* ownerName)
+{
+    rowStatusColumn_ = rowStatusColumn;
+    RowComboBox = AddComboField(rowStatusLabel, rowStatusColumn, rowStatusName, rowBoxName);
+    cbxRow = fields_.back().Box;
+    OwnerText = BindOwner(QStringLiteral("Owner"), ownerColumn, ownerName);
+    // Bound last: a port list an agent sends shorter than the 64 boxes stops the
+    // filling of the controls, and then no other field is left behind.
+    Binding()->AssociateCheckBits(portColumn - 1, TPortUitForm::BitList(), Picker->Boxes());
+    AttachList([this] { OnSelection(); });
+
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(ListView->model(), signal, this, &TAclRuleForm::UpdateCount);
+    connect(ListView->model(), &QAbstractItemModel::modelReset, this, &TAclRuleForm::UpdateCount);
+    connect(GetButton, &QPushButton::clicked, this, &TAclRuleForm::Refresh);
+    connect(EditButton, &QPushButton::clicked, this, [this] {
+        if (Binding())
+            EditClick();
+    });
+    connect(AddButton, &QPushButton::clicked, this, [this] {
+        if (Binding())
+            AddClick();
+    });
+    connect(DeleteButton, &QPushButton::clicked, this, &TAclRuleForm::DeleteClick);
+    connect(CheckAllButton, &QPushButton::clicked, this, [this] { SetFieldChecks(true); });
+    connect(ClearChecksButton, &QPushButton::clicked, this, [this] { SetFieldChecks(false); });
+}
+
+void TAclRuleForm::ReadFirstAndCount()
+{
+    ReadFirst();
+    UpdateCount();
+}
+
+QCheckBox* TAclRuleForm::BoxOf(int column) const
+{
+    for (const Field& f : fields_)
+        if (f.Column == column)
+            return f.Box;
+    return nullptr;
+}
+
+QString TAclRuleForm::FieldText(const QWidget* control)
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText();
+    return {};
+}
+
+// ---- state -----------------------------------------------------------------------
+
+void TAclRuleForm::SetIdle()
+{
+    EditButton->setEnabled(false);
+    DeleteButton->setEnabled(false);
+    ProfileIdEdit->setEnabled(true);
+    AccessIdEdit->setEnabled(true);
+    AddButton->setEnabled(true);
+    // Edit takes the picker away (it never writes the ports); Add, usable
+    // again from here on, writes them.
+    Picker->setEnabled(true);
+}
+
+void TAclRuleForm::SetSelected()
+{
+    EditButton->setEnabled(true);
+    DeleteButton->setEnabled(true);
+    ProfileIdEdit->setEnabled(false);
+    AccessIdEdit->setEnabled(false);
+    AddButton->setEnabled(false);
+}
+
+bool TAclRuleForm::CheckedByCheckAll(const Field&) const
+{
+    return true;
+}
+
+void TAclRuleForm::SetFieldChecks(bool checked)
+{
+    for (const Field& f : fields_)
+        if (CheckedByCheckAll(f))
+            f.Box->setChecked(checked);
+}
+
+void TAclRuleForm::ClearFields()
+{
+    for (QLineEdit* e : edits_)
+        e->clear();
+    SetFieldChecks(false);
+    Picker->Clear();
+    UpdateCount();
+}
+
+void TAclRuleForm::UpdateCount()
+{
+    StaticText1->setText(QString::number(KvReportRowCount(ListView)));
+}
+
+bool TAclRuleForm::DuplicateExists() const
+{
+    const int profileCell = CellColumn(1), accessCell = CellColumn(2);
+    for (int row = 0; row < KvReportRowCount(ListView); ++row)
+        if (KvReportCell(ListView, row, profileCell) == ProfileIdEdit->text()
+            && KvReportCell(ListView, row, accessCell) == AccessIdEdit->text())
+            return true;
+    return false;
+}
+
+void TAclRuleForm::Refresh()
+{
+    if (!Binding())
+        return;
+    Guarded([this] { Binding()->Get(); });
+    SetIdle();
+    ClearFields();
+    ResetDone();
+}
+
+void TAclRuleForm::WriteAndRefresh(const std::function<void()>& write)
+{
+    if (!Guarded(write)) {
+        SetIdle();
+        ClearFields();
+        ResetDone();
+        return;
+    }
+    Refresh();
+}
+
+void TAclRuleForm::WriteAndRefresh(const std::function<void(TSavedColumnFlags&)>& exclude)
+{
+    WriteAndRefresh(std::function<void()>([&] { WriteWithExclusions(exclude); }));
+}
+
+void TAclRuleForm::ExcludeUncheckedFields(TSavedColumnFlags& flags) const
+{
+    for (const Field& f : fields_)
+        if (!f.Box->isChecked())
+            flags.Exclude(f.Column);
+}
+
+void TAclRuleForm::ExcludeDisabledPriority(TSavedColumnFlags& flags, int enableColumn, const QComboBox* enable,
+                                           const QCheckBox* enableBox, int priorityColumn, int replaceColumn) const
+{
+    const QString disabled = QStringLiteral("disabled");
+    if (LineSelected()) {
+        const QString cell = SelectedCell(enableColumn);
+        if (cell.isEmpty())
+            return;
+        const QString deciding = enableBox->isChecked() ? enable->currentText() : cell;
+        if (deciding != disabled)
+            return;
+    } else if (enableBox->isChecked() && enable->currentText() != disabled) {
+        return;
+    }
+    flags.Exclude({priorityColumn, replaceColumn});
+}
+
+void TAclRuleForm::DeleteClick()
+{
+    if (!Binding())
+        return;
+    WriteAndRefresh(std::function<void()>([this] {
+        DestroyRow(rowStatusColumn_, RowComboBox, AclRowStatusItem::Destroy);
+    }));
+}
+
+void TAclRuleForm::OnSelection()
+{
+    const bool selected = LineSelected();
+    if (selected) {
+        ProfileIdEdit->setText(SelectedCell(1));
+        AccessIdEdit->setText(SelectedCell(2));
+        SetSelected();
+    } else {
+        SetIdle();
+    }
+    LineChanged(selected);
+}
