@@ -1,4 +1,5 @@
 #include "KvControls.h"
+#include "KvUserNotice.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -319,6 +320,7 @@ void KvMemoAppendLine(QPlainTextEdit* memo, const QString& line)
 {
     if (!memo)
         return;
+    KvEchoNotice(line);
     memo->appendPlainText(line);
     memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum());
 }

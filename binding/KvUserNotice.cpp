@@ -23,7 +23,26 @@ KvBeeper& Beeper()
     return b;
 }
 
+KvNoticeEcho& Echo()
+{
+    static KvNoticeEcho e;
+    return e;
+}
+
 } // namespace
+
+KvNoticeEcho KvSetNoticeEcho(KvNoticeEcho echo)
+{
+    KvNoticeEcho old = std::move(Echo());
+    Echo() = std::move(echo);
+    return old;
+}
+
+void KvEchoNotice(const QString& line)
+{
+    if (Echo())
+        Echo()(line);
+}
 
 KvMessagePresenter KvSetMessagePresenter(KvMessagePresenter presenter)
 {
@@ -41,6 +60,7 @@ KvBeeper KvSetBeeper(KvBeeper beeper)
 
 QMessageBox::StandardButton KvShowMessage(const KvMessageRequest& request)
 {
+    KvEchoNotice(request.Caption + QStringLiteral(": ") + request.Text);
     return Presenter() ? Presenter()(request) : ModalBox(request);
 }
 

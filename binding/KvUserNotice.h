@@ -31,6 +31,13 @@ QMessageBox::StandardButton KvShowMessage(const KvMessageRequest& request);
 void KvShowAppMessage(QWidget* owner, const QString& text);
 void KvBeep();
 
+// A copy of every message box text and every status-memo line the views
+// write, for runs watched from outside (empty: none).  Installing one gives
+// the one it replaces.
+using KvNoticeEcho = std::function<void(const QString& line)>;
+KvNoticeEcho KvSetNoticeEcho(KvNoticeEcho echo);
+void KvEchoNotice(const QString& line);
+
 // File name of the running executable, without its folder.
 QString KvExecutableFileName();
 

@@ -1,8 +1,8 @@
 #include "MainMenu.h"
 
-#include "About.h"
-#include "ModuleCommands.h"
-#include "KvUserNotice.h"
+#include "ViewCatalogue.h"
+#include "binding/KvUserNotice.h"
+#include "kvsnmp/KvSNMPErrors.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -282,223 +282,15 @@ constexpr MainMenuItemDef kMenu[] = {
     {1,   "About1", "About", MiAction},
 };
 
-// Views and commands that are not wired yet do nothing when chosen.
-void NotBuiltYet(QMainWindow&) {}
-
-constexpr MenuHandlerEntry kHandlers[] = {
-    {"SNMPConfigClick", &NotBuiltYet},
-    {"InfoClick", &NotBuiltYet},
-    {"BasicConfigClick", &NotBuiltYet},
-    {"IPInfoClick", &NotBuiltYet},
-    {"ConfigFileTableClick", &NotBuiltYet},
-    {"AgentNotifyLevelClick", &NotBuiltYet},
-    {"BasicInformation2Click", &NotBuiltYet},
-    {"MibCapabilities1Click", &NotBuiltYet},
-    {"CPUUtilization2Click", &NotBuiltYet},
-    {"BasicConfig2Click", &NotBuiltYet},
-    {"FileTable1Click", &NotBuiltYet},
-    {"IpProtoConfig1Click", &NotBuiltYet},
-    {"MultiImageInformation1Click", &NotBuiltYet},
-    {"AgentNotify1Click", &NotBuiltYet},
-    {"MaxConcurrentRequests1Click", &NotBuiltYet},
-    {"ControlTable1Click", &NotBuiltYet},
-    {"ResultTable1Click", &NotBuiltYet},
-    {"MaxConcurrentRequests2Click", &NotBuiltYet},
-    {"ControlTable2Click", &NotBuiltYet},
-    {"ResultTable2Click", &NotBuiltYet},
-    {"RouteHopsTable1Click", &NotBuiltYet},
-    {"CPUUtilization1Click", &NotBuiltYet},
-    {"BasicInformation1Click", &NotBuiltYet},
-    {"UnitTable1Click", &NotBuiltYet},
-    {"PowerTable1Click", &NotBuiltYet},
-    {"SystemTime1Click", &NotBuiltYet},
-    {"SNTP1Click", &NotBuiltYet},
-    {"DaylightSavingTimeSummerTime1Click", &NotBuiltYet},
-    {"EthernetMaskInformation1Click", &NotBuiltYet},
-    {"EthernetRuleInformation1Click", &NotBuiltYet},
-    {"IPMaskInformation1Click", &NotBuiltYet},
-    {"IPRule1Click", &NotBuiltYet},
-    {"ACLPacketMask1Click", &NotBuiltYet},
-    {"ACLPacketRuleInformation1Click", &NotBuiltYet},
-    {"EthernetTableClick", &NotBuiltYet},
-    {"ACLIPTableClick", &NotBuiltYet},
-    {"PacketTable1Click", &NotBuiltYet},
-    {"IPV6Table1Click", &NotBuiltYet},
-    {"CPUFilterControl1Click", &NotBuiltYet},
-    {"EthernetTableCPUFilter1Click", &NotBuiltYet},
-    {"IPTableCPUFilter1Click", &NotBuiltYet},
-    {"PacketContentTableCPUFilter1Click", &NotBuiltYet},
-    {"IPV6TableCPUFilter1Click", &NotBuiltYet},
-    {"SystemLogControlState1Click", &NotBuiltYet},
-    {"SystemLogServerTable1Click", &NotBuiltYet},
-    {"PortList1Click", &NotBuiltYet},
-    {"AggregatorTable1Click", &NotBuiltYet},
-    {"LinkAggregationControl1Click", &NotBuiltYet},
-    {"AggPortStateTable1Click", &NotBuiltYet},
-    {"AggPortDebugTable1Click", &NotBuiltYet},
-    {"GeneralTable1Click", &NotBuiltYet},
-    {"IFXTable1Click", &NotBuiltYet},
-    {"IfStackTable1Click", &NotBuiltYet},
-    {"ReceiveAddressTable1Click", &NotBuiltYet},
-    {"MIB2InformationClick", &NotBuiltYet},
-    {"MIB2IFTableClick", &NotBuiltYet},
-    {"MIB2IFCounterClick", &NotBuiltYet},
-    {"MIB2IPCounterClick", &NotBuiltYet},
-    {"MIB2IPRoutingClick", &NotBuiltYet},
-    {"MIB2IPAddressTableClick", &NotBuiltYet},
-    {"MIB2ICMPCounterClick", &NotBuiltYet},
-    {"MIB2UDPCounterClick", &NotBuiltYet},
-    {"MIB2SNMPCounterClick", &NotBuiltYet},
-    {"dot3Statistics1Click", &NotBuiltYet},
-    {"RefreshClick", &RefreshClick},
-    {"SaveConfigClick", &SaveConfigClick},
-    {"RebootClick", &RebootClick},
-    {"ExitClick", &ExitClick},
-    {"Information1Click", &NotBuiltYet},
-    {"Control1Click", &NotBuiltYet},
-    {"MemberSwitch1Click", &NotBuiltYet},
-    {"CandidateSwitch1Click", &NotBuiltYet},
-    {"IPManagementGroup1Click", &NotBuiltYet},
-    {"RSTPClick", &NotBuiltYet},
-    {"SpanningTreeAlgorithm1Click", &NotBuiltYet},
-    {"BridgeInformationClick", &NotBuiltYet},
-    {"BridgePortTableClick", &NotBuiltYet},
-    {"BridgeSTPInformationClick", &NotBuiltYet},
-    {"BridgeSTPPortTableClick", &NotBuiltYet},
-    {"ConfigurationIdentification1Click", &NotBuiltYet},
-    {"InstanceInformation1Click", &NotBuiltYet},
-    {"PortStateInformation1Click", &NotBuiltYet},
-    {"PortMSTPInformation1Click", &NotBuiltYet},
-    {"BridgeForwardingTableClick", &NotBuiltYet},
-    {"BridgeStaticTableClick", &NotBuiltYet},
-    {"BridgePortCountersClick", &NotBuiltYet},
-    {"BasicConfigureClick", &NotBuiltYet},
-    {"PriorityInformationClick", &NotBuiltYet},
-    {"GMRPClick", &NotBuiltYet},
-    {"GARPClick", &NotBuiltYet},
-    {"PortCapbilityClick", &NotBuiltYet},
-    {"BasicConfigure2Click", &NotBuiltYet},
-    {"PortInformation1Click", &NotBuiltYet},
-    {"LearningConstraintInformation1Click", &NotBuiltYet},
-    {"ForwardingFiltering1Click", &NotBuiltYet},
-    {"N8021QVLAN1Click", &NotBuiltYet},
-    {"UnicastMulticastStaticForwardTable1Click", &NotBuiltYet},
-    {"RMON1Click", &RMON1Click},
-    {"S1Click", &NotBuiltYet},
-    {"Statistics1Click", &NotBuiltYet},
-    {"History1Click", &NotBuiltYet},
-    {"AlarmEvent1Click", &NotBuiltYet},
-    {"SNMPConfigure1Click", &NotBuiltYet},
-    {"EngineClick", &NotBuiltYet},
-    {"MPDClick", &NotBuiltYet},
-    {"TARGETClick", &NotBuiltYet},
-    {"GeneralInformation1Click", &NotBuiltYet},
-    {"TargetAddressTable1Click", &NotBuiltYet},
-    {"TargetParameters1Click", &NotBuiltYet},
-    {"USMStatsClick", &NotBuiltYet},
-    {"USMUserTableClick", &NotBuiltYet},
-    {"VACMSecurityToGroupTableClick", &NotBuiltYet},
-    {"VACMAccessTableClick", &NotBuiltYet},
-    {"VACMMIBViews1Click", &NotBuiltYet},
-    {"NotifyTableClick", &NotBuiltYet},
-    {"NotifyFilterProfileTableClick", &NotBuiltYet},
-    {"NotifyFilterTableClick", &NotBuiltYet},
-    {"CommunityTableClick", &NotBuiltYet},
-    {"TargetAddrExtTableClick", &NotBuiltYet},
-    {"KorvaneAuthClick", &NotBuiltYet},
-    {"AuthenticationConfiguration1Click", &NotBuiltYet},
-    {"PaeSystemClick", &NotBuiltYet},
-    {"PaeAuthenticatorClick", &NotBuiltYet},
-    {"AuthenticationStatsTable1Click", &NotBuiltYet},
-    {"AuthenticationDiagnosticsTable1Click", &NotBuiltYet},
-    {"AuthenticationSessionStatistics1Click", &NotBuiltYet},
-    {"PaeSupplicantClick", &NotBuiltYet},
-    {"SupplicantStatsTable1Click", &NotBuiltYet},
-    {"AuthenticationControl2Click", &NotBuiltYet},
-    {"RadiusServerTable1Click", &NotBuiltYet},
-    {"AuthenticationInformation1Click", &NotBuiltYet},
-    {"RadiusAuthenticationServerTable1Click", &NotBuiltYet},
-    {"RadiusAccountingControl1Click", &NotBuiltYet},
-    {"RadiusAccountingServiceTable1Click", &NotBuiltYet},
-    {"RadiusAccountingInformation1Click", &NotBuiltYet},
-    {"RadiusAccountingServerTable1Click", &NotBuiltYet},
-    {"MACAuthenticationBaseStateInfo1Click", &NotBuiltYet},
-    {"MACAuthenticationStateTable1Click", &NotBuiltYet},
-    {"MACAuthenticationStatsTable1Click", &NotBuiltYet},
-    {"MACAuthenticationDiagTable1Click", &NotBuiltYet},
-    {"MACAuthenticationSessionStatsTable1Click", &NotBuiltYet},
-    {"RadiusAuthClientClick", &NotBuiltYet},
-    {"RadiusAuthenticationServerTable2Click", &NotBuiltYet},
-    {"RadiusAccClientClick", &NotBuiltYet},
-    {"RadiusAccountingServerTable2Click", &NotBuiltYet},
-    {"MacAuth1Click", &NotBuiltYet},
-    {"SSHControl1Click", &NotBuiltYet},
-    {"SSHEncryptAlgControl1Click", &NotBuiltYet},
-    {"SSHAuthMethodControl1Click", &NotBuiltYet},
-    {"SSHInteAlgControl1Click", &NotBuiltYet},
-    {"SSHPublicKeyControl1Click", &NotBuiltYet},
-    {"SSLControl1Click", &NotBuiltYet},
-    {"SSLCertificateFile1Click", &NotBuiltYet},
-    {"DeviceInformation1Click", &NotBuiltYet},
-    {"StackInformation1Click", &NotBuiltYet},
-    {"PowerInformation1Click", &NotBuiltYet},
-    {"DeviceControl1Click", &NotBuiltYet},
-    {"AlarmControl1Click", &NotBuiltYet},
-    {"PortInformationTable1Click", &NotBuiltYet},
-    {"PortControlTable1Click", &NotBuiltYet},
-    {"PortTrunkMgmt1Click", &NotBuiltYet},
-    {"PortTrunkTable1Click", &NotBuiltYet},
-    {"PortMirrorTable1Click", &NotBuiltYet},
-    {"PortSecurityTable1Click", &NotBuiltYet},
-    {"LimitedMulticast1Click", &NotBuiltYet},
-    {"QOSManagement1Click", &NotBuiltYet},
-    {"BandwidthControlTable1Click", &NotBuiltYet},
-    {"SchedulingTable1Click", &NotBuiltYet},
-    {"N8021pUserPriorityTable1Click", &NotBuiltYet},
-    {"N8021pDefaultPriorityTable1Click", &NotBuiltYet},
-    {"MACBindingManagement2Click", &NotBuiltYet},
-    {"MACBindingPort1Click", &NotBuiltYet},
-    {"MACBindingInformation1Click", &NotBuiltYet},
-    {"MACBindingBlocked1Click", &NotBuiltYet},
-    {"TrunkManagementClick", &NotBuiltYet},
-    {"MirrorManagementClick", &NotBuiltYet},
-    {"IGMPControl1Click", &NotBuiltYet},
-    {"IGMPControlTable1Click", &NotBuiltYet},
-    {"IGMPQueryInformation1Click", &NotBuiltYet},
-    {"IGMPManagementClick", &NotBuiltYet},
-    {"IGMPMulticastVlan1Click", &NotBuiltYet},
-    {"IGMPRouterPortTable1Click", &NotBuiltYet},
-    {"Management1Click", &NotBuiltYet},
-    {"Control2Click", &NotBuiltYet},
-    {"PacketStormTrapControl1Click", &NotBuiltYet},
-    {"PacketStromControlTable1Click", &NotBuiltYet},
-    {"SafeGuardAdminState1Click", &NotBuiltYet},
-    {"SafeGuardControl1Click", &NotBuiltYet},
-    {"TrafficControlTable1Click", &NotBuiltYet},
-    {"TrafficManagementClick", &NotBuiltYet},
-    {"AuthenticationControl1Click", &NotBuiltYet},
-    {"AACInformationTable1Click", &NotBuiltYet},
-    {"AACEnableMethodList1Click", &NotBuiltYet},
-    {"AACLoginMethodList1Click", &NotBuiltYet},
-    {"AACLoginMethod1Click", &NotBuiltYet},
-    {"AACEnableMethod1Click", &NotBuiltYet},
-    {"AuthenticationParaTable1Click", &NotBuiltYet},
-    {"AACServerGroupTable1Click", &NotBuiltYet},
-    {"AACServerInformation1Click", &NotBuiltYet},
-    {"AACServerControlTable1Click", &NotBuiltYet},
-    {"H1Click", &H1Click},
-    {"About1Click", &About1Click},
-};
-
 void showErrorBox(QWidget* parent, const QString& caption, const QString& text)
 {
     KvShowMessage({parent, caption, text, QMessageBox::Ok, QMessageBox::Critical});
 }
 
-void runHandler(QMainWindow& window, MenuHandler handler, const MenuErrorPresenter& presentError)
+void runItem(QMainWindow& window, const MenuRunner& run, const MenuErrorPresenter& presentError, const QString& item)
 {
     try {
-        handler(window);
+        run(window, item);
     } catch (const std::exception& e) {
         presentError(&window, KvExecutableFileName(), QString::fromLocal8Bit(e.what()));
     } catch (...) {
@@ -513,29 +305,16 @@ std::span<const MainMenuItemDef> MainMenuItems()
     return kMenu;
 }
 
-std::span<const MenuHandlerEntry> MainMenuHandlers()
+void RunMenuItem(QMainWindow& window, const QString& item)
 {
-    return kHandlers;
+    if (!RunViewEntry(window, item.toStdString()))
+        throw KvSNMPException(-500 - KvUnknownErrorCode, "No view catalogue entry for " + item.toStdString());
 }
 
-std::string MenuHandlerName(std::string_view itemName)
+TMainMenu::TMainMenu(QMainWindow& window, MenuRunner run, MenuErrorPresenter presentError)
+    : window_(window), run_(run ? std::move(run) : MenuRunner(&RunMenuItem)),
+      presentError_(presentError ? std::move(presentError) : MenuErrorPresenter(&showErrorBox))
 {
-    if (itemName == "Reset")
-        return "RebootClick";
-    return std::string(itemName) + "Click";
-}
-
-TMainMenu::TMainMenu(QMainWindow& window, std::span<const MenuHandlerEntry> handlers,
-                     MenuErrorPresenter presentError)
-{
-    if (!presentError)
-        presentError = &showErrorBox;
-
-    QHash<QString, MenuHandler> byName;
-    byName.reserve(static_cast<qsizetype>(handlers.size()));
-    for (const MenuHandlerEntry& h : handlers)
-        byName.insert(QString::fromLatin1(h.Name), h.Handler);
-
     QMenuBar* bar = window.menuBar();
     // parents[l] is the submenu that receives the items of level l + 1.
     std::vector<QMenu*> parents;
@@ -568,16 +347,37 @@ TMainMenu::TMainMenu(QMainWindow& window, std::span<const MenuHandlerEntry> hand
 
         if (!item.HasAction())
             continue;
-        const MenuHandler handler = byName.value(QString::fromStdString(MenuHandlerName(item.Name)));
-        if (!handler)
-            continue;  // the handler table's completeness is checked by the tests
-        QMainWindow* w = &window;
-        auto run = [w, handler, presentError] { runHandler(*w, handler, presentError); };
+        auto chosen = [this, name] { runItem(window_, run_, presentError_, name); };
         if (submenu)
-            QObject::connect(submenu, &QMenu::aboutToShow, &window, run);
+            QObject::connect(submenu, &QMenu::aboutToShow, &window, chosen);
         else
-            QObject::connect(action, &QAction::triggered, &window, run);
+            QObject::connect(action, &QAction::triggered, &window, chosen);
     }
+}
+
+void TMainMenu::Choose(const QString& name)
+{
+    const auto items = MainMenuItems();
+    std::size_t at = items.size();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (name == QLatin1String(items[i].Name))
+            at = i;
+    if (at == items.size())
+        throw KvSNMPException(-500 - KvUnknownErrorCode, "The menu has no item " + name.toStdString());
+    // The item and every submenu above it must be visible and enabled.
+    int level = items[at].Level + 1;
+    for (std::size_t i = at + 1; i-- > 0;) {
+        if (items[i].Level >= level)
+            continue;
+        level = items[i].Level;
+        const QAction* a = Action(QString::fromLatin1(items[i].Name));
+        if (!a || !a->isVisible() || !a->isEnabled())
+            throw KvSNMPException(-500 - KvUnknownErrorCode,
+                                  "The menu item " + name.toStdString() + " is hidden or disabled");
+    }
+    if (!items[at].HasAction())
+        throw KvSNMPException(-500 - KvUnknownErrorCode, "The menu item " + name.toStdString() + " does nothing");
+    runItem(window_, run_, presentError_, name);
 }
 
 void TMainMenu::ApplySnmpVersion(int version)

@@ -1,8 +1,8 @@
 // The main window's menu: the whole tree as constant data, the builder that
-// turns it into a menu bar, and the dispatch of every item to its handler.
+// turns it into a menu bar, and the dispatch of every item to its entry in
+// the view catalogue.
 //
-// Every item with an action runs the handler named after it with "Click"
-// appended ("IFXTable1" runs "IFXTable1Click"); "Reset" runs "RebootClick".
+// Every item with an action runs the catalogue entry of its component name.
 // Submenu items with an action (the RMON menu's check, and two that do
 // nothing) run it each time the submenu opens, before its items are shown.
 #pragma once
@@ -12,8 +12,6 @@
 
 #include <functional>
 #include <span>
-#include <string>
-#include <string_view>
 
 class QAction;
 class QMainWindow;
@@ -24,7 +22,7 @@ enum MainMenuItemFlag : unsigned {
     MiHidden = 1,     // not visible in the design; stays hidden
     MiDisabled = 2,   // not enabled in the design
     MiSeparator = 4,  // a separator line
-    MiAction = 8,     // runs a handler
+    MiAction = 8,     // runs its catalogue entry
 };
 
 // One menu item.  The tree is stored in menu order; an item's children are
@@ -44,18 +42,11 @@ struct MainMenuItemDef {
 
 std::span<const MainMenuItemDef> MainMenuItems();
 
-// Handler name of a menu item: its name + "Click", except "Reset" -> "RebootClick".
-std::string MenuHandlerName(std::string_view itemName);
+// Runs what the item does; the default runs its view catalogue entry.
+using MenuRunner = std::function<void(QMainWindow& window, const QString& item)>;
 
-// A menu handler gets the main window it was chosen from.
-using MenuHandler = void (*)(QMainWindow& window);
-struct MenuHandlerEntry {
-    const char* Name;
-    MenuHandler Handler;
-};
-
-// The module's handlers, one per item with an action, by handler name.
-std::span<const MenuHandlerEntry> MainMenuHandlers();
+// The default runner.  An item without a catalogue entry raises an error.
+void RunMenuItem(QMainWindow& window, const QString& item);
 
 // Shows an error that escaped a handler: parent, caption, text.
 using MenuErrorPresenter = std::function<void(QWidget*, const QString&, const QString&)>;
@@ -65,7 +56,7 @@ constexpr const char* kSnmpV3MenuGroups[] = {"Engine", "MPD", "TARGET", "USM", "
                                              "CommunityMIB"};
 
 // Builds the menu bar of a window from MainMenuItems() and connects every
-// item with an action to its handler in `handlers`.  The menus and actions
+// item with an action to `run`.  The menus and actions
 // belong to the window and keep working without this object, which only
 // indexes them; it must not be used after the window is gone.  An exception
 // that escapes a handler is shown with `presentError` (default: an error box
@@ -73,8 +64,7 @@ constexpr const char* kSnmpV3MenuGroups[] = {"Engine", "MPD", "TARGET", "USM", "
 // hook) instead of unwinding the event loop.
 class TMainMenu {
 public:
-    explicit TMainMenu(QMainWindow& window, std::span<const MenuHandlerEntry> handlers = MainMenuHandlers(),
-                       MenuErrorPresenter presentError = {});
+    explicit TMainMenu(QMainWindow& window, MenuRunner run = {}, MenuErrorPresenter presentError = {});
     TMainMenu(const TMainMenu&) = delete;
     TMainMenu& operator=(const TMainMenu&) = delete;
 
@@ -84,12 +74,19 @@ public:
     QMenu* Submenu(const QString& name) const { return menus_.value(name); }
     int Count() const { return static_cast<int>(actions_.size()); }
 
+    // Runs an item as if the user had chosen it.  Items the user cannot reach
+    // (unknown, hidden, disabled, or without an action) raise an error.
+    void Choose(const QString& name);
+
     // The SNMPv3 groups are enabled exactly when the default SNMP version is 3.
     void ApplySnmpVersion(int version);
     // "SNMP Configure" is visible exactly in local configuration mode.
     void ApplyLocalConfigMode(bool localConfigMode);
 
 private:
+    QMainWindow& window_;
+    MenuRunner run_;
+    MenuErrorPresenter presentError_;
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
 };

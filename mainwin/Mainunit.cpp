@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdint>
@@ -342,6 +343,17 @@ void TMainForm::RMON1Click()
         StatusBar->SetPanelText(0, QString::fromUtf8(e.what()));
     }
     rmonBinding_.reset();
+}
+
+void TMainForm::ChooseMenuItemLater(const QString& item)
+{
+    QTimer::singleShot(0, this, [this, item] {
+        try {
+            MainMenu->Choose(item);
+        } catch (const std::exception& e) {
+            ShowError(QString::fromUtf8(e.what()));
+        }
+    });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -68,6 +68,10 @@ public:
     // Builds the front panel afresh, with an immediate poll.
     void RefreshClick();
 
+    // Chooses a menu item as the user would, once the message loop runs.  An
+    // item the user could not choose is refused with an error box.
+    void ChooseMenuItemLater(const QString& item);
+
     // The front panel's bindings (null before the first SetUpFrontPanel).
     KvSNMPRequest2Leds* PortLedBinding() const { return portLedBinding_.get(); }
     KvSNMPRequest2Leds* ConsoleLedBinding() const { return consoleLedBinding_.get(); }

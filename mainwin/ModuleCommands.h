@@ -18,6 +18,6 @@ void SaveConfigClick(QMainWindow& window);
 // The front panel goes dark while it restarts and recovers by itself.
 void RebootClick(QMainWindow& window);
 
-// The main window's own commands, for the menu's dispatch table.
+// The main window's own commands, for the view catalogue.
 void RMON1Click(QMainWindow& window);
 void RefreshClick(QMainWindow& window);

@@ -171,6 +171,24 @@ std::vector<std::string> ProcessArguments()
     return args;
 }
 
+std::optional<std::string> TakeOpenOption(std::vector<std::string>& args)
+{
+    std::optional<std::string> item;
+    for (std::size_t i = 0; i < args.size();) {
+        if (args[i] != "--open") {
+            ++i;
+            continue;
+        }
+        if (item)
+            throw KvSNMPException(-500 - KvUnknownErrorCode, "--open is given twice");
+        if (i + 1 >= args.size() || args[i + 1].empty())
+            throw KvSNMPException(-500 - KvUnknownErrorCode, "--open needs the name of a menu item");
+        item = args[i + 1];
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    }
+    return item;
+}
+
 std::optional<std::string> CandidateAgentAddress(const std::vector<std::string>& args)
 {
     std::optional<std::string> address;

@@ -54,6 +54,11 @@ void SetExeFolder(const std::string& folder);
 // The process's arguments (without the program name), as UTF-8.
 std::vector<std::string> ProcessArguments();
 
+// Takes "--open ITEM" out of the arguments and gives ITEM (the menu item to
+// open once the window is up).  "--open" without an item, or given twice,
+// raises an error.
+std::optional<std::string> TakeOpenOption(std::vector<std::string>& args);
+
 // Before any window exists: the agent address of the last argument that begins
 // with "/I" and has more than those two characters.
 std::optional<std::string> CandidateAgentAddress(const std::vector<std::string>& args);

@@ -4,12 +4,11 @@
 #include "SingleInstance.h"
 #include "binding/KvUserNotice.h"
 #include "mainwin/Mainunit.h"
-#include "views/TryView.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
 
-#include <cstring>
+#include <cstdio>
 
 // Off by default; QT_LOGGING_RULES="ksw.instance.info=true" shows it.
 Q_LOGGING_CATEGORY(lcInstance, "ksw.instance", QtWarningMsg)
@@ -48,11 +47,17 @@ public:
 int main(int argc, char** argv)
 {
     KswApplication app(argc, argv);
-    // Developer's aid: the generic views over a local ksw-sim, no main window.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--try-view") == 0)
-            return TRunTryView();
-    const std::vector<std::string> args = ProcessArguments();
+    std::vector<std::string> args = ProcessArguments();
+    std::optional<std::string> openItem;
+    try {
+        openItem = TakeOpenOption(args);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        ShowErrorBox(QString::fromUtf8(e.what()));
+        return 2;
+    }
+    if (openItem)
+        KvSetNoticeEcho([](const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); });
 
     if (auto address = CandidateAgentAddress(args)) {
         const QString caption = QString::fromStdString(MainCaption(*address));
@@ -82,6 +87,8 @@ int main(int argc, char** argv)
             form.BringForward();
         });
         form.show();
+        if (openItem)
+            form.ChooseMenuItemLater(QString::fromStdString(*openItem));
         return app.exec();
     } catch (const std::exception& e) {
         ShowErrorBox(QString::fromUtf8(e.what()));

@@ -83,6 +83,7 @@ TSNMPEditorPanel* TConfigForm::AddEditorPanel(KvSNMPRequest2Edits* binding)
     type_ = EditorView;
     Adopt(hold.release());
     auto* panel = new TSNMPEditorPanel(this, binding);
+    panels_.push_back(panel);
     panel->AttachToForm(this);
     FitClientArea(panel->size());
     return panel;
@@ -97,6 +98,7 @@ TSNMPListViewPanel* TConfigForm::AddListViewPanel(KvSNMPRequest2Edits* binding, 
     type_ = ListViewView;
     Adopt(hold.release());
     auto* panel = new TSNMPListViewPanel(this, binding);
+    panels_.push_back(panel);
     panel->AttachToForm(this);
     FitClientArea(panel->size());
     if (!addValue.isEmpty())
@@ -150,6 +152,7 @@ TSNMPEditorPanel* TConfigForm::AddEditorPage(const QString& caption, KvSNMPReque
     auto* page = new QWidget;
     page->setWindowTitle(caption);
     auto* panel = new TSNMPEditorPanel(page, binding);
+    panels_.push_back(panel);
     PlacePage(caption, panel);
     return panel;
 }
@@ -164,6 +167,7 @@ TSNMPListViewPanel* TConfigForm::AddListViewPage(const QString& caption, KvSNMPR
     auto* page = new QWidget;
     page->setWindowTitle(caption);
     auto* panel = new TSNMPListViewPanel(page, binding);
+    panels_.push_back(panel);
     PlacePage(caption, panel);
     if (!addValue.isEmpty())
         panel->SetAddStatus(addStatusRow, addValue);

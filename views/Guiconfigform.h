@@ -48,6 +48,9 @@ public:
     KvSNMPRequest2Edits* CurrentBinding() const { return current_; }
     int BindingCount() const { return static_cast<int>(bindings_.size()); }
     KvSNMPRequest2Edits* Binding(int index) const { return bindings_.at(static_cast<std::size_t>(index)).get(); }
+    // The panel of each binding, in the order they were added.
+    int PanelCount() const { return static_cast<int>(panels_.size()); }
+    TSNMPEditorPanel* Panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
 
 protected:
     bool event(QEvent* e) override;
@@ -61,6 +64,7 @@ private:
 
     int type_ = NoView;
     std::vector<std::unique_ptr<KvSNMPRequest2Edits>> bindings_;
+    std::vector<TSNMPEditorPanel*> panels_;
     QTabWidget* pages_ = nullptr;
     KvSNMPRequest2Edits* current_ = nullptr;
 };

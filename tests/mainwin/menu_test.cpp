@@ -1,8 +1,8 @@
 // The main menu as built on a window: structure, captions, design visibility,
-// the start-up rules and the dispatch of items to their handlers.
+// the start-up rules and the dispatch of items to their catalogue entries.
 #include "MainMenu.h"
 #include "ModuleCommands.h"
-#include "About.h"
+#include "ViewCatalogue.h"
 #include "KvSNMPErrors.h"
 
 #include <QAction>
@@ -378,56 +378,46 @@ TEST(MainMenu, SnmpConfigureIsVisibleExactlyInLocalConfigMode)
     EXPECT_FALSE(item->isVisible());
 }
 
-TEST(MainMenu, EveryItemWithAnActionHasExactlyOneHandler)
+TEST(MainMenu, EveryItemTheUserCanChooseHasACatalogueEntry)
 {
-    std::multiset<std::string> handlers;
-    for (const MenuHandlerEntry& h : MainMenuHandlers()) {
-        EXPECT_NE(h.Handler, nullptr) << h.Name;
-        handlers.insert(h.Name);
+    const auto items = MainMenuItems();
+    std::set<std::string> withAction;
+    // hiddenAbove[l]: some item on the path down to level l is hidden.
+    std::vector<bool> hiddenAbove;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const MainMenuItemDef& item = items[i];
+        SCOPED_TRACE(item.Name);
+        hiddenAbove.resize(static_cast<std::size_t>(item.Level) + 1);
+        const bool hidden = item.Hidden() || (item.Level > 0 && hiddenAbove[static_cast<std::size_t>(item.Level) - 1]);
+        hiddenAbove.back() = hidden;
+        const bool leaf = i + 1 == items.size() || items[i + 1].Level <= item.Level;
+        // An item the user can see, without children, that does nothing would be a dead entry.
+        if (leaf && !item.Separator() && !hidden)
+            EXPECT_TRUE(item.HasAction()) << "visible item without an action";
+        if (item.HasAction()) {
+            withAction.insert(item.Name);
+            EXPECT_FALSE(FindViewEntry(item.Name).empty()) << "no catalogue entry";
+        }
     }
-    std::set<std::string> wanted;
-    for (const MainMenuItemDef& item : MainMenuItems())
-        if (item.HasAction())
-            wanted.insert(MenuHandlerName(item.Name));
-    EXPECT_EQ(std::set<std::string>(handlers.begin(), handlers.end()), wanted);
-    EXPECT_EQ(handlers.size(), wanted.size()) << "a handler is listed twice";
-    EXPECT_EQ(wanted.count("ResetClick"), 0u);
-    EXPECT_EQ(wanted.count("RebootClick"), 1u);
+    // And the catalogue names nothing the menu does not run.
+    for (const ViewCatalogueRow& row : ViewCatalogue())
+        EXPECT_EQ(withAction.count(row.Item), 1u) << row.Item;
     // Submenus that do work when opened, and items that have none.
-    for (const char* n : {"RMON1Click", "TARGETClick", "QOSManagement1Click", "MacAuth1Click"})
-        EXPECT_EQ(wanted.count(n), 1u) << n;
-    for (const char* n : {"SysLogClick", "dot3StatsClick", "SystemTimeClick", "N1Click", "Device1Click"})
-        EXPECT_EQ(wanted.count(n), 0u) << n;
+    for (const char* n : {"RMON1", "TARGET", "QOSManagement1", "MacAuth1", "Reset"})
+        EXPECT_EQ(withAction.count(n), 1u) << n;
+    for (const char* n : {"SysLog", "dot3Stats", "SystemTime", "N1", "Device"})
+        EXPECT_EQ(withAction.count(n), 0u) << n;
 }
 
 TEST(MainMenu, CommandsOfTheWindowAreWired)
 {
-    auto handlerOf = [](std::string_view name) -> MenuHandler {
-        for (const MenuHandlerEntry& h : MainMenuHandlers())
-            if (name == h.Name)
-                return h.Handler;
-        return nullptr;
-    };
-    EXPECT_EQ(handlerOf("H1Click"), &H1Click);
-    EXPECT_EQ(handlerOf("ExitClick"), &ExitClick);
-    EXPECT_EQ(handlerOf("About1Click"), &About1Click);
+    auto commandOf = [](std::string_view item) { return FindViewEntry(item).front().Command; };
+    EXPECT_EQ(commandOf("H1"), &H1Click);
+    EXPECT_EQ(commandOf("Exit"), &ExitClick);
+    EXPECT_EQ(commandOf("Reset"), &RebootClick);
+    EXPECT_EQ(commandOf("SaveConfig"), &SaveConfigClick);
+    EXPECT_EQ(commandOf("RMON1"), &RMON1Click);
 }
-
-// Handlers that record which of them ran.
-std::vector<std::string> g_ran;
-constexpr std::array<const char*, 5> kRecorded = {"RebootClick", "IFXTable1Click", "RMON1Click", "RSTPClick",
-                                                  "SaveConfigClick"};
-template <std::size_t I>
-void record(QMainWindow&)
-{
-    g_ran.push_back(kRecorded[I]);
-}
-template <std::size_t... I>
-std::array<MenuHandlerEntry, sizeof...(I)> recordingTable(std::index_sequence<I...>)
-{
-    return {MenuHandlerEntry{kRecorded[I], &record<I>}...};
-}
-const auto kRecordingTable = recordingTable(std::make_index_sequence<kRecorded.size()>());
 
 struct DispatchCase {
     const char* Item;
@@ -436,11 +426,14 @@ struct DispatchCase {
 
 class MenuDispatch : public ::testing::TestWithParam<DispatchCase> {};
 
-TEST_P(MenuDispatch, RunsTheHandlerNamedAfterTheItem)
+TEST_P(MenuDispatch, RunsTheItemsOwnEntry)
 {
     QMainWindow window;
-    TMainMenu menu(window, kRecordingTable);
-    g_ran.clear();
+    std::vector<std::string> ran;
+    TMainMenu menu(window, [&](QMainWindow& w, const QString& item) {
+        EXPECT_EQ(&w, &window);
+        ran.push_back(item.toStdString());
+    });
     const QString name = QString::fromLatin1(GetParam().Item);
     if (QMenu* sub = menu.Submenu(name)) {
         sub->popup(QPoint(0, 0));  // opening the submenu is its "click"
@@ -448,37 +441,65 @@ TEST_P(MenuDispatch, RunsTheHandlerNamedAfterTheItem)
     } else {
         menu.Action(name)->trigger();
     }
-    EXPECT_EQ(g_ran, GetParam().Ran);
+    EXPECT_EQ(ran, GetParam().Ran);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Items, MenuDispatch,
-    ::testing::Values(DispatchCase{"Reset", {"RebootClick"}}, DispatchCase{"IFXTable1", {"IFXTable1Click"}},
-                      DispatchCase{"SaveConfig", {"SaveConfigClick"}},
-                      DispatchCase{"RMON1", {"RMON1Click"}},
-                      DispatchCase{"RSTP", {"RSTPClick"}},   // a menu-bar entry without a submenu
-                      DispatchCase{"SysLog", {}},            // no action
-                      DispatchCase{"Bridge1", {}},           // plain submenu
-                      DispatchCase{"MIB2IFTable", {}}));     // handler missing from this table
+    ::testing::Values(DispatchCase{"Reset", {"Reset"}}, DispatchCase{"IFXTable1", {"IFXTable1"}},
+                      DispatchCase{"RMON1", {"RMON1"}},
+                      DispatchCase{"RSTP", {"RSTP"}},   // a menu-bar entry without a submenu
+                      DispatchCase{"SysLog", {}},       // no action
+                      DispatchCase{"Bridge1", {}}));    // plain submenu
 
-void throwingHandler(QMainWindow&)
-{
-    throw KvSNMPException(-1416, "Request timed out.");
-}
-
-TEST(MenuDispatch, AnErrorEscapingAHandlerIsShownNotPropagated)
+TEST(MenuDispatch, AnErrorEscapingAnEntryIsShownNotPropagated)
 {
     QMainWindow window;
-    const MenuHandlerEntry table[] = {{"RebootClick", &throwingHandler}};
     std::vector<QString> shown;
-    TMainMenu menu(window, table, [&](QWidget* parent, const QString&, const QString& text) {
-        EXPECT_EQ(parent, &window);
-        shown.push_back(text);
-    });
+    TMainMenu menu(
+        window, [](QMainWindow&, const QString&) { throw KvSNMPException(-1416, "Request timed out."); },
+        [&](QWidget* parent, const QString&, const QString& text) {
+            EXPECT_EQ(parent, &window);
+            shown.push_back(text);
+        });
     menu.Action(QStringLiteral("Reset"))->trigger();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], QStringLiteral("Request timed out."));
 }
+
+struct ChooseCase {
+    const char* Item;
+    bool Runs;
+};
+
+class MenuChoose : public ::testing::TestWithParam<ChooseCase> {};
+
+// Choosing from outside (--open) reaches exactly what the user could click.
+TEST_P(MenuChoose, RunsOnlyItemsTheUserCouldChoose)
+{
+    QMainWindow window;
+    std::vector<std::string> ran;
+    TMainMenu menu(window, [&](QMainWindow&, const QString& item) { ran.push_back(item.toStdString()); });
+    menu.ApplySnmpVersion(1);
+    const QString name = QString::fromLatin1(GetParam().Item);
+    if (GetParam().Runs) {
+        menu.Choose(name);
+        EXPECT_EQ(ran, std::vector<std::string>{GetParam().Item});
+    } else {
+        EXPECT_THROW(menu.Choose(name), KvSNMPException);
+        EXPECT_TRUE(ran.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, MenuChoose,
+    ::testing::Values(ChooseCase{"IFXTable1", true}, ChooseCase{"RMON1", true},
+                      ChooseCase{"MirrorManagement", false},      // hidden
+                      ChooseCase{"Info", false},                  // under a hidden submenu
+                      ChooseCase{"Exit", false},                  // hidden and disabled
+                      ChooseCase{"USMUserTable", false},          // SNMPv3 group disabled under v2c
+                      ChooseCase{"Bridge1", false},               // a submenu without an action
+                      ChooseCase{"NoSuchItem", false}));
 
 class RefusingWindow : public QMainWindow {
 public:
