@@ -46,8 +46,9 @@ TEST(ViewCatalogue, RowsAgreeWithTheDefinitionTables)
     for (const ViewCatalogueRow& row : ViewCatalogue()) {
         SCOPED_TRACE(std::string(row.Item) + (row.Page ? std::string(" / ") + row.Page : std::string()));
         // The pages of an item stand together.
-        if (row.Item != previous)
+        if (row.Item != previous) {
             EXPECT_TRUE(items.insert(row.Item).second) << "item's rows are split";
+        }
         const bool laterPage = row.Item == previous;
         previous = row.Item;
 
@@ -57,12 +58,15 @@ TEST(ViewCatalogue, RowsAgreeWithTheDefinitionTables)
             EXPECT_NE(target.front().Action, ViewAction::SameViewAs);
             continue;
         }
-        if (row.Action == ViewAction::Viewer)
+        if (row.Action == ViewAction::Viewer) {
             EXPECT_EQ(std::string(row.Target).rfind("/T", 0), 0u);
-        if (row.Action == ViewAction::Dialog)
+        }
+        if (row.Action == ViewAction::Dialog) {
             EXPECT_NE(row.Target, nullptr);
-        if (row.Action == ViewAction::Command)
+        }
+        if (row.Action == ViewAction::Command) {
             EXPECT_TRUE(row.Command || row.Target);
+        }
         if (row.Action != ViewAction::Generic) {
             EXPECT_EQ(row.Defs, nullptr);
             continue;
@@ -72,10 +76,11 @@ TEST(ViewCatalogue, RowsAgreeWithTheDefinitionTables)
         ASSERT_NE(table, nullptr) << "definitions not among the tables";
         EXPECT_EQ(row.Cols, table->Count);
         EXPECT_EQ(row.Title.Form == ViewTitleForm::Same, laterPage);
-        if (row.Panel == ViewPanel::Table)
+        if (row.Panel == ViewPanel::Table) {
             EXPECT_TRUE(IsTableType(row.ItemType));
-        else
+        } else {
             EXPECT_EQ(row.Panel, ViewPanel::Scalars);
+        }
         EXPECT_TRUE(row.Keys == 0 || IsTableType(row.ItemType));
 
         for (const ViewRowStatus* s : {&row.Add, &row.Delete}) {
@@ -174,8 +179,9 @@ TEST(ViewCatalogue, EveryGenericViewBuilds)
                 EXPECT_EQ(page.Panel, ViewPanel::Scalars);
             }
         }
-        if (paged)
+        if (paged) {
             EXPECT_EQ(form->PageControl()->count(), static_cast<int>(entry.size()));
+        }
     }
 }
 

@@ -392,8 +392,9 @@ TEST(MainMenu, EveryItemTheUserCanChooseHasACatalogueEntry)
         hiddenAbove.back() = hidden;
         const bool leaf = i + 1 == items.size() || items[i + 1].Level <= item.Level;
         // An item the user can see, without children, that does nothing would be a dead entry.
-        if (leaf && !item.Separator() && !hidden)
+        if (leaf && !item.Separator() && !hidden) {
             EXPECT_TRUE(item.HasAction()) << "visible item without an action";
+        }
         if (item.HasAction()) {
             withAction.insert(item.Name);
             EXPECT_FALSE(FindViewEntry(item.Name).empty()) << "no catalogue entry";
