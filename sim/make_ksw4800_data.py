@@ -539,6 +539,8 @@ OCTETS = [
     (r"repeat summer time end", "0000010a0300"),
     (r"annual summer time start", "1e030200"),
     (r"annual summer time end", "1a0a0300"),
+    # access rules: one ingress port each, in a list of 64 ports
+    (r"^rule port$", lambda ctx, col: "%016x" % (1 << (64 - ctx["n"]))),
     (r"egress|untagged|forbidden", lambda ctx, col: vlan_ports(ctx.get("vlan", 1))
         if "forbidden" not in col.caption.lower() else port_bits([])),
     (r"port capabilities|device capabilities", "c0"),
@@ -642,6 +644,8 @@ def column_value(table, col, ctx):
             v = first_choice(col.options)[0]
             if any(label.lower() == "active" for _, label, _t in col.options):
                 v = 1
+            if re.search(r"owner$", col.caption, re.I):
+                v = 1  # "acl": made through the access lists
             values = [o[0] for o in col.options]
             rng = (min(values), max(values))
         else:
