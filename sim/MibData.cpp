@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <charconv>
 #include <cstring>
 #include <fstream>
@@ -439,33 +440,49 @@ std::string formatSnmprec(const MibData& data)
 void saveSnmprec(const MibData& data, const std::string& path)
 {
     const std::string text = formatSnmprec(data);
-    const std::string tmp = path + ".tmp";
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A unique temporary name created exclusively (mkstemp: O_EXCL, mode 0600), so a
+    // file or link planted beside the state file is never written through; the
+    // rename then replaces the state file (or a link standing in its place) whole.
+    std::string tmp = path + ".XXXXXX";
+    const int fd = ::mkstemp(tmp.data());
     if (fd < 0)
-        throw DataError(tmp + ": cannot create: " + std::strerror(errno));
+        throw DataError(path + ": cannot create a temporary file beside it: " + std::strerror(errno));
+    auto fail = [&](const std::string& what, int e) {
+        ::unlink(tmp.c_str());
+        throw DataError(what + std::strerror(e));
+    };
     size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            const int e = errno;
+            const int e = n < 0 ? errno : EIO;
             ::close(fd);
-            ::unlink(tmp.c_str());
-            throw DataError(tmp + ": write failed: " + std::strerror(e));
+            fail(tmp + ": write failed: ", e);
         }
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    if (::fsync(fd) != 0) {
         const int e = errno;
-        ::unlink(tmp.c_str());
-        throw DataError(tmp + ": write failed: " + std::strerror(e));
+        ::close(fd);
+        fail(tmp + ": write failed: ", e);
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (::close(fd) != 0)
+        fail(tmp + ": write failed: ", errno);
+    if (::rename(tmp.c_str(), path.c_str()) != 0)
+        fail(path + ": cannot replace: ", errno);
+    // The rename is durable only once the folder is.
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0 || ::fsync(dfd) != 0) {
         const int e = errno;
-        ::unlink(tmp.c_str());
-        throw DataError(path + ": cannot replace: " + std::strerror(e));
+        if (dfd >= 0)
+            ::close(dfd);
+        throw DataError(folder + ": cannot flush the folder after writing " + path + ": " + std::strerror(e));
     }
+    ::close(dfd);
 }
 
 void addBigTable(MibData& data, int rows)

@@ -118,7 +118,8 @@ std::string formatValue(const Value& v);
 MibData loadSnmprec(const std::string& path);
 MibData parseSnmprec(const std::string& text, const std::string& name);
 std::string formatSnmprec(const MibData& data);
-// Writes the whole file via a temporary file in the same folder and a rename;
+// Writes the whole file, private to its owner (0600), via a uniquely named
+// temporary file in the same folder, fsync, a rename and an fsync of the folder;
 // throws DataError when it cannot.
 void saveSnmprec(const MibData& data, const std::string& path);
 

@@ -87,7 +87,10 @@ struct SimAgent::Impl {
     bool silent = false;
     bool resetPending = false;
     bool stopRequested = false;
-    std::mt19937 rng{0x4b5357};
+    // --drop decides every packet, retransmissions included, by a fresh draw from a
+    // generator seeded anew at each start: a fixed seed replayed the same losses
+    // (four in a row within the first 30 packets) on every run.
+    std::mt19937 dropRng{std::random_device{}()};
     std::uniform_real_distribution<double> percent{0.0, 100.0};
     std::vector<Oid> flapPorts;
     size_t flapNext = 0;
@@ -112,6 +115,13 @@ struct SimAgent::Impl {
         }
         return std::nullopt;
     }
+    // Sets may erase remembered objects: start remembering afresh, slot 0 first,
+    // so that no slot below answeredCount still holds an old position.
+    void forgetAnswered()
+    {
+        answeredCount = 0;
+        answeredNext = 0;
+    }
     void remember(Position p)
     {
         answered[answeredNext] = p;
@@ -128,7 +138,7 @@ struct SimAgent::Impl {
         Impl* d = instance;
         if (!d || d->silent)
             return 0;
-        if (d->opt.dropPercent > 0 && d->percent(d->rng) < d->opt.dropPercent)
+        if (d->opt.dropPercent > 0 && d->percent(d->dropRng) < d->opt.dropPercent)
             return 0;
         return 1;
     }
@@ -182,7 +192,7 @@ struct SimAgent::Impl {
             d->getNext(reqs, version);
             break;
         case MODE_SET_RESERVE1:
-            d->answeredCount = 0;   // a set may remove the objects remembered
+            d->forgetAnswered();
             d->reserve(ri, reqs);
             break;
         case MODE_SET_ACTION:
@@ -453,6 +463,7 @@ struct SimAgent::Impl {
         SetTxn* txn = txnOf(ri, false);
         if (!txn || txn->applied)
             return;
+        forgetAnswered();
         txn->applied = true;
         for (auto& op : txn->ops) {
             auto it = data.objects.find(op.oid);
@@ -471,6 +482,7 @@ struct SimAgent::Impl {
         SetTxn* txn = txnOf(ri, false);
         if (!txn)
             return;
+        forgetAnswered();
         for (auto it = txn->undo.rbegin(); it != txn->undo.rend(); ++it) {
             if (it->second)
                 data.objects[it->first] = *it->second;

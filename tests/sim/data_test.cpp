@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUdpSocket>
 
@@ -93,6 +94,37 @@ TEST(SimData, StateFileKeepsObjectsAndDirectives)
     saveSnmprec(a, path);
     EXPECT_EQ(loadSnmprec(path).objects, a.objects);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".tmp")));
+}
+
+// The state file used to be written through the fixed name <state>.tmp, opened
+// without O_EXCL: a link planted there received the state, and the file got the
+// umask's mode.
+TEST(SimData, StateWriteFollowedALinkPlantedAtTheTemporaryName)
+{
+    const MibData a = parseSnmprec("1.3.6.1.4.1.97531.1.6.0|4|secret\n", "in");
+    QTemporaryDir dir;
+    const QString victim = writeFile(dir, "victim", "keep\n");
+    const QString state = dir.filePath("state.snmprec");
+    ASSERT_TRUE(QFile::link(victim, state + ".tmp"));
+    saveSnmprec(a, state.toStdString());
+    // The state file itself a link: the link is replaced, its target left alone.
+    const QString linked = dir.filePath("linked.snmprec");
+    ASSERT_TRUE(QFile::link(victim, linked));
+    saveSnmprec(a, linked.toStdString());
+
+    QFile v(victim);
+    ASSERT_TRUE(v.open(QIODevice::ReadOnly));
+    EXPECT_EQ(v.readAll(), QByteArray("keep\n"));
+    for (const QString& path : {state, linked}) {
+        const QFileInfo info(path);
+        EXPECT_FALSE(info.isSymLink()) << path.toStdString();
+        EXPECT_EQ(info.permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser)
+            << path.toStdString();
+        EXPECT_EQ(loadSnmprec(path.toStdString()).objects, a.objects);
+    }
+    // Nothing left behind but the planted link.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"linked.snmprec", "state.snmprec", "state.snmprec.tmp", "victim"}));
 }
 
 struct BadFile {

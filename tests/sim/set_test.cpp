@@ -170,4 +170,22 @@ TEST_F(SimSet, GetNextFromARowDestroyedAfterItWasAnsweredFindsTheNextRow)
     EXPECT_TRUE(next(col(2, 5)).startsWith(col(2, 6) + " = IpAddress: 10.1.1.6")) << next(col(2, 5)).toStdString();
 }
 
+// A set used to forget only how many get-next answers were remembered, not
+// where the next one goes: the first answer after it went into a later slot,
+// and the next lookup read slot 0, still the position of a row the set had
+// destroyed (freed memory; the agent could stop answering).
+TEST_F(SimSet, GetNextCacheReadsAPositionOfADestroyedRow)
+{
+    ASSERT_TRUE(set({col(7, 5), "i", "4", col(2, 5), "a", "10.1.1.5"}).ok());
+    QStringList args = v2c();
+    args << "--" << col(7, 1);
+    ASSERT_TRUE(outputLines(runTool("snmpgetnext", args, target(sim_))).value(0).startsWith(col(7, 5) + " ="));
+    ASSERT_TRUE(set({col(7, 5), "i", "6"}).ok());
+    const QStringList rows = walk(kLog);
+    ASSERT_EQ(rows.size(), 7) << rows.join('\n').toStdString(); // row 1's seven columns
+    for (const QString& line : rows)
+        EXPECT_TRUE(line.section(' ', 0, 0).endsWith(".1")) << line.toStdString();
+    EXPECT_TRUE(get({kSysName}).value(0).contains("STRING")); // still answering
+}
+
 } // namespace
