@@ -271,6 +271,12 @@ void TEditsPanel::UncheckRow(int r)
 void TEditsPanel::ClearRow(int r)
 {
     KvEditRow& row = rows_.at(static_cast<std::size_t>(r));
+    for (QWidget* part : row.Parts) {
+        if (auto* edit = qobject_cast<QLineEdit*>(part))
+            edit->clear();
+        else if (auto* combo = qobject_cast<QComboBox*>(part))
+            combo->setCurrentIndex(-1);
+    }
     if (auto* edit = qobject_cast<QLineEdit*>(row.Control))
         edit->clear();
     else if (auto* combo = qobject_cast<QComboBox*>(row.Control))
@@ -292,6 +298,20 @@ void TEditsPanel::SetRowValue(int r, const QString& text)
     else if (auto* combo = qobject_cast<QComboBox*>(row.Control))
         combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
     binding_->Variables().ItemAt(r).Value = text.toStdString();
+}
+
+void TEditsPanel::SetCompositeRow(int r, QWidget* container, const QList<QWidget*>& parts)
+{
+    KvEditRow& row = rows_.at(static_cast<std::size_t>(r));
+    binding_->Dissociate(r);
+    container->setParent(box_);
+    container->setGeometry(row.Control->geometry());
+    container->setEnabled(row.Control->isEnabled());
+    container->setVisible(!row.Control->isHidden());
+    delete row.Control;
+    row.Control = container;
+    row.Parts = parts;
+    row.BitEditor.reset();
 }
 
 void TEditsPanel::SetOctetEditor(int r, int boxesPerLine, int bitCount)
@@ -418,6 +438,15 @@ void TEditsPanel::ClearChecksClick()
 QString TEditsPanel::RowText(int r) const
 {
     const KvEditRow& row = rows_.at(static_cast<std::size_t>(r));
+    if (!row.Parts.isEmpty()) {
+        for (QWidget* part : row.Parts) {
+            const auto* edit = qobject_cast<QLineEdit*>(part);
+            const auto* combo = qobject_cast<QComboBox*>(part);
+            if ((edit && edit->text().isEmpty()) || (combo && combo->currentIndex() < 0))
+                return {};
+        }
+        return QStringLiteral("-");
+    }
     if (auto* edit = qobject_cast<QLineEdit*>(row.Control))
         return edit->text();
     if (auto* combo = qobject_cast<QComboBox*>(row.Control))

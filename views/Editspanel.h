@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -41,6 +42,9 @@ struct KvEditRow {
     QCheckBox* Check = nullptr;
     QLabel* Caption = nullptr;
     std::optional<KvBitEditorSettings> BitEditor;
+    // A composite row: Control is a container of these parts (edits and
+    // drop-down lists), each showing one field of the row's variable.
+    QList<QWidget*> Parts;
 };
 
 // The item whose value must lie in a range before anything is written.
@@ -83,6 +87,12 @@ public:
     void SetOctetEditor(int row, int boxesPerLine, int bitCount);
     // The specifier the row's edit is associated with again after the bit editor.
     void SetRowSpecifier(int row, const QString& spec) { rows_.at(static_cast<std::size_t>(row)).Specifier = spec; }
+    // Makes the row composite: the container takes the place (size, position,
+    // enabled state) of the row's control, which is destroyed with its
+    // associations; the caller binds the parts to fields of the variable.  The
+    // row reads as empty, and so is refused by Set Checked, while any part is
+    // empty.
+    void SetCompositeRow(int row, QWidget* container, const QList<QWidget*>& parts);
     // Opens the bit editor of the row (as a click into its edit does).
     void OpenBitEditor(int row);
 

@@ -6,6 +6,7 @@
 namespace {
 
 const DialogEntry kDeviceDialogs[] = {
+    {"TSummerTimeForm", &OpenSummerTimeForm},
     {"TEquipmentBasicInfoForm", &OpenEquipmentBasicInfoForm},
 };
 

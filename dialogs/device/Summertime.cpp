@@ -1,0 +1,356 @@
+#include "dialogs/device/Summertime.h"
+#include "dialogs/device/DeviceOpeners.h"
+
+#include "binding/KvSNMPRequest2Edits.h"
+#include "binding/KvUserNotice.h"
+#include "kvsnmp/KvOptionList.h"
+#include "kvsnmp/KvSNMPVarDef.h"
+#include "views/Viewmodal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+
+#include <exception>
+
+namespace {
+
+using namespace KvSyntax;
+using namespace KvAccess;
+
+const KvOptionDef kStatusRows[] = {{0, "disable"}, {1, "repeating"}, {2, "annual"}, {0, nullptr}};
+const KvOptionList kStatusOptions(kStatusRows, KvOptionList::IntegerValues);
+
+const KvOptionDef kMonthRows[] = {{1, "Jan"}, {2, "Feb"}, {3, "Mar"}, {4, "Apr"}, {5, "May"}, {6, "Jun"},
+                                  {7, "Jul"}, {8, "Aug"}, {9, "Sep"}, {10, "Oct"}, {11, "Nov"}, {12, "Dec"},
+                                  {0, nullptr}};
+const KvOptionDef kWeekdayRows[] = {{1, "Sun"}, {2, "Mon"}, {3, "Tue"}, {4, "Wed"}, {5, "Thu"}, {6, "Fri"},
+                                    {7, "Sat"}, {0, nullptr}};
+const KvOptionDef kWeekRows[] = {{1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {0, "last"}, {0, nullptr}};
+
+constexpr const char* kBase = "1.3.6.1.4.1.97531.12.10.12.";
+
+#define ST_DEF(n, caption, syntax, options) \
+    {n, caption, syntax, ReadWrite, options, nullptr, nullptr, nullptr, nullptr, nullptr}
+const KvSNMPVarDef kSummerTimeDefs[] = {
+    ST_DEF("1.3.6.1.4.1.97531.12.10.12.1", "Summer Time Status", Integer, &kStatusOptions),
+    ST_DEF("1.3.6.1.4.1.97531.12.10.12.2", "Summer Time Offset", Integer, nullptr),
+    ST_DEF("1.3.6.1.4.1.97531.12.10.12.3", "Repeat Summer Time Start", OctetStr, nullptr),
+    ST_DEF("1.3.6.1.4.1.97531.12.10.12.4", "Repeat Summer Time End", OctetStr, nullptr),
+    ST_DEF("1.3.6.1.4.1.97531.12.10.12.5", "Annual Summer Time Start", OctetStr, nullptr),
+    ST_DEF("1.3.6.1.4.1.97531.12.10.12.6", "Annual Summer Time End", OctetStr, nullptr),
+    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+#undef ST_DEF
+
+constexpr int kRowCount = 6;
+constexpr int kValueWidth = 240;
+
+// Fields of a point: where each part of its row sits in the octet string.
+struct PointPart {
+    bool List;                    // drop-down list, else an edit
+    int Offset;
+    std::uint32_t Syntax;
+    const KvOptionList* Options;
+    const char* Hint;
+};
+
+// Left to right: month, week, weekday, hour, minute.  The weekday takes two
+// octets, most significant first.
+const PointPart kRepeatingParts[] = {
+    {true, 3, UInt8, &SummerMonthOptions, nullptr},
+    {true, 0, UInt8, &SummerWeekOptions, nullptr},
+    {true, 1, UInt16, &SummerWeekdayOptions, nullptr},
+    {false, 4, UInt8, nullptr, "Hour"},
+    {false, 5, UInt8, nullptr, "Minute"},
+};
+// Day, month, hour, minute.
+const PointPart kAnnualParts[] = {
+    {false, 0, UInt8, nullptr, "Day"},
+    {true, 1, UInt8, &SummerMonthOptions, nullptr},
+    {false, 2, UInt8, nullptr, "Hour"},
+    {false, 3, UInt8, nullptr, "Minute"},
+};
+
+// Days of each month; February without a leap day.
+constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// A typed number; -1 for a text that is none.
+int wholeNumber(const QString& text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok ? n : -1;
+}
+
+} // namespace
+
+const KvOptionList SummerMonthOptions(kMonthRows, KvOptionList::IntegerValues);
+const KvOptionList SummerWeekdayOptions(kWeekdayRows, KvOptionList::IntegerValues);
+const KvOptionList SummerWeekOptions(kWeekRows, KvOptionList::IntegerValues);
+
+// ---------------------------------------------------------------------------
+
+TSummerTimePanel::TSummerTimePanel(TSummerTimeForm* form, KvSNMPRequest2Edits* binding)
+    : TSNMPEditorPanel(form, binding), form_(form)
+{
+}
+
+void TSummerTimePanel::BT_RefreshClick()
+{
+    form_->Read();
+}
+
+void TSummerTimePanel::BT_SetCheckedClick()
+{
+    form_->Set();
+}
+
+// ---------------------------------------------------------------------------
+
+TSummerTimeForm::TSummerTimeForm(QWidget* owner, const QString& caption)
+    : QDialog(owner), binding_(std::make_unique<KvSNMPRequest2Edits>(this))
+{
+    setWindowTitle(caption);
+    KvSNMPVarList& vars = binding_->Variables();
+    vars.AppendTable(kSummerTimeDefs);
+    vars.ItemType = SVT_SV;
+    binding_->SetMode(KvSNMPRequest2Controls::Synchronous);
+
+    panel_ = new TSummerTimePanel(this, binding_.get());
+    panel_->SetEditWidth(kValueWidth);
+    panel_->SetVarFormat(StOffset, QStringLiteral("%i{n30x120l3}"));
+    for (int row = StRepeatStart; row <= StAnnualEnd; ++row)
+        BuildPointRow(row);
+    connect(StatusList(), &QComboBox::currentIndexChanged, this, &TSummerTimeForm::ShowMode);
+
+    Rows()->SetRowValue(StStatus, QStringLiteral("repeating"));
+    ShowMode();
+    panel_->SetContent(Rows());
+    panel_->AttachToForm(this);
+    resize(panel_->size());
+    Read();
+}
+
+TSummerTimeForm::~TSummerTimeForm()
+{
+    binding_->Request().Alive = false;
+}
+
+QComboBox* TSummerTimeForm::StatusList() const
+{
+    return qobject_cast<QComboBox*>(Rows()->Row(StStatus).Control);
+}
+
+QLineEdit* TSummerTimeForm::OffsetEdit() const
+{
+    return Rows()->RowEdit(StOffset);
+}
+
+QComboBox* TSummerTimeForm::PartCombo(int row, int part) const
+{
+    return qobject_cast<QComboBox*>(PartList(row).value(part + 1));
+}
+
+QLineEdit* TSummerTimeForm::PartEdit(int row, int part) const
+{
+    return qobject_cast<QLineEdit*>(PartList(row).value(part + 1));
+}
+
+void TSummerTimeForm::BuildPointRow(int row)
+{
+    const bool repeating = row == StRepeatStart || row == StRepeatEnd;
+    const PointPart* parts = repeating ? kRepeatingParts : kAnnualParts;
+    const int count = repeating ? 5 : 4;
+    const int colonAfter = repeating ? 3 : 2;   // the hour, followed by ":" and the minute
+
+    const QWidget* old = Rows()->Row(row).Control;
+    auto* container = new QFrame;
+    container->setFrameShape(QFrame::NoFrame);
+    container->resize(old->size());
+    const int w = container->width();
+    const int h = container->height();
+
+    QList<QWidget*>& list = parts_.at(static_cast<std::size_t>(row - StRepeatStart));
+    list = {container};
+    QList<QWidget*> controls;
+    for (int i = 0; i < count; ++i) {
+        const PointPart& p = parts[i];
+        QWidget* control = nullptr;
+        if (p.List) {
+            auto* combo = new QComboBox(container);
+            combo->setGeometry(w * i / count, 0, w / count, h);
+            control = combo;
+        } else {
+            auto* edit = new QLineEdit(container);
+            // The edits keep a small gap to their left neighbour.
+            const int gap = repeating || i > 1 ? 4 : 0;
+            edit->setGeometry(w * i / count + gap, 0, w / count - 4, h);
+            edit->setToolTip(QString::fromUtf8(p.Hint));
+            control = edit;
+        }
+        list << control;
+        controls << control;
+    }
+    auto* colon = new QLabel(QStringLiteral(":"), container);
+    QFont bold = colon->font();
+    bold.setBold(true);
+    colon->setFont(bold);
+    colon->adjustSize();
+    colon->move(controls[colonAfter]->geometry().right() + 1, 2);
+
+    Rows()->SetCompositeRow(row, container, controls);
+    for (int i = 0; i < count; ++i) {
+        const PointPart& p = parts[i];
+        if (p.List)
+            binding_->AssociateComboBoxField(row, p.Offset, p.Syntax, p.Options, static_cast<QComboBox*>(controls[i]));
+        else
+            binding_->AssociateEditsField(row, p.Offset, p.Syntax, nullptr, QStringLiteral("%i"),
+                                          {static_cast<QLineEdit*>(controls[i])});
+    }
+}
+
+int TSummerTimeForm::Mode() const
+{
+    const QComboBox* status = StatusList();
+    if (status->currentIndex() < 0)
+        return -1;
+    return kStatusOptions.IndexOfLabel(status->currentText().toStdString());
+}
+
+void TSummerTimeForm::ShowMode()
+{
+    const int mode = Mode();
+    for (int row = StRepeatStart; row <= StAnnualEnd; ++row) {
+        const bool repeatingRow = row <= StRepeatEnd;
+        if ((mode == 1 && repeatingRow) || (mode == 2 && !repeatingRow)) {
+            Rows()->ShowRow(row);
+        } else {
+            Rows()->HideRow(row);
+            Rows()->UncheckRow(row);
+        }
+    }
+    Rows()->ArrangeRows();
+}
+
+void TSummerTimeForm::IncludeOnly(std::initializer_list<int> rows)
+{
+    KvSNMPVarList& vars = binding_->Variables();
+    for (int i = 0; i < kRowCount; ++i)
+        vars.ItemAt(i).Access |= Invalid;
+    for (int i : rows)
+        vars.ItemAt(i).Access &= ~Invalid;
+}
+
+void TSummerTimeForm::IncludeModeRows()
+{
+    KvSNMPVarList& vars = binding_->Variables();
+    const int mode = Mode();
+    const int first = mode == 1 ? StRepeatStart : mode == 2 ? StAnnualStart : -1;
+    if (first < 0)
+        return;
+    vars.ItemAt(first).Access &= ~Invalid;
+    vars.ItemAt(first + 1).Access &= ~Invalid;
+}
+
+void TSummerTimeForm::GetReported()
+{
+    try {
+        binding_->Get();
+    } catch (const std::exception& e) {
+        binding_->ShowStatus(e.what());
+    }
+}
+
+void TSummerTimeForm::Read()
+{
+    IncludeOnly({StStatus});
+    GetReported();
+    ShowMode();
+    IncludeOnly({StStatus, StOffset});
+    IncludeModeRows();
+    GetReported();
+    IncludeOnly({StStatus, StOffset, StRepeatStart, StRepeatEnd, StAnnualStart, StAnnualEnd});
+}
+
+void TSummerTimeForm::Set()
+{
+    if (!Validate())
+        return;
+    auto checked = [this](int row) { return Rows()->Row(row).Check->isChecked(); };
+
+    IncludeOnly({StStatus});
+    if (checked(StStatus))
+        panel_->StandardSetChecked();
+
+    // A failed status write does not stop the offset and the points.
+    IncludeOnly({StOffset});
+    IncludeModeRows();
+    const KvSNMPVarList& vars = binding_->Variables();
+    bool any = false;
+    for (int row = StOffset; row < kRowCount; ++row)
+        any = any || (!(vars.ItemAt(row).Access & Invalid) && checked(row));
+    if (any)
+        panel_->StandardSetChecked();
+    IncludeOnly({StStatus, StOffset, StRepeatStart, StRepeatEnd, StAnnualStart, StAnnualEnd});
+}
+
+bool TSummerTimeForm::Validate()
+{
+    auto refuse = [this](const char* text) {
+        KvShowAppMessage(this, QString::fromUtf8(text));
+        return false;
+    };
+    auto checked = [this](int row) { return Rows()->Row(row).Check->isChecked(); };
+    constexpr const char* kTimeError = "Time error.";
+
+    if (checked(StStatus) && StatusList()->currentIndex() < 0)
+        return refuse("Please choose Summer Time Status.");
+    if (checked(StOffset) && !OffsetEdit()->text().isEmpty()) {
+        const int offset = wholeNumber(OffsetEdit()->text());
+        if (offset < 30 || offset > 120 || offset % 30 != 0)
+            return refuse("Summer Time Offset must chosed from {30, 60, 90, 120}.");
+    }
+    const int mode = Mode();
+    if (mode != 1 && mode != 2)
+        return true;
+
+    const int first = mode == 1 ? StRepeatStart : StAnnualStart;
+    int months[2] = {-1, -1};
+    for (int k = 0; k < 2; ++k) {
+        const int row = first + k;
+        if (!checked(row))
+            continue;
+        bool ok = true;
+        int hour = 0;
+        int minute = 0;
+        if (mode == 1) {
+            for (int part = 0; part < 3; ++part)
+                ok = ok && PartCombo(row, part)->currentIndex() >= 0;
+            months[k] = PartCombo(row, 0)->currentIndex();
+            hour = wholeNumber(PartEdit(row, 3)->text());
+            minute = wholeNumber(PartEdit(row, 4)->text());
+        } else {
+            const int day = wholeNumber(PartEdit(row, 0)->text());
+            months[k] = PartCombo(row, 1)->currentIndex();
+            hour = wholeNumber(PartEdit(row, 2)->text());
+            minute = wholeNumber(PartEdit(row, 3)->text());
+            ok = months[k] >= 0 && day >= 0 && day <= kMonthDays[months[k]];
+        }
+        ok = ok && hour >= 0 && minute >= 0 && hour <= 23 && minute < 60;
+        if (!ok)
+            return refuse(kTimeError);
+    }
+    if (months[0] >= 0 && months[0] == months[1])
+        return refuse("From month and To month should not be the same.");
+    return true;
+}
+
+void OpenSummerTimeForm(const DialogRequest& request)
+{
+    TSummerTimeForm form(request.Window, DeviceDialogCaption(request, "Daylight Saving Time/Summer Time : "));
+    TRunModal(form);
+}

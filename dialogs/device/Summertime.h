@@ -1,0 +1,91 @@
+// The summer-time dialog: the summer-time status, the offset and the start and
+// end points of the chosen mode (repeating on a weekday rule, or annual
+// between two dates) in an editor panel whose four point rows are composite
+// rows, one small control per field of the point's octet string.  Reads and
+// writes go in two steps so that the mode is known before its points.
+#pragma once
+
+#include "views/Snmpeditorpanel.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <array>
+#include <memory>
+
+class KvOptionList;
+class KvSNMPRequest2Edits;
+class QComboBox;
+class QLineEdit;
+
+// The rows of the dialog, in the order of the variable list.
+enum TSummerTimeRow : int {
+    StStatus = 0,
+    StOffset = 1,
+    StRepeatStart = 2,
+    StRepeatEnd = 3,
+    StAnnualStart = 4,
+    StAnnualEnd = 5,
+};
+
+// Option lists of the point fields; they live as long as the process.
+extern const KvOptionList SummerMonthOptions;
+extern const KvOptionList SummerWeekdayOptions;
+extern const KvOptionList SummerWeekOptions;
+
+class TSummerTimeForm;
+
+class TSummerTimePanel : public TSNMPEditorPanel {
+    Q_OBJECT
+public:
+    TSummerTimePanel(TSummerTimeForm* form, KvSNMPRequest2Edits* binding);
+    void BT_RefreshClick() override;
+    void BT_SetCheckedClick() override;
+    // The panel's standard write of the checked rows.
+    void StandardSetChecked() { TSNMPEditorPanel::BT_SetCheckedClick(); }
+
+private:
+    TSummerTimeForm* form_;
+};
+
+class TSummerTimeForm : public QDialog {
+    Q_OBJECT
+public:
+    TSummerTimeForm(QWidget* owner, const QString& caption);
+    ~TSummerTimeForm() override;
+
+    KvSNMPRequest2Edits& Binding() { return *binding_; }
+    TSummerTimePanel* Panel() const { return panel_; }
+    TEditsPanel* Rows() const { return panel_->EditsPanel(); }
+    QComboBox* StatusList() const;
+    QLineEdit* OffsetEdit() const;
+
+    // Per point row (StRepeatStart ... StAnnualEnd): item 0 the row's
+    // container, then its parts left to right.
+    const QList<QWidget*>& PartList(int row) const { return parts_.at(static_cast<std::size_t>(row - StRepeatStart)); }
+    // Part k of a point row as a drop-down list or an edit (null for the other kind).
+    QComboBox* PartCombo(int row, int part) const;
+    QLineEdit* PartEdit(int row, int part) const;
+
+    // Reads the status, then the offset and the points of the status's mode.
+    void Read();
+    // Validates, then writes the status, then the offset and the mode's points.
+    void Set();
+    // Shows the point rows of the mode the status list shows and hides,
+    // unchecks and leaves out the others.
+    void ShowMode();
+    // The first failed rule's message box; false when one failed.
+    bool Validate();
+
+private:
+    void BuildPointRow(int row);
+    // Leaves every variable out of requests but the given ones.
+    void IncludeOnly(std::initializer_list<int> rows);
+    void IncludeModeRows();
+    void GetReported();
+    int Mode() const;
+
+    std::unique_ptr<KvSNMPRequest2Edits> binding_;
+    TSummerTimePanel* panel_ = nullptr;
+    std::array<QList<QWidget*>, 4> parts_;
+};
