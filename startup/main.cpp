@@ -61,10 +61,8 @@ int main(int argc, char** argv)
 
     if (auto address = CandidateAgentAddress(args)) {
         const QString caption = QString::fromStdString(MainCaption(*address));
-        if (TInstanceServer::AskRunningInstance(caption)) {
-            qCInfo(lcInstance) << "window for" << caption << "is open already; brought it forward";
+        if (TInstanceServer::AskRunningInstance(caption))
             return 0;
-        }
     }
 
     try {

@@ -1,12 +1,16 @@
-// One window per agent, with real module processes: a second start for the same
-// agent hands over to the first and ends; other agents run side by side; a
-// socket left behind by a crashed module does not block the next start.
+// One window per agent and desktop, with real module processes: a second start
+// for the same agent on the same display hands over to the first and ends;
+// other agents, displays and runtime folders run side by side; a socket left
+// behind by a crashed module does not block the next start, and one that is not
+// the user's own, or lies in a folder others may enter, is never trusted.
 #include "ModuleStartup.h"
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -15,41 +19,82 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+// Failures show paths as text.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
 
 namespace {
 
-const QString kModule = QStringLiteral(KSW_BINARY_DIR "/ksw4800");
-
-// Addresses nobody else uses while the test runs (the module does not need an
-// agent to start).
-QString Agent(int n)
+// Socket paths are short: so are the test's folders.
+QString ShortTemplate()
 {
-    return QStringLiteral("127.%1.%2.%3").arg(n).arg((::getpid() >> 8) & 0xFF).arg(::getpid() & 0xFF);
+    return QStringLiteral("/tmp/ksi-XXXXXX");
 }
+
+const QString kModule = QStringLiteral(KSW_BINARY_DIR "/ksw4800");
 
 QString Caption(const QString& agent)
 {
     return QString::fromStdString(MainCaption(agent.toStdString()));
 }
 
-bool Serving(const QString& agent)
+QProcessEnvironment Env(std::initializer_list<std::pair<const char*, QString>> values)
 {
-    QLocalSocket s;
-    s.connectToServer(InstanceServerName(Caption(agent)));
-    const bool ok = s.waitForConnected(500);
-    s.abort();
-    return ok;
+    QProcessEnvironment env;
+    for (const auto& [key, value] : values)
+        env.insert(QString::fromLatin1(key), value);
+    return env;
 }
 
-bool WaitUntilServing(const QString& agent, QProcess& process)
+// The socket the module started with this runtime folder serves for the agent
+// (offscreen: no display).
+QString SocketIn(const QString& folder, const QString& agent)
+{
+    return InstanceServerName(folder, QString(), Caption(agent));
+}
+
+// The access bits of a file, 0 when it is missing.
+mode_t Mode(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+// The process listening on the socket, 0 when none is.
+pid_t Listener(const QString& socketPath)
+{
+    QLocalSocket s;
+    s.connectToServer(socketPath);
+    ucred cred{};
+    socklen_t length = sizeof cred;
+    const bool ok = s.waitForConnected(500) &&
+                    ::getsockopt(static_cast<int>(s.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &cred, &length) == 0;
+    s.abort();
+    return ok ? cred.pid : 0;
+}
+
+bool Serving(const QString& socketPath)
+{
+    return Listener(socketPath) != 0;
+}
+
+bool WaitUntilServing(const QString& socketPath, QProcess& process)
 {
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < 20000) {
         if (process.state() != QProcess::Running)
             return false;
-        if (Serving(agent))
+        if (Listener(socketPath) == static_cast<pid_t>(process.processId()))
             return true;
         QThread::msleep(50);
     }
@@ -62,6 +107,9 @@ protected:
     {
         ASSERT_TRUE(QFile::exists(kModule)) << kModule.toStdString();
         ASSERT_TRUE(dir_.isValid());
+        // The module's own folder when the runtime folder is refused lies here.
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("tmp")));
+        runtime_ = PrivateFolder(QStringLiteral("rt"));
     }
     void TearDown() override
     {
@@ -69,19 +117,29 @@ protected:
             p->kill();
             p->waitForFinished(5000);
         }
-        for (const QString& agent : agents_)
-            QLocalServer::removeServer(InstanceServerName(Caption(agent)));
     }
 
-    QProcess& Start(const QString& agent)
+    QString PrivateFolder(const QString& name)
     {
-        agents_ << agent;
+        const QString path = dir_.filePath(name);
+        EXPECT_TRUE(QDir().mkpath(path));
+        EXPECT_EQ(::chmod(QFile::encodeName(path).constData(), 0700), 0);
+        return path;
+    }
+    QString Temp() const { return dir_.filePath(QStringLiteral("tmp")); }
+    // The folder the module makes for itself when the runtime folder will not do.
+    QString OwnFolder() const { return Temp() + QStringLiteral("/ksw4800-") + QString::number(::getuid()); }
+
+    QProcess& Start(const QString& agent, const QString& runtime)
+    {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("ksw.instance.info=true"));
         env.insert(QStringLiteral("HOME"), dir_.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        env.insert(QStringLiteral("TMPDIR"), Temp());
         p->setProcessEnvironment(env);
         p->setWorkingDirectory(dir_.path());
         p->start(kModule, {QStringLiteral("/I") + agent, QStringLiteral("/v1")});
@@ -89,67 +147,251 @@ protected:
         processes_.push_back(std::move(p));
         return *processes_.back();
     }
+    QProcess& Start(const QString& agent) { return Start(agent, runtime_); }
     static QString Stderr(QProcess& p) { return QString::fromLocal8Bit(p.readAllStandardError()); }
+    // What the process has written on stderr once the text is among it (or
+    // after two seconds without it).
+    static QString StderrWith(QProcess& p, const QString& text)
+    {
+        QString said;
+        QElapsedTimer t;
+        t.start();
+        while (!said.contains(text) && t.elapsed() < 2000) {
+            p.waitForReadyRead(50);
+            said += Stderr(p);
+        }
+        return said;
+    }
 
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{ShortTemplate()};
+    QString runtime_;
     std::vector<std::unique_ptr<QProcess>> processes_;
-    QStringList agents_;
 };
+
+const QString kAgent = QStringLiteral("10.1.2.3");
 
 TEST_F(SingleInstanceTest, SecondStartForSameAgentHandsOverAndEnds)
 {
-    QProcess& first = Start(Agent(1));
-    ASSERT_TRUE(WaitUntilServing(Agent(1), first)) << Stderr(first).toStdString();
+    QProcess& first = Start(kAgent);
+    ASSERT_TRUE(WaitUntilServing(SocketIn(runtime_, kAgent), first)) << Stderr(first).toStdString();
 
     QElapsedTimer t;
     t.start();
-    QProcess& second = Start(Agent(1));
+    QProcess& second = Start(kAgent);
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_LT(t.elapsed(), 5000);
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
+    // It says why it ended, in one line.
+    const QStringList said = Stderr(second).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(said.size(), 1) << said.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(said[0].contains(QStringLiteral("brought it forward"))) << said[0].toStdString();
+    EXPECT_TRUE(said[0].contains(Caption(kAgent)));
 
     QThread::msleep(200);
     EXPECT_EQ(first.state(), QProcess::Running);
-    first.waitForReadyRead(2000);
-    EXPECT_TRUE(Stderr(first).contains(QStringLiteral("raise requested for \"") + Caption(Agent(1)) + QLatin1Char('"')));
+    const QString raised = QStringLiteral("raise requested for \"") + Caption(kAgent) + QLatin1Char('"');
+    EXPECT_TRUE(StderrWith(first, raised).contains(raised));
 }
 
-TEST_F(SingleInstanceTest, OtherAgentsRunSideBySide)
+// Other agents, and other logins or tests with runtime folders of their own,
+// run side by side.
+TEST_F(SingleInstanceTest, OtherAgentsAndRuntimeFoldersRunSideBySide)
 {
-    QProcess& a = Start(Agent(2));
-    ASSERT_TRUE(WaitUntilServing(Agent(2), a)) << Stderr(a).toStdString();
-    QProcess& b = Start(Agent(3));
-    ASSERT_TRUE(WaitUntilServing(Agent(3), b)) << Stderr(b).toStdString();
-    EXPECT_EQ(a.state(), QProcess::Running);
-    EXPECT_EQ(b.state(), QProcess::Running);
+    const QString other = PrivateFolder(QStringLiteral("rt2"));
+    struct {
+        QString agent;
+        QString runtime;
+    } const starts[] = {{kAgent, runtime_}, {QStringLiteral("10.1.2.4"), runtime_}, {kAgent, other}};
+    std::vector<QProcess*> started;
+    for (const auto& s : starts) {
+        QProcess& p = Start(s.agent, s.runtime);
+        ASSERT_TRUE(WaitUntilServing(SocketIn(s.runtime, s.agent), p)) << Stderr(p).toStdString();
+        started.push_back(&p);
+    }
+    for (QProcess* p : started)
+        EXPECT_EQ(p->state(), QProcess::Running);
 }
 
 TEST_F(SingleInstanceTest, SocketLeftByCrashedModuleIsTakenOver)
 {
-    QProcess& crashed = Start(Agent(4));
-    ASSERT_TRUE(WaitUntilServing(Agent(4), crashed)) << Stderr(crashed).toStdString();
+    QProcess& crashed = Start(kAgent);
+    ASSERT_TRUE(WaitUntilServing(SocketIn(runtime_, kAgent), crashed)) << Stderr(crashed).toStdString();
     crashed.kill();
     crashed.waitForFinished(5000);
-    ASSERT_FALSE(Serving(Agent(4)));
+    ASSERT_FALSE(Serving(SocketIn(runtime_, kAgent)));
 
-    QProcess& next = Start(Agent(4));
-    ASSERT_TRUE(WaitUntilServing(Agent(4), next)) << Stderr(next).toStdString();
+    QProcess& next = Start(kAgent);
+    ASSERT_TRUE(WaitUntilServing(SocketIn(runtime_, kAgent), next)) << Stderr(next).toStdString();
     EXPECT_EQ(next.state(), QProcess::Running);
 }
 
-TEST(InstanceServerName, DistinctCaptionsDistinctNames)
+// Regression: anyone listening on the name made every start end silently.  A
+// listener in a runtime folder that others may enter is not asked; the module
+// serves from a private folder of its own instead.
+TEST_F(SingleInstanceTest, ListenerInOpenRuntimeFolderIsNotTrusted)
 {
-    const QString a = InstanceServerName(QStringLiteral("KSW-4800 : 10.0.0.1"));
-    EXPECT_NE(a, InstanceServerName(QStringLiteral("KSW-4800 : 10.0.0.10")));
-    EXPECT_NE(a, InstanceServerName(QStringLiteral("KSW-4800 _ 10.0.0.1")));
-    EXPECT_NE(InstanceServerName(QStringLiteral("a_20b")), InstanceServerName(QStringLiteral("a b")));
-    EXPECT_TRUE(a.contains(QString::number(::getuid())));
-    const QString longName = InstanceServerName(QStringLiteral("KSW-4800 : ") + QString(300, QLatin1Char('h')));
-    EXPECT_LT(longName.size(), 100);
-    EXPECT_NE(longName, InstanceServerName(QStringLiteral("KSW-4800 : ") + QString(301, QLatin1Char('h'))));
-    for (const QString& n : {a, longName})
-        EXPECT_FALSE(n.contains(QLatin1Char('/')) || n.contains(QLatin1Char(' ')) || n.contains(QLatin1Char(':')));
+    const QString open = dir_.filePath(QStringLiteral("open"));
+    ASSERT_TRUE(QDir().mkpath(open));
+    ASSERT_EQ(::chmod(QFile::encodeName(open).constData(), 0777), 0);
+    QLocalServer squatter;
+    ASSERT_TRUE(squatter.listen(SocketIn(open, kAgent)));
+    int asked = 0;
+    QObject::connect(&squatter, &QLocalServer::newConnection, [&] { ++asked; });
+
+    QProcess& module = Start(kAgent, open);
+    ASSERT_TRUE(WaitUntilServing(SocketIn(OwnFolder(), kAgent), module)) << Stderr(module).toStdString();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(Mode(OwnFolder()), 0700u);
+}
+
+// A listener of another user on the very name, in the user's own folder (as
+// root could plant it), is not asked either: its socket is replaced.
+TEST_F(SingleInstanceTest, ListenerOfAnotherUserIsNotTrusted)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "needs root to listen as another user";
+    const QByteArray path = QFile::encodeName(SocketIn(runtime_, kAgent));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Bound as root in the private folder, listening as nobody.
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool ok = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                        ::setgid(65534) == 0 && ::setuid(65534) == 0 && ::listen(fd, 8) == 0;
+        const char byte = ok ? '1' : '0';
+        (void)!::write(ready[1], &byte, 1);
+        while (ok)
+            ::pause();
+        ::_exit(ok ? 0 : 1);
+    }
+    ::close(ready[1]);
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
+    struct Reap {
+        pid_t pid;
+        ~Reap()
+        {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    } reap{child};
+    ASSERT_EQ(byte, '1');
+
+    QProcess& module = Start(kAgent);
+    ASSERT_TRUE(WaitUntilServing(SocketIn(runtime_, kAgent), module)) << Stderr(module).toStdString();
+    EXPECT_TRUE(StderrWith(module, QStringLiteral("not trusted")).contains(QStringLiteral("not trusted")));
+    EXPECT_EQ(module.state(), QProcess::Running);
+}
+
+// Which runtime folder is used: only one that nobody else may enter.
+TEST(InstanceFolder, OnlyPrivateFoldersAreUsed)
+{
+    QTemporaryDir dir(ShortTemplate());
+    ASSERT_TRUE(dir.isValid());
+    const QString temp = dir.filePath(QStringLiteral("t"));
+    const QString own = temp + QStringLiteral("/ksw4800-") + QString::number(::getuid());
+    auto folder = [&](const char* name, mode_t mode) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QDir().mkpath(path);
+        ::chmod(QFile::encodeName(path).constData(), mode);
+        return path;
+    };
+    const QString privateDir = folder("private", 0700);
+    const QString groupDir = folder("group", 0750);
+    const QString link = dir.filePath(QStringLiteral("link"));
+    ASSERT_TRUE(QFile::link(privateDir, link));
+    QDir().mkpath(temp);
+
+    struct {
+        const char* name;
+        QString runtime;
+        QString expected;
+    } const cases[] = {
+        {"private", privateDir, privateDir},
+        {"open_to_group", groupDir, own},
+        {"link_to_private", link, own},
+        {"unset", QString(), own},
+        {"relative", QStringLiteral("private"), own},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(InstanceFolder(Env({{"XDG_RUNTIME_DIR", c.runtime}, {"TMPDIR", temp}})), c.expected) << c.name;
+        if (c.expected == own) {
+            EXPECT_EQ(Mode(own), 0700u) << c.name;
+        }
+    }
+
+    // A folder of that name that others may enter is not taken over.
+    ASSERT_EQ(::chmod(QFile::encodeName(own).constData(), 0755), 0);
+    EXPECT_EQ(InstanceFolder(Env({{"TMPDIR", temp}})), QString());
+    EXPECT_EQ(InstanceServerName(QString(), QString(), QStringLiteral("KSW-4800 : 10.0.0.1")), QString());
+}
+
+// Which starts meet: the same display (however it is written) and caption do,
+// anything else does not.
+TEST(InstanceServerName, SameDisplayAndCaptionOnly)
+{
+    struct Start {
+        const char* platform;
+        const char* display;          // DISPLAY
+        const char* waylandDisplay;   // WAYLAND_DISPLAY, nullptr: unset
+        const char* caption;
+    };
+    struct Case {
+        const char* name;
+        Start a;
+        Start b;
+        bool meet;
+    } const cases[] = {
+        {"same_x_display", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, true},
+        {"screen_of_same_display", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", "unix:0.1", nullptr, "KSW-4800 : 10.0.0.1"}, true},
+        {"other_x_display", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":1", nullptr, "KSW-4800 : 10.0.0.1"}, false},
+        {"remote_x_display", {"xcb", ":10", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", "localhost:10", nullptr, "KSW-4800 : 10.0.0.1"}, false},
+        {"wayland_default_name", {"wayland", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"wayland", ":1", "wayland-0", "KSW-4800 : 10.0.0.1"}, true},
+        {"other_wayland_display", {"wayland", ":0", "wayland-0", "KSW-4800 : 10.0.0.1"}, {"wayland", ":0", "wayland-1", "KSW-4800 : 10.0.0.1"}, false},
+        {"x_and_wayland", {"xcb", ":0", "wayland-0", "KSW-4800 : 10.0.0.1"}, {"wayland", ":0", "wayland-0", "KSW-4800 : 10.0.0.1"}, false},
+        {"offscreen_has_no_display", {"offscreen", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"offscreen", ":1", "wayland-1", "KSW-4800 : 10.0.0.1"}, true},
+        {"other_agent", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.10"}, false},
+        {"escape_is_not_a_character", {"xcb", ":0", nullptr, "a_20b"}, {"xcb", ":0", nullptr, "a b"}, false},
+        // The display and the caption never run into each other.
+        {"display_caption_boundary", {"wayland", "", "w-a", "b"}, {"wayland", "", "w", "a-b"}, false},
+    };
+    const QString folder = QStringLiteral("/run/user/1000");
+    auto name = [&folder](const Start& s) {
+        QProcessEnvironment env = Env({{"DISPLAY", QString::fromLatin1(s.display)}});
+        if (s.waylandDisplay)
+            env.insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromLatin1(s.waylandDisplay));
+        return InstanceServerName(folder, InstanceDisplay(QString::fromLatin1(s.platform), env),
+                                  QString::fromUtf8(s.caption));
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(name(c.a) == name(c.b), c.meet) << c.name << ": " << name(c.a).toStdString() << " / "
+                                                  << name(c.b).toStdString();
+}
+
+TEST(InstanceServerName, FitsSocketPathAndStaysInFolder)
+{
+    const QString folder = QStringLiteral("/tmp/ksw4800-1000");
+    const QString shortName = InstanceServerName(folder, QStringLiteral("x11::0"), QStringLiteral("KSW-4800 : 10.0.0.1"));
+    const QString longName = InstanceServerName(folder, QStringLiteral("x11::0"), QStringLiteral("KSW-4800 : ") + QString(300, QLatin1Char('h')));
+    EXPECT_NE(longName, InstanceServerName(folder, QStringLiteral("x11::0"), QStringLiteral("KSW-4800 : ") + QString(301, QLatin1Char('h'))));
+    EXPECT_NE(longName, InstanceServerName(folder, QStringLiteral("x11::1"), QStringLiteral("KSW-4800 : ") + QString(300, QLatin1Char('h'))));
+    for (const QString& n : {shortName, longName}) {
+        EXPECT_TRUE(n.startsWith(folder + QLatin1Char('/'))) << n.toStdString();
+        EXPECT_LE(n.toUtf8().size(), 96) << n.toStdString();
+        const QString file = n.mid(folder.size() + 1);
+        EXPECT_FALSE(file.contains(QLatin1Char('/')) || file.contains(QLatin1Char(' ')) || file.contains(QLatin1Char(':')));
+        EXPECT_TRUE(file.contains(QString::number(::getuid())));
+    }
 }
 
 } // namespace
