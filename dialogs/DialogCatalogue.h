@@ -22,6 +22,9 @@ struct DialogRequest {
     // The spanning-tree version label the main window read before opening
     // the spanning-tree dialog ("stp", "rstp", "mstp"; the previous text when the read failed).
     QString StpVersion;
+    // Takes the version label the spanning-tree dialog leaves behind after a
+    // Set, for the main window's copy; may be empty.
+    std::function<void(const QString&)> SetStpVersion;
     // Writes a line into the first panel of the main window's status bar.
     std::function<void(const QString&)> ShowStatus;
 };

@@ -7,6 +7,7 @@ namespace {
 
 const DialogEntry kDeviceDialogs[] = {
     {"TSummerTimeForm", &OpenSummerTimeForm},
+    {"TSTP_Info", &OpenSTPInfo},
     {"TEquipmentBasicInfoForm", &OpenEquipmentBasicInfoForm},
 };
 
