@@ -361,6 +361,7 @@ TEST(InstanceServerName, SameDisplayAndCaptionOnly)
         {"x_and_wayland", {"xcb", ":0", "wayland-0", "KSW-4800 : 10.0.0.1"}, {"wayland", ":0", "wayland-0", "KSW-4800 : 10.0.0.1"}, false},
         {"offscreen_has_no_display", {"offscreen", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"offscreen", ":1", "wayland-1", "KSW-4800 : 10.0.0.1"}, true},
         {"other_agent", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.10"}, false},
+        {"other_separator", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":0", nullptr, "KSW-4800 _ 10.0.0.1"}, false},
         {"escape_is_not_a_character", {"xcb", ":0", nullptr, "a_20b"}, {"xcb", ":0", nullptr, "a b"}, false},
         // The display and the caption never run into each other.
         {"display_caption_boundary", {"wayland", "", "w-a", "b"}, {"wayland", "", "w", "a-b"}, false},
