@@ -760,6 +760,21 @@ for vid, name in ((10, "sales"), (20, "voice")):
 
 add_views(read_definition_tables() + DIALOG_TABLES)
 
+
+# A packet-content rule's offset window holds up to 16 octets: the rule editor
+# writes what the user typed, and a window may also be left empty.
+ACL_PACKET_RULE_WINDOWS = [f"{ENT}.12.9.2.3.1.{col}" for col in range(3, 8)]
+
+
+def fit_acl_packet_rule_windows():
+    for i, d in enumerate(directives):
+        words = d.split()
+        if words[0] == "#!writable" and words[1] in ACL_PACKET_RULE_WINDOWS:
+            directives[i] = f"#!writable {words[1]} 4 0..16"
+
+
+fit_acl_packet_rule_windows()
+
 def oid_key(line):
     return [int(a) for a in line.split("|", 1)[0].split(".")]
 
