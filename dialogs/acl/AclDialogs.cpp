@@ -2,6 +2,8 @@
 
 #include "dialogs/acl/EthernetInformationRuleForm.h"
 #include "dialogs/acl/EthernetMaskInformationForm.h"
+#include "dialogs/acl/IPMaskInformationForm.h"
+#include "dialogs/acl/IPRuleForm.h"
 
 #include "startup/ModuleStartup.h"
 #include "views/Viewmodal.h"
@@ -24,6 +26,8 @@ void OpenEditor(const DialogRequest& request)
 constexpr DialogEntry kAclDialogs[] = {
     {"TEthernetMaskInformationForm", &OpenEditor<TEthernetMaskInformationForm>},
     {"TEthernetInformationRuleForm", &OpenEditor<TEthernetInformationRuleForm>},
+    {"TIPMaskInformationForm", &OpenEditor<TIPMaskInformationForm>},
+    {"TIPRuleForm", &OpenEditor<TIPRuleForm>},
 };
 
 }  // namespace

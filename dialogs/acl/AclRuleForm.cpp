@@ -2,6 +2,7 @@
 
 #include "dialogs/acl/AclTables.h"
 #include "dialogs/acl/PortUitForm.h"
+#include "dialogs/common/TextChecks.h"
 
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"
@@ -14,6 +15,13 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// Every rule table starts with its profile id and access id; the fields follow.
+constexpr int kFirstField = 3;
+
+}  // namespace
 
 TAclRuleForm::TAclRuleForm(const KvSNMPVarDef* table, const char* checkAllName, const char* clearChecksName,
                            QWidget* parent)
@@ -79,6 +87,7 @@ void TAclRuleForm::FinishFields(int portColumn, const QString& rowStatusLabel, i
                                 const char* ownerName)
 {
     rowStatusColumn_ = rowStatusColumn;
+    portColumn_ = portColumn;
     RowComboBox = AddComboField(rowStatusLabel, rowStatusColumn, rowStatusName, rowBoxName);
     cbxRow = fields_.back().Box;
     OwnerText = BindOwner(QStringLiteral("Owner"), ownerColumn, ownerName);
@@ -184,6 +193,35 @@ bool TAclRuleForm::DuplicateExists() const
             && KvReportCell(ListView, row, accessCell) == AccessIdEdit->text())
             return true;
     return false;
+}
+
+bool TAclRuleForm::RefuseSeveralPorts()
+{
+    if (Picker->CheckedCount() < 2)
+        return false;
+    RefuseInput(this, QStringLiteral("olny one Port can be selected from portlist."));
+    return true;
+}
+
+bool TAclRuleForm::RefuseExistingOrUncreated(const QString& duplicateMessage)
+{
+    if (DuplicateExists()) {
+        RefuseInput(this, duplicateMessage, ProfileIdEdit);
+        return true;
+    }
+    if (RowComboBox->currentIndex() != AclRowStatusItem::CreateAndGo || !cbxRow->isChecked()) {
+        RefuseInput(this, QStringLiteral("Row State must be checked and set to createAndGo."), RowComboBox);
+        return true;
+    }
+    return false;
+}
+
+bool TAclRuleForm::DestroyIfChosen()
+{
+    if (RowComboBox->currentIndex() != AclRowStatusItem::Destroy || !cbxRow->isChecked())
+        return false;
+    WriteAndRefresh([this](TSavedColumnFlags& flags) { flags.ExcludeRange(kFirstField, portColumn_); });
+    return true;
 }
 
 void TAclRuleForm::Refresh()

@@ -74,6 +74,14 @@ protected:
     // A line whose profile and access ids are those of the id edits (the texts
     // compared as they stand).
     bool DuplicateExists() const;
+    // The refusals of an Ethernet or IP rule Add, each with its message: more
+    // than one port; a rule with the ids exists already; the row status is not
+    // a checked createAndGo.  True when the Add must stop.
+    bool RefuseSeveralPorts();
+    bool RefuseExistingOrUncreated(const QString& duplicateMessage);
+    // Edit with a checked "destroy": the write of the row status alone (the
+    // fields up to the port stay out), then the refresh.  True when it wrote.
+    bool DestroyIfChosen();
 
     // Refresh: walk, idle state, fields cleared, then ResetDone.  An error goes
     // to the status bar with the same resets.
@@ -103,4 +111,5 @@ private:
     std::vector<Field> fields_;
     std::vector<QLineEdit*> edits_;
     int rowStatusColumn_ = 0;
+    int portColumn_ = 0;
 };

@@ -124,10 +124,8 @@ void TEthernetInformationRuleForm::EditClick()
     Picker->setEnabled(false);
     if (!CheckFields())
         return;
-    if (RowComboBox->currentIndex() == AclRowStatusItem::Destroy && cbxRow->isChecked()) {
-        WriteAndRefresh([](TSavedColumnFlags& flags) { flags.ExcludeRange(Vlan, Port); });
+    if (DestroyIfChosen())
         return;
-    }
     WriteAndRefresh([this](TSavedColumnFlags& flags) {
         ExcludeUncheckedFields(flags);
         flags.Exclude({Port, Owner});
@@ -137,22 +135,13 @@ void TEthernetInformationRuleForm::EditClick()
 
 void TEthernetInformationRuleForm::AddClick()
 {
-    if (Picker->CheckedCount() >= 2) {
-        RefuseInput(this, QStringLiteral("olny one Port can be selected from portlist."));
+    if (RefuseSeveralPorts())
         return;
-    }
     if (!CheckFields())
         return;
-    if (DuplicateExists()) {
-        RefuseInput(this,
-                    QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them."),
-                    MaskIDEdit);
+    if (RefuseExistingOrUncreated(QStringLiteral(
+            "Has already a record with the same Mask ID and Access ID. Please change eithor of them.")))
         return;
-    }
-    if (RowComboBox->currentIndex() != AclRowStatusItem::CreateAndGo || !cbxRow->isChecked()) {
-        RefuseInput(this, QStringLiteral("Row State must be checked and set to createAndGo."), RowComboBox);
-        return;
-    }
     WriteAndRefresh([this](TSavedColumnFlags& flags) {
         ExcludeUncheckedFields(flags);
         flags.Exclude(Owner);
