@@ -25,6 +25,9 @@ struct DialogRequest {
     // Takes the version label the spanning-tree dialog leaves behind after a
     // Set, for the main window's copy; may be empty.
     std::function<void(const QString&)> SetStpVersion;
+    // Builds the front panel afresh after the connection parameters were
+    // read again; may be empty.
+    std::function<void()> RebuildFrontPanel;
     // Writes a line into the first panel of the main window's status bar.
     std::function<void(const QString&)> ShowStatus;
 };

@@ -7,6 +7,8 @@ namespace {
 
 const DialogEntry kDeviceDialogs[] = {
     {"TSummerTimeForm", &OpenSummerTimeForm},
+    {"TfrmConfigSNMP", &OpenConfigSNMP},
+    {"SNMPConfig", &RunUsmSetup},
     {"TSTP_Info", &OpenSTPInfo},
     {"TEquipmentBasicInfoForm", &OpenEquipmentBasicInfoForm},
 };
