@@ -4,6 +4,7 @@
 #include "dialogs/acl/EthernetMaskInformationForm.h"
 #include "dialogs/acl/IPMaskInformationForm.h"
 #include "dialogs/acl/IPRuleForm.h"
+#include "dialogs/acl/UserDefinedInformationRuleForm.h"
 
 #include "startup/ModuleStartup.h"
 #include "views/Viewmodal.h"
@@ -28,6 +29,7 @@ constexpr DialogEntry kAclDialogs[] = {
     {"TEthernetInformationRuleForm", &OpenEditor<TEthernetInformationRuleForm>},
     {"TIPMaskInformationForm", &OpenEditor<TIPMaskInformationForm>},
     {"TIPRuleForm", &OpenEditor<TIPRuleForm>},
+    {"TUserDefinedInformationRuleForm", &OpenEditor<TUserDefinedInformationRuleForm>},
 };
 
 }  // namespace
