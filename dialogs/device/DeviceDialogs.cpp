@@ -22,6 +22,7 @@ std::span<const DialogEntry> DeviceDialogs()
 
 QString DeviceDialogCaption(const DialogRequest& request, const char* ownCaption)
 {
-    const QString prefix = request.Caption.isEmpty() ? QString::fromUtf8(ownCaption) : request.Caption;
-    return prefix + QString::fromStdString(MainTexts.AgentIP);
+    if (!request.Caption.isEmpty())
+        return request.Caption;
+    return QString::fromUtf8(ownCaption) + QString::fromStdString(MainTexts.AgentIP);
 }

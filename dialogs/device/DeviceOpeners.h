@@ -12,6 +12,6 @@ void RunUsmSetup(const DialogRequest& request);
 void OpenSTPInfo(const DialogRequest& request);
 void OpenEquipmentBasicInfoForm(const DialogRequest& request);
 
-// The window caption: the catalogue's caption when it gives one, the dialog's
-// own otherwise, followed by the agent address.
+// The window caption: the catalogue's caption when it gives one, otherwise the
+// dialog's own followed by the agent address.
 QString DeviceDialogCaption(const DialogRequest& request, const char* ownCaption);

@@ -49,18 +49,6 @@ const KvSNMPVarDef kStpDefs[] = {
     STP_DEF("10", "MSTP STP LBD Recover Time", nullptr),
     STP_END,
 };
-// The same without the Hello Time, which MSTP has no use for.
-const KvSNMPVarDef kMstpDefs[] = {
-    STP_DEF("2", "MSTP STP Version", &kVersionOptions),
-    STP_DEF("3", "MSTP STP MaxAge", nullptr),
-    STP_DEF("5", "MSTP STP Forward Delay", nullptr),
-    STP_DEF("6", "MSTP STP Max Hops", nullptr),
-    STP_DEF("7", "MSTP STP Tx Hold Count", nullptr),
-    STP_DEF("8", "MSTP STP Forward BPDU", &kDisabledEnabled),
-    STP_DEF("9", "MSTP STP LBD", &kDisabledEnabled),
-    STP_DEF("10", "MSTP STP LBD Recover Time", nullptr),
-    STP_END,
-};
 // The version, and the spanning-tree state that decides whether a version
 // change makes the switch work for a while.
 const KvSNMPVarDef kVersionDefs[] = {
@@ -93,7 +81,8 @@ int editNumber(const QLineEdit* edit)
 std::unique_ptr<KvSNMPRequest2Edits> makeBinding(QWidget* owner, const KvSNMPVarDef* defs)
 {
     auto b = std::make_unique<KvSNMPRequest2Edits>(owner);
-    b->Variables().AppendTable(defs);
+    if (defs)
+        b->Variables().AppendTable(defs);
     b->Variables().ItemType = SVT_SV;
     b->SetMode(KvSNMPRequest2Controls::Synchronous);
     return b;
@@ -107,7 +96,14 @@ TSTP_Info::TSTP_Info(QWidget* owner, const QString& caption, const QString& vers
 {
     setWindowTitle(caption);
     full_ = makeBinding(this, kStpDefs);
-    mstpWrite_ = makeBinding(this, kMstpDefs);
+    // The same without the Hello Time, which MSTP has no use for.
+    mstpWrite_ = makeBinding(this, nullptr);
+    for (int i = 0; kStpDefs[i].Oid; ++i) {
+        const KvSNMPVarDef& d = kStpDefs[i];
+        if (i != VHelloTime)
+            mstpWrite_->Variables().AppendItem(d.Oid, i == VMaxAge ? "MSTP STP MaxAge" : d.Caption, d.Syntax, d.Access,
+                                               d.Options);
+    }
     version_ = makeBinding(this, kVersionDefs);
     full_->Request().Timeout = kWriteTimeout;
     mstpWrite_->Request().Timeout = kWriteTimeout;

@@ -283,7 +283,7 @@ TEST_F(SummerTimeRefusingAgent, RefusedStatusWriteStillWritesOffsetAndPointsAfte
     EXPECT_FALSE(lines[1].contains("not writable", Qt::CaseInsensitive)) << lines[1].toStdString();
 }
 
-TEST_F(SummerTime, CatalogueOpensItWithTheAgentInTheCaption)
+TEST_F(SummerTime, CatalogueOpensItWithItsCaption)
 {
     restoreAgent();
     DialogOpener open = FindDialog("TSummerTimeForm");
@@ -293,10 +293,13 @@ TEST_F(SummerTime, CatalogueOpensItWithTheAgentInTheCaption)
         caption = d.windowTitle();
         return int(QDialog::Rejected);
     });
-    DialogRequest request;
-    request.Caption = "Daylight Saving Time/Summer Time : ";
-    open(request);
+    open(DialogRequest{});
     EXPECT_EQ(caption, "Daylight Saving Time/Summer Time : 127.0.0.1");
+    // A caption the catalogue makes is taken whole (it carries the address already).
+    DialogRequest request;
+    request.Caption = "Summer Time : 10.0.0.9";
+    open(request);
+    EXPECT_EQ(caption, "Summer Time : 10.0.0.9");
 }
 
 } // namespace
