@@ -355,15 +355,20 @@ TMainMenu::TMainMenu(QMainWindow& window, MenuRunner run, MenuErrorPresenter pre
     }
 }
 
-void TMainMenu::Choose(const QString& name)
+bool TMainMenu::CanChoose(const QString& name, std::string* why) const
 {
+    auto refuse = [&](const char* reason) {
+        if (why)
+            *why = "The menu item " + name.toStdString() + reason;
+        return false;
+    };
     const auto items = MainMenuItems();
     std::size_t at = items.size();
     for (std::size_t i = 0; i < items.size(); ++i)
         if (name == QLatin1String(items[i].Name))
             at = i;
     if (at == items.size())
-        throw KvSNMPException(-500 - KvUnknownErrorCode, "The menu has no item " + name.toStdString());
+        return refuse(" does not exist");
     // The item and every submenu above it must be visible and enabled.
     int level = items[at].Level + 1;
     for (std::size_t i = at + 1; i-- > 0;) {
@@ -372,11 +377,18 @@ void TMainMenu::Choose(const QString& name)
         level = items[i].Level;
         const QAction* a = Action(QString::fromLatin1(items[i].Name));
         if (!a || !a->isVisible() || !a->isEnabled())
-            throw KvSNMPException(-500 - KvUnknownErrorCode,
-                                  "The menu item " + name.toStdString() + " is hidden or disabled");
+            return refuse(" is hidden or disabled");
     }
     if (!items[at].HasAction())
-        throw KvSNMPException(-500 - KvUnknownErrorCode, "The menu item " + name.toStdString() + " does nothing");
+        return refuse(" does nothing");
+    return true;
+}
+
+void TMainMenu::Choose(const QString& name)
+{
+    std::string why;
+    if (!CanChoose(name, &why))
+        throw KvSNMPException(-500 - KvUnknownErrorCode, why);
     runItem(window_, run_, presentError_, name);
 }
 

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <span>
+#include <string>
 
 class QAction;
 class QMainWindow;
@@ -77,6 +78,8 @@ public:
     // Runs an item as if the user had chosen it.  Items the user cannot reach
     // (unknown, hidden, disabled, or without an action) raise an error.
     void Choose(const QString& name);
+    // Whether the user could choose the item now (the reason when not).
+    bool CanChoose(const QString& name, std::string* why = nullptr) const;
 
     // The SNMPv3 groups are enabled exactly when the default SNMP version is 3.
     void ApplySnmpVersion(int version);
