@@ -210,9 +210,12 @@ Value parseValue(const std::string& tagText, const std::string& value)
             return Value{TagIpAddress, b};
         }
         in_addr a;
-        if (inet_pton(AF_INET, value.c_str(), &a) != 1)
-            throw DataError("bad IpAddress \"" + value + "\"");
-        return Value{TagIpAddress, bytesOf(a.s_addr)};
+        if (inet_pton(AF_INET, value.c_str(), &a) == 1)
+            return Value{TagIpAddress, bytesOf(a.s_addr)};
+        // Older recorders wrote the address as its four octets themselves.
+        if (value.size() == 4)
+            return Value{TagIpAddress, value};
+        throw DataError("bad IpAddress \"" + value + "\"");
     }
     case TagCounter32:
     case TagGauge32:
@@ -352,9 +355,38 @@ void parseDirective(MibData& data, const std::string& line)
     }
 }
 
+// The value a variation module starts from, from its parameters
+// ("value=eth0", "hexvalue=6574", "rate=100,initial=5"), or empty.
+std::pair<std::string, bool> staticValueOf(const std::string& params)
+{
+    std::istringstream in(params);
+    for (std::string item; std::getline(in, item, ',');) {
+        const auto eq = item.find('=');
+        const std::string key = item.substr(0, eq);
+        const std::string v = eq == std::string::npos ? std::string() : item.substr(eq + 1);
+        if (key == "hexvalue")
+            return {v, true};
+        if (key == "value" || key == "initial")
+            return {v, false};
+    }
+    return {{}, false};
+}
+
+// The value of a tag that a variation module gives no starting value for.
+std::string emptyValueText(const std::string& tag)
+{
+    if (tag == "64")
+        return "0.0.0.0";
+    if (tag == "6")
+        return "0.0";
+    if (tag == "4" || tag == "68" || tag == "5")
+        return {};
+    return "0";
+}
+
 } // namespace
 
-MibData parseSnmprec(const std::string& text, const std::string& name)
+MibData parseSnmprec(const std::string& text, const std::string& name, std::vector<std::string>* leftOut)
 {
     MibData data;
     std::istringstream in(text);
@@ -376,15 +408,36 @@ MibData parseSnmprec(const std::string& text, const std::string& name)
             if (bar2 == std::string::npos)
                 throw DataError("expected OID|TAG|VALUE");
             Oid oid = parseOid(line.substr(0, bar1));
-            const std::string tag = line.substr(bar1 + 1, bar2 - bar1 - 1);
+            std::string tag = line.substr(bar1 + 1, bar2 - bar1 - 1);
+            std::string value = line.substr(bar2 + 1);
             // Recorded exceptions (noSuchObject, noSuchInstance, endOfMibView) mean "absent".
             if (tag == "128" || tag == "129" || tag == "130")
                 continue;
-            Value v = parseValue(tag, line.substr(bar2 + 1));
+            std::optional<std::string> variation;
+            if (const auto colon = tag.find(':'); colon != std::string::npos) {
+                variation = tag.substr(colon + 1);
+                if (!leftOut)
+                    throw DataError("bad tag \"" + tag +
+                                    "\" (variation modules are not supported; --lenient serves their static values)");
+                const auto [v, hex] = staticValueOf(value);
+                tag = tag.substr(0, colon);
+                if (tag.empty())
+                    throw DataError("variation module \"" + *variation + "\" gives no type to serve");
+                value = v.empty() && !hex ? emptyValueText(tag) : v;
+                if (hex && tag.back() != 'x')
+                    tag += "x";
+            }
+            Value v = parseValue(tag, value);
             if (!data.objects.emplace(std::move(oid), std::move(v)).second)
                 throw DataError("duplicate OID " + line.substr(0, bar1));
+            if (variation)
+                leftOut->push_back(name + ":" + std::to_string(lineNo) + ": variation module \"" + *variation +
+                                   "\" served as a static value");
         } catch (const DataError& e) {
-            throw DataError(name + ":" + std::to_string(lineNo) + ": " + e.what());
+            const std::string where = name + ":" + std::to_string(lineNo) + ": " + e.what();
+            if (!leftOut)
+                throw DataError(where);
+            leftOut->push_back(where + " (line left out)");
         }
     }
     for (const auto& col : data.rowStatusColumns)
@@ -394,7 +447,7 @@ MibData parseSnmprec(const std::string& text, const std::string& name)
     return data;
 }
 
-MibData loadSnmprec(const std::string& path)
+MibData loadSnmprec(const std::string& path, std::vector<std::string>* leftOut)
 {
     std::ifstream f(path, std::ios::binary);
     if (!f)
@@ -403,7 +456,7 @@ MibData loadSnmprec(const std::string& path)
     ss << f.rdbuf();
     if (f.bad())
         throw DataError(path + ": read error");
-    return parseSnmprec(ss.str(), path);
+    return parseSnmprec(ss.str(), path, leftOut);
 }
 
 std::string formatSnmprec(const MibData& data)

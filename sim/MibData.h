@@ -114,9 +114,12 @@ Value parseValue(const std::string& tag, const std::string& value); // throws Da
 // The `TAG|VALUE` text; octet strings that are not plain printable text are hex.
 std::string formatValue(const Value& v);
 
-// Loads a data file; throws DataError naming the file and line.
-MibData loadSnmprec(const std::string& path);
-MibData parseSnmprec(const std::string& text, const std::string& name);
+// Loads a data file; throws DataError naming the file and line of the first
+// line it cannot read.  Given `leftOut` it is lenient instead: such lines are
+// left out, and variation-module tags ("2:numeric|rate=1,initial=5") are served
+// as their plain tag's starting value; each gets one "FILE:LINE: why" entry.
+MibData loadSnmprec(const std::string& path, std::vector<std::string>* leftOut = nullptr);
+MibData parseSnmprec(const std::string& text, const std::string& name, std::vector<std::string>* leftOut = nullptr);
 std::string formatSnmprec(const MibData& data);
 // Writes the whole file, private to its owner (0600), via a uniquely named
 // temporary file in the same folder, fsync, a rename and an fsync of the folder;

@@ -65,13 +65,17 @@ Options:
   --drop PERCENT         ignore this share of requests (0-100, default 0)
   --delay MS             answer every request MS milliseconds late (default 0)
   --big-table ROWS       add a generated ROWS x 4 table under 1.3.6.1.4.1.97531.99.1.1
+  --lenient              leave out data lines that cannot be read (one warning each on
+                         stderr, with file and line) instead of refusing to start, and
+                         serve variation-module values ("2:numeric|...") as their
+                         static starting value
   --help                 show this text
 
 SNMPv3 users: noAuthUser (noAuthNoPriv), MD5_User (MD5), MD5_DES_User (MD5+DES),
 SHA_User (SHA), SHA_DES_User (SHA+DES), SHA256_AES_User (SHA-256+AES-128).
 Data lines are OID|TAG|VALUE; "#!" lines are directives: "#!writable OID [TAG]
-[MIN..MAX]", "#!rowstatus COLUMN-OID", "#!save OID VALUE", "#!reset OID VALUE",
-"#!flap OID".
+[MIN..MAX]", "#!rowstatus COLUMN-OID [CREATE DESTROY]", "#!save OID VALUE",
+"#!reset OID VALUE", "#!flap OID".
 )";
 }
 
@@ -136,6 +140,10 @@ SimOptions parseOptions(const std::vector<std::string>& args)
             o.dropPercent = numberArg(opt, value(), 0, 100);
         } else if (opt == "--delay") {
             o.delayMs = static_cast<int>(integerArg(opt, value(), 0, 600000));
+        } else if (opt == "--lenient") {
+            if (inlineVal)
+                throw UsageError(opt + ": takes no value");
+            o.lenient = true;
         } else if (opt == "--big-table") {
             o.bigTableRows = static_cast<int>(integerArg(opt, value(), 1, 1000000));
         } else {

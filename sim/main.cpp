@@ -48,7 +48,14 @@ int main(int argc, char** argv)
         } else {
             origin = opt.dataPath.empty() ? defaultDataPath() : opt.dataPath;
         }
-        data = loadSnmprec(origin);
+        std::vector<std::string> leftOut;
+        data = loadSnmprec(origin, opt.lenient ? &leftOut : nullptr);
+        if (!leftOut.empty()) {
+            std::fprintf(stderr, "ksw-sim: --lenient: %zu line%s of %s left out or served as static values:\n",
+                         leftOut.size(), leftOut.size() == 1 ? "" : "s", origin.c_str());
+            for (const auto& w : leftOut)
+                std::fprintf(stderr, "ksw-sim: warning: %s\n", w.c_str());
+        }
         if (opt.bigTableRows > 0)
             addBigTable(data, opt.bigTableRows);
     } catch (const DataError& e) {

@@ -59,6 +59,8 @@ TEST(SimData, EveryTagSurvivesTextRoundTrip)
     // Recorders write printable strings in hex too; both forms load to the same value.
     EXPECT_EQ(parseValue("4x", "4b5357"), parseValue("4", "KSW"));
     EXPECT_EQ(parseValue("64x", "c0000201"), parseValue("64", "192.0.2.1"));
+    // Older recorders wrote an IpAddress as its four octets themselves.
+    EXPECT_EQ(parseValue("64", "J}M}"), parseValue("64", "74.125.77.125"));
     // Blanks at the ends would not survive hand editing: they are kept in hex.
     EXPECT_EQ(formatValue(Value::octets(" x")), "4x|2078");
 }
@@ -145,6 +147,7 @@ TEST(SimData, CorruptDataFileGivesAClearErrorAndExitCode)
         {"variation_module", "1.3.6.1|2:numeric|1\n", "variation modules are not supported", 1},
         {"odd_hex", "1.3.6.1|4x|abc\n", "odd number of digits", 1},
         {"bad_ip", "1.3.6.1|64|300.1.1.1\n", "bad IpAddress", 1},
+        {"raw_ip_of_five_octets", "1.3.6.1|64|J}M}x\n", "bad IpAddress \"J}M}x\"", 1},
         {"duplicate", "1.3.6.1|2|1\n1.3.6.1|2|2\n", "duplicate OID", 2},
         {"unknown_directive", "1.3.6.1|2|1\n#!writeable 1.3.6.1\n", "unknown directive #!writeable", 2},
         {"bad_range", "#!writable 1.3.6.1 2 5..1\n", "bad range", 1},
@@ -188,8 +191,56 @@ TEST(SimData, BadOptionsAreRefusedAndHelpNamesEveryOption)
     EXPECT_EQ(help.exitCode, 0);
     for (const char* opt : {"--port", "--data", "--state", "--read-community", "--write-community", "--auth-pass",
                             "--priv-pass", "--engine-id", "--reset-seconds", "--flap", "--drop", "--delay",
-                            "--big-table", "--help"})
+                            "--big-table", "--lenient", "--help"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(opt))) << opt;
+}
+
+// --lenient leaves out what it cannot read, says so line by line after a count,
+// and serves variation-module values as their starting value.
+TEST(SimData, LenientLoadLeavesOutBadLinesWithOneWarningEach)
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "odd.snmprec",
+                                   "1.3.6.1.2.1.1.1.0|4|kept\n"
+                                   "1.3.6.1.2.1.1.2.0|2|Fa3/0/1\n"
+                                   "1.3.6.1.2.1.1.3.0|67:numeric|rate=100,initial=123\n"
+                                   "1.3.6.1.2.1.1.4.0|4:writecache|value=writable text\n"
+                                   "1.3.6.1.2.1.1.5.0|4:delay|hexvalue=4b5357\n"
+                                   "1.3.6.1.2.1.1.6.0|2:error|op=get,status=genError\n"
+                                   "1.3.6.1.2.1.1.4.0|4|duplicate\n"
+                                   "not a line\n"
+                                   "1.3.6.1.2.1.1.7.0|2|72\n");
+    KswSim::Options o;
+    o.dataFile = path;
+    o.extraArgs << "--lenient";
+    KswSim sim(o);
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    const QStringList log = sim.log().split('\n', Qt::SkipEmptyParts);
+    const QStringList expected = {
+        "--lenient: 7 lines of " + path + " left out or served as static values:",
+        path + ":2: bad INTEGER \"Fa3/0/1\" (line left out)",
+        path + ":3: variation module \"numeric\" served as a static value",
+        path + ":4: variation module \"writecache\" served as a static value",
+        path + ":5: variation module \"delay\" served as a static value",
+        path + ":6: variation module \"error\" served as a static value",
+        path + ":7: duplicate OID 1.3.6.1.2.1.1.4.0 (line left out)",
+        path + ":8: expected OID|TAG|VALUE (line left out)",
+    };
+    ASSERT_GE(log.size(), expected.size() + 1) << log.join('\n').toStdString();
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        EXPECT_TRUE(log[i].endsWith(expected[i])) << log[i].toStdString();
+    EXPECT_TRUE(log[expected.size()].contains("started")) << log.join('\n').toStdString();
+
+    QStringList args = v2c();
+    args << "--" << "1.3.6.1.2.1.1.1.0" << "1.3.6.1.2.1.1.2.0" << "1.3.6.1.2.1.1.4.0" << "1.3.6.1.2.1.1.5.0"
+         << "1.3.6.1.2.1.1.6.0" << "1.3.6.1.2.1.1.7.0";
+    EXPECT_EQ(outputLines(runTool("snmpget", args, target(sim))).join('\n').toStdString(),
+              (QStringList{"1.3.6.1.2.1.1.1.0 = STRING: \"kept\"",
+                           "1.3.6.1.2.1.1.2.0 = No Such Object available on this agent at this OID",
+                           "1.3.6.1.2.1.1.4.0 = STRING: \"writable text\"", "1.3.6.1.2.1.1.5.0 = STRING: \"KSW\"",
+                           "1.3.6.1.2.1.1.6.0 = INTEGER: 0", "1.3.6.1.2.1.1.7.0 = INTEGER: 72"})
+                  .join('\n')
+                  .toStdString());
 }
 
 TEST(SimData, BigTableIsServed)
