@@ -354,8 +354,11 @@ void KvSetupReportList(QTreeWidget* list)
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
                  pal.color(QPalette::Active, QPalette::HighlightedText));
     list->setPalette(pal);
+    // A style sheet on the items leaves a selected row unpainted (white text on
+    // white) unless the selected state is styled too.
     list->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
 }
 
 void KvSetReportColumns(QTreeWidget* list, const std::vector<KvReportColumn>& columns)
