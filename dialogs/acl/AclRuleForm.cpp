@@ -274,6 +274,16 @@ void TAclRuleForm::ExcludeDisabledPriority(TSavedColumnFlags& flags, int enableC
     flags.Exclude({priorityColumn, replaceColumn});
 }
 
+void TAclRuleForm::EnablePriorityFields(bool enabled, QWidget* priority, int priorityColumn, QWidget* replace,
+                                        int replaceColumn)
+{
+    for (QWidget* w : {priority, replace, static_cast<QWidget*>(BoxOf(priorityColumn)),
+                       static_cast<QWidget*>(BoxOf(replaceColumn))})
+        w->setEnabled(enabled);
+    BoxOf(priorityColumn)->setChecked(false);
+    BoxOf(replaceColumn)->setChecked(false);
+}
+
 void TAclRuleForm::DeleteClick()
 {
     if (!Binding())

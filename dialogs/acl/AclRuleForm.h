@@ -98,6 +98,11 @@ protected:
     void ExcludeDisabledPriority(TSavedColumnFlags& flags, int enableColumn, const QComboBox* enable,
                                  const QCheckBox* enableBox, int priorityColumn, int replaceColumn) const;
 
+    // The priority edit, the replace-priority list and their boxes usable or
+    // not; either way the two boxes come unchecked.
+    void EnablePriorityFields(bool enabled, QWidget* priority, int priorityColumn, QWidget* replace,
+                              int replaceColumn);
+
     // A line was selected (true) or the selection went (false); the ids and the
     // button state are already done.
     virtual void LineChanged(bool selected) = 0;

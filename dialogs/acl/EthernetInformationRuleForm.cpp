@@ -53,12 +53,8 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* parent)
 
 void TEthernetInformationRuleForm::ApplyPriorityControls()
 {
-    const bool enabled = EnablePriorityComboBox->currentText() == QLatin1String("enabled");
-    for (QWidget* w : {static_cast<QWidget*>(BoxOf(Priority)), static_cast<QWidget*>(PriorityEdit),
-                       static_cast<QWidget*>(BoxOf(ReplacePriority)), static_cast<QWidget*>(ReplacePriorityComboBox)})
-        w->setEnabled(enabled);
-    BoxOf(Priority)->setChecked(false);
-    BoxOf(ReplacePriority)->setChecked(false);
+    EnablePriorityFields(EnablePriorityComboBox->currentText() == QLatin1String("enabled"), PriorityEdit, Priority,
+                         ReplacePriorityComboBox, ReplacePriority);
 }
 
 void TEthernetInformationRuleForm::LineChanged(bool selected)

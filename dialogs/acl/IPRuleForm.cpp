@@ -92,12 +92,7 @@ void TIPRuleForm::ApplyPriorityControls()
     const QString text = PriorityComboBox->currentText();
     if (text != QLatin1String("enabled") && text != QLatin1String("disabled"))
         return;
-    const bool enabled = text == QLatin1String("enabled");
-    for (QWidget* w : {static_cast<QWidget*>(BoxOf(Priority)), static_cast<QWidget*>(PriorityEdit),
-                       static_cast<QWidget*>(BoxOf(ReplacePriority)), static_cast<QWidget*>(ReplaceComboBox)})
-        w->setEnabled(enabled);
-    BoxOf(Priority)->setChecked(false);
-    BoxOf(ReplacePriority)->setChecked(false);
+    EnablePriorityFields(text == QLatin1String("enabled"), PriorityEdit, Priority, ReplaceComboBox, ReplacePriority);
 }
 
 void TIPRuleForm::LineChanged(bool selected)
