@@ -343,7 +343,7 @@ ROWS = {
     "TargetAddrExtTableDefs": [("nms1",), ("nms2",)],
     "RadiusServerTableDefs": [(1, "secret1"), (2, "secret2")],
     "DhcpRelayServerDefs": [("System", "192.0.2.67")],
-    "AacServerGroupTableDefs": [("radius",), ("tacacs",), ("group1",)],
+    "AacServerGroupTableDefs": [("radius",), ("tacacs+",), ("group1",)],
     "IgmpGroupTableDefs": [(10, "239.1.1.1"), (10, "239.1.1.2"), (20, "239.1.2.1")],
     "PingControlTableDefs": [("admin", "probe1"), ("admin", "probe2")],
     "PingResultsTableDefs": [("admin", "probe1"), ("admin", "probe2")],
@@ -425,6 +425,25 @@ def caption_range(caption):
 
 # Integer columns without an option list: (caption pattern, value, writable range or None).
 INTEGERS = [
+    (r"rule priority|access priority", 0, (0, 7)),
+    (r"tcp flag|flag bits", 0, (0, 63)),
+    (r"proto id", 6, (0, 255)),
+    (r"^rule (type|code)$", 0, (0, 255)),
+    (r"unit ?i ?ndex|unit ?id|unitindex|num of unit", 1, None),
+    (r"agg id", 1, None),
+    (r"ms number", 2, None),
+    (r"revision level", 0, (0, 65535)),
+    (r"collector max delay", 0, (0, 65535)),
+    (r"acc.* port number", 1813, None),
+    (r"server port number", 1812, None),
+    (r"module type", 1, None),
+    (r"trunk max supported", 6, None),
+    (r"trunk current num", 2, None),
+    (r"query count", 12, None),
+    (r"report count", 3, None),
+    (r"max session", 8, None),
+    (r"engine boots", 1, None),
+    (r"engine time", 3600, None),
     (r"^summer time offset$", 60, (30, 120)),
     (r"^mstp stp max ?age$", 2000, (600, 4000)),
     (r"^mstp stp hello time$", 200, (100, 1000)),
@@ -535,8 +554,8 @@ def display_value(col, ctx):
 # Octet string columns: (caption pattern, hex value or a function of the row).
 OCTETS = [
     (r"equipment capacity", "40"),
-    (r"repeat summer time start", "00000103020000"[:12]),
-    (r"repeat summer time end", "0000010a0300"),
+    (r"repeat summer time start", "000001030200"),  # last Sunday of March, 02:00
+    (r"repeat summer time end", "0000010a0300"),  # last Sunday of October, 03:00
     (r"annual summer time start", "1e030200"),
     (r"annual summer time end", "1a0a0300"),
     # access rules: one ingress port each, in a list of 64 ports
@@ -587,9 +606,11 @@ ROW_ACTIONS = {("DhcpRelayServerDefs", "Ctrl State"): (3, 2), ("AuthServerGroupC
 
 # Values chosen by hand where the generic rules would be implausible.
 VALUES = {
-    ("AacServerGroupTableDefs", "IP Address1"): lambda ctx: {"radius": "192.0.2.32", "tacacs": "192.0.2.31",
+    ("AacServerGroupTableDefs", "IP Address1"): lambda ctx: {"radius": "192.0.2.32", "tacacs+": "192.0.2.31",
                                                                "group1": "192.0.2.32"}[ctx["keys"][0]],
-    ("AacServerGroupTableDefs", "Auth Protocol1"): lambda ctx: 1 if ctx["keys"][0] == "tacacs" else 4,
+    ("AacServerGroupTableDefs", "Auth Protocol1"): lambda ctx: 3 if ctx["keys"][0] == "tacacs+" else 4,
+    **{("AacServerGroupTableDefs", f"IP Address{i}"): "0.0.0.0" for i in range(2, 9)},  # unused slots
+    **{("AacServerGroupTableDefs", f"Auth Protocol{i}"): 5 for i in range(2, 9)},
     ("LoginMethodLists", "Method1 Type"): lambda ctx: 5 if ctx["n"] == 1 else 6,
     ("LoginMethodLists", "Method3 Type"): 9,
     ("LoginMethodLists", "Method4 Type"): 9,
