@@ -239,13 +239,28 @@ void KvStatusBar::ShowMode()
 // ---------------------------------------------------------------------------
 // KvShape
 
-KvShape::KvShape(QWidget* parent) : QWidget(parent) {}
+KvShape::KvShape(QWidget* parent) : QWidget(parent)
+{
+    UpdateOpaque();
+}
 
-KvShape::KvShape(Form form, QWidget* parent) : QWidget(parent), form_(form) {}
+KvShape::KvShape(Form form, QWidget* parent) : QWidget(parent), form_(form)
+{
+    UpdateOpaque();
+}
+
+void KvShape::UpdateOpaque()
+{
+    // An opaque rectangle covers its whole widget, so a colour change repaints
+    // just the shape and not the picture beneath it (a blinking front panel
+    // would otherwise repaint the panel's picture on every blink).
+    setAttribute(Qt::WA_OpaquePaintEvent, form_ == Form::Rectangle && brush_.alpha() == 255 && pen_.alpha() == 255);
+}
 
 void KvShape::SetShapeForm(Form form)
 {
     form_ = form;
+    UpdateOpaque();
     update();
 }
 
@@ -265,6 +280,7 @@ void KvShape::SetColors(const QColor& brush, const QColor& pen)
         return;
     brush_ = brush;
     pen_ = pen;
+    UpdateOpaque();
     update();
 }
 
@@ -282,7 +298,15 @@ QSize KvShape::sizeHint() const
 void KvShape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, form_ == Form::Circle);
+    if (form_ == Form::Rectangle) {
+        // Every pixel painted: the outline as a frame, the fill inside it.
+        const int w = std::min({penWidth_, width() / 2, height() / 2});
+        p.fillRect(rect(), w > 0 ? pen_ : brush_);
+        if (w > 0)
+            p.fillRect(rect().adjusted(w, w, -w, -w), brush_);
+        return;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(brush_);
     if (penWidth_ > 0)
         p.setPen(QPen(pen_, penWidth_));
@@ -290,14 +314,9 @@ void KvShape::paintEvent(QPaintEvent*)
         p.setPen(Qt::NoPen);
     // The outline lies inside the widget: half the pen on each side of the path.
     const qreal inset = penWidth_ / 2.0;
-    QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    if (form_ == Form::Circle) {
-        const qreal d = std::min(r.width(), r.height());
-        r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
-        p.drawEllipse(r);
-    } else {
-        p.drawRect(r);
-    }
+    const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    const qreal d = std::min(r.width(), r.height());
+    p.drawEllipse(QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d));
 }
 
 QColor KvColorFromBgr(std::uint32_t bgr)

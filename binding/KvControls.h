@@ -151,6 +151,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void UpdateOpaque();
+
     Form form_ = Form::Rectangle;
     QColor brush_ = Qt::white;
     QColor pen_ = Qt::black;

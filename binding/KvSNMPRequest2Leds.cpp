@@ -14,13 +14,18 @@ KvSNMPRequest2Leds::KvSNMPRequest2Leds(QWidget* mainWindow)
 {
     QObject::connect(pollTimer_.get(), &QTimer::timeout, pollTimer_.get(), [this] { Poll(); });
     QObject::connect(blinkTimer_.get(), &QTimer::timeout, blinkTimer_.get(), [this] { Paint(); });
-    blinkTimer_->start(BlinkInterval);
+    // Runs only while some LED flashes after a poll: an idle panel wakes nobody.
+    blinkTimer_->setInterval(BlinkInterval);
 }
 
 KvSNMPRequest2Leds::~KvSNMPRequest2Leds()
 {
     StopResponses();
-    StopPolling();
+    // Only the timers: the colour maps and shapes belong to others, who may be
+    // gone already, and the LEDs are not shown again anyway.
+    stopped_ = true;
+    pollTimer_->stop();
+    blinkTimer_->stop();
 }
 
 void KvSNMPRequest2Leds::Show(const KvLedEntry& led, std::uint32_t colour)
@@ -61,9 +66,6 @@ void KvSNMPRequest2Leds::StartPolling(int period)
         pollTimer_->start(period * 10);
     else
         pollTimer_->stop();
-    // A restart after StopPolling flashes again.
-    if (!blinkTimer_->isActive())
-        blinkTimer_->start(BlinkInterval);
     try {
         Get();
     } catch (...) {
@@ -104,6 +106,8 @@ void KvSNMPRequest2Leds::ValuesReceived()
     for (KvLedEntry& led : leds_)
         UpdateLed(led);
     Paint();
+    if (blinkCounter_ > 0 && !blinkTimer_->isActive())
+        blinkTimer_->start();
 }
 
 void KvSNMPRequest2Leds::GetFailed(const KvSNMPError& error)
@@ -150,6 +154,7 @@ void KvSNMPRequest2Leds::UpdateLed(KvLedEntry& led)
 void KvSNMPRequest2Leds::Paint()
 {
     bool anyBlinks = false;
+    bool allSettled = true;   // every LED shows its own colour
     for (const KvLedEntry& led : leds_) {
         if (!led.Blink || !led.Map || !led.Shape) {
             Show(led, led.Colour);
@@ -157,9 +162,15 @@ void KvSNMPRequest2Leds::Paint()
         }
         anyBlinks = true;
         const bool showsDefault = KvBgrOf(led.Shape->BrushColor()) == led.Map->DefaultColour();
-        Show(led, showsDefault || blinkCounter_ > blinkLimit_ ? led.Colour : led.Map->DefaultColour());
+        const std::uint32_t colour =
+            showsDefault || blinkCounter_ > blinkLimit_ ? led.Colour : led.Map->DefaultColour();
+        allSettled = allSettled && colour == led.Colour;
+        Show(led, colour);
     }
-    // Past the limit the counter has done its work; it stays there until the next poll.
     if (anyBlinks && blinkCounter_ <= blinkLimit_)
         ++blinkCounter_;
+    // Past the limit every LED keeps its colour until the next poll, which starts
+    // the timer again.
+    if (!anyBlinks || (blinkCounter_ > blinkLimit_ && allSettled))
+        blinkTimer_->stop();
 }

@@ -33,10 +33,16 @@ void QtEventDriver::processNow()
 
 void QtEventDriver::reschedule()
 {
-    if (const std::optional<int> due = session_.msUntilNextTimeout())
-        arm(std::max(0, *due));
-    // Nothing due: a timer still armed fires once for nothing, which is cheaper than
-    // stopping and re-arming it for every request of a walk.
+    const std::optional<int> due = session_.msUntilNextTimeout();
+    if (!due) {
+        // Nothing waits: an idle module must not wake up.  During a walk the next
+        // request is sent before this runs, so the timer stays armed throughout.
+        timer_.stop();
+        Q_EMIT waiting(false);
+        return;
+    }
+    arm(std::max(0, *due));
+    Q_EMIT waiting(true);
 }
 
 void QtEventDriver::arm(int ms)

@@ -1,6 +1,7 @@
 // Drives an engine::Session on the Qt event loop: a socket notifier delivers each
 // response as soon as its datagram is readable, a single-shot timer runs the next
-// retransmission or time-out when it is due.
+// retransmission or time-out when it is due.  The timer is armed only while a
+// request waits.
 //
 // The session runs callbacks only between library calls and reads every datagram
 // that is readable, so a callback may run a nested event loop: the notifier then
@@ -28,8 +29,15 @@ public:
     // Handles whatever is due now (also what a periodic pump may call).
     void processNow();
 
-    // Re-arms the timer; the session calls it after each send.
+    // Re-arms the timer, or stops it when nothing waits; the session calls it
+    // after each send.
     void reschedule();
+
+    bool armed() const { return timer_.isActive(); }
+
+Q_SIGNALS:
+    // Whether some request waits, from every reschedule.
+    void waiting(bool any);
 
 private:
     void arm(int ms);

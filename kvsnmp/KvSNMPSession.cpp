@@ -41,9 +41,17 @@ public:
     void Start()
     {
         running_ = true;
-        if (GlobalSession && !driver_)
+        if (GlobalSession && !driver_) {
             driver_ = std::make_unique<engine::QtEventDriver>(*GlobalSession);
-        timer_.start();
+            QObject::connect(driver_.get(), &engine::QtEventDriver::waiting, this, [this](bool any) {
+                if (!any)
+                    timer_.stop();
+                else if (running_ && !working_ && !timer_.isActive())
+                    timer_.start();
+            });
+        }
+        if (Waiting())
+            timer_.start();
     }
     // The socket watcher stays: Stop may be called from a callback that the
     // watcher itself is running.
@@ -59,20 +67,25 @@ private:
     {
         // Off while working: a callback that pumps GUI messages must not re-enter.
         timer_.stop();
+        working_ = true;
         if (driver_)
             driver_->processNow();   // shares the driver's guard against nested delivery
         else if (GlobalSession)
             GlobalSession->processPendingEvents();
-        // A callback may have stopped the pump; only a running pump is re-armed.
-        if (running_)
+        working_ = false;
+        // A callback may have stopped the pump; only a running pump is re-armed,
+        // and only while a request waits: an idle module does not wake up.
+        if (running_ && Waiting())
             timer_.start();
     }
+    static bool Waiting() { return GlobalSession && GlobalSession->pendingCount() > 0; }
 
     QTimer timer_;
     // Delivers a response as soon as its datagram is readable and runs time-outs
     // when due; the timer above is the safety net that keeps everything moving.
     std::unique_ptr<engine::QtEventDriver> driver_;
     bool running_ = false;
+    bool working_ = false;
 };
 
 EventPump* gPump = nullptr;

@@ -77,9 +77,9 @@ engine::Target BuildTarget(const KvSNMPDevice& device, const KvSNMPScope& scope,
                            std::int32_t retries);
 
 // The event pump: a 20 ms GUI timer that lets the session handle due socket
-// events, retransmissions and time-outs and run the callbacks.  The timer is
-// off while a tick works, so a callback that runs a nested event loop does not
-// re-enter it.  Besides the timer, the session's socket is watched so that a
+// events, retransmissions and time-outs and run the callbacks.  It ticks only
+// while a request waits, and is off while a tick works, so a callback that runs
+// a nested event loop does not re-enter it.  Besides the timer, the session's socket is watched so that a
 // response is delivered as soon as it arrives rather than at the next tick.
 // Stop ends the periodic tick; the socket watcher lives until the application
 // object is destroyed.

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,15 +72,22 @@ protected:
 
     QWidget form;
     KvSNMPLedColorMapList portMap{kPortRows, 0xFF, 1, kBlack, kBlack};
+    // Maps of single tests, declared here so that they outlive the bindings.
+    KvSNMPLedColorMapList strictMap{kPortRows, 0xFF, 1, kBlack, -1};
+    KvSNMPLedColorMapList secondModeMap{kPortRows, 0xFF, 0x80, 0x0000FF, 0x00FFFF};
     LedBinding binding{&form};
     KvShape* shapes[4] = {};
 };
 
 TEST_F(Leds, PortColoursAndBlinking)
 {
+    // The blink timer runs only while a LED flashes.
+    EXPECT_FALSE(binding.BlinkTimer()->isActive());
+    receive({"2", "2", "2", "2"});
+    EXPECT_FALSE(binding.BlinkTimer()->isActive());
+    receive({"1", "2", "3", "7"});
     EXPECT_TRUE(binding.BlinkTimer()->isActive());
     EXPECT_EQ(binding.BlinkTimer()->interval(), 60);
-    receive({"1", "2", "3", "7"});
     EXPECT_EQ(binding.Led(0).Colour, kGreen);
     EXPECT_TRUE(binding.Led(0).Blink);
     EXPECT_FALSE(binding.Led(1).Blink);
@@ -97,6 +106,7 @@ TEST_F(Leds, PortColoursAndBlinking)
                                               kGreen, kGreen, kGreen, kGreen};
     EXPECT_EQ(phases, expected);
     EXPECT_EQ(shown(*shapes[1]), kBlack);
+    EXPECT_FALSE(binding.BlinkTimer()->isActive());
 
     // The next poll flashes again.
     receive({"1", "2", "3", "7"});
@@ -108,13 +118,12 @@ TEST_F(Leds, PortColoursAndBlinking)
 TEST_F(Leds, MissingBytes)
 {
     // Byte 4 of an integer is beyond its four bytes.
-    const KvSNMPLedColorMapList strict(kPortRows, 0xFF, 1, kBlack, -1);
     auto* shape = new KvShape(&form);
     binding.AddLed(0, 4, &portMap, shape);
     receive({"1", "1", "1", "1"});
     EXPECT_EQ(binding.Led(4).Colour, kBlack);
     EXPECT_EQ(binding.Led(0).Colour, kGreen);
-    binding.AddLed(0, 4, &strict, new KvShape(&form));
+    binding.AddLed(0, 4, &strictMap, new KvShape(&form));
     EXPECT_EQ(codeOf([&] { receive({"1", "1", "1", "1"}); }), -519);
     // A value that did not come counts as missing too.
     EXPECT_EQ(codeOf([&] { receive({"(NULL)", "1", "1", "1"}); }), -519);
@@ -125,9 +134,8 @@ TEST_F(Leds, SecondModeHeaderAndColourByte)
     LedBinding second(&form);
     second.SetLedMode(2);
     second.Variables().AppendItem("1.3.6.1.4.1.97531.1", "", OctetStr, KvAccess::ReadOnly);
-    const KvSNMPLedColorMapList map(kPortRows, 0xFF, 0x80, 0x0000FF, 0x00FFFF);
     for (int b : {0, 4, 6})
-        second.AddLed(0, b, &map, new KvShape(&form));
+        second.AddLed(0, b, &secondModeMap, new KvShape(&form));
     // Header byte 0 is read as in the first mode; past the header a byte of 1
     // means "no LED", otherwise the next byte holds the colour.
     second.Variables().ItemAt(0).Value = "01000000" "8001" "0101";
@@ -169,6 +177,25 @@ TEST_F(Leds, StopPollingResetsAndIgnoresLateValues)
     }
     receive({"1", "1", "1", "1"});
     EXPECT_EQ(shown(*shapes[0]), kBlack);
+}
+
+// Regression: the destructor followed colour maps it does not own (via
+// StopPolling's reset), reading a map that its owner had destroyed first.  It
+// now leaves maps and shapes alone.
+TEST(LedDestructor, TouchesNeitherMapsNorShapes)
+{
+    QWidget form;
+    auto* shape = new KvShape(&form);
+    auto map = std::make_unique<KvSNMPLedColorMapList>(kPortRows, 0xFF, 1, kBlack, kBlack);
+    auto binding = std::make_unique<LedBinding>(&form);
+    binding->Variables().AppendItem("1.3.6.1.2.1.2.2.1.8.1", "", Integer, KvAccess::ReadOnly);
+    binding->AddLed(0, 0, map.get(), shape);
+    binding->Variables().ItemAt(0).Value = "1";
+    binding->ValuesReceived();
+    ASSERT_EQ(shown(*shape), kGreen);
+    map.reset();
+    binding.reset();
+    EXPECT_EQ(shown(*shape), kGreen);
 }
 
 // ---- against the simulated agent ------------------------------------------------

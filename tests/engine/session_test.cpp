@@ -307,6 +307,27 @@ TEST(QtDriver, TimeOutsFireFromItsTimer)
     EXPECT_EQ(world().session->pendingCount(), 0);
 }
 
+// Regression: the timer stayed armed after the last answer and woke an idle
+// module once for nothing; now it runs only while a request waits.
+TEST(QtDriver, ArmedOnlyWhileARequestWaits)
+{
+    ASSERT_TRUE(world().agent->ok()) << world().agent->error().toStdString();
+    ASSERT_TRUE(world().session);
+    QEventLoop loop;
+    int code = -1;
+    ASSERT_EQ(world().session->send(Operation::Get, targetFor({"v2c", 1, nullptr}), pduOf({kSysDescr}),
+                                    [&](const Response& r) {
+                                        code = r.code;
+                                        loop.quit();
+                                    }),
+              kSuccess);
+    EXPECT_TRUE(world().driver->armed());
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(code, kSuccess);
+    EXPECT_FALSE(world().driver->armed());
+}
+
 // An agent replaced at the same address by one with another engine id: the first
 // request after it times out, the engine discovers the new id and retries.
 TEST(Rediscovery, AgentRestartedWithAnotherEngineId)
