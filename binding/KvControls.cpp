@@ -400,12 +400,82 @@ void KvSetReportColumns(QTreeWidget* list, const std::vector<KvReportColumn>& co
     }
 }
 
+namespace {
+
+// One row of a report list.  A plain QTreeWidgetItem keeps, per column, a list
+// of role values and a variant of its text: some 700 bytes for four short cells,
+// and a long table keeps every row.  Here the texts share one string instead,
+// each cell as its length (two code units, high half first) and its text.
+class KvReportRow : public QTreeWidgetItem {
+public:
+    explicit KvReportRow(const QStringList& cells)
+    {
+        qsizetype size = 0;
+        for (const QString& c : cells)
+            size += 2 + c.size();
+        cells_.reserve(size);
+        for (const QString& c : cells)
+            AppendCell(c);
+    }
+
+    QVariant data(int column, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::EditRole)
+            return QTreeWidgetItem::data(column, role);
+        const qsizetype at = CellAt(column);
+        if (at < 0)
+            return {};
+        return QString(cells_.constData() + at + 2, LengthAt(at));
+    }
+
+    void setData(int column, int role, const QVariant& value) override
+    {
+        if ((role != Qt::DisplayRole && role != Qt::EditRole) || column < 0) {
+            QTreeWidgetItem::setData(column, role, value);
+            return;
+        }
+        QStringList cells;
+        for (int c = 0; CellAt(c) >= 0 || c <= column; ++c)
+            cells << (c == column ? value.toString() : data(c, Qt::DisplayRole).toString());
+        cells_.clear();
+        for (const QString& c : cells)
+            AppendCell(c);
+        cells_.squeeze();
+        emitDataChanged();
+    }
+
+private:
+    void AppendCell(const QString& text)
+    {
+        const auto n = static_cast<quint32>(text.size());
+        cells_ += QChar(static_cast<char16_t>(n >> 16));
+        cells_ += QChar(static_cast<char16_t>(n & 0xFFFF));
+        cells_ += text;
+    }
+    qsizetype LengthAt(qsizetype at) const
+    {
+        return static_cast<qsizetype>((quint32(cells_.at(at).unicode()) << 16) | cells_.at(at + 1).unicode());
+    }
+    // Where the column's cell starts, -1 when the row has no such cell.
+    qsizetype CellAt(int column) const
+    {
+        qsizetype at = 0;
+        for (int c = 0; c < column && at < cells_.size(); ++c)
+            at += 2 + LengthAt(at);
+        return column >= 0 && at < cells_.size() ? at : -1;
+    }
+
+    QString cells_;
+};
+
+} // namespace
+
 QTreeWidgetItem* KvAddReportRow(QTreeWidget* list, const QString& caption, const QStringList& subItems)
 {
     QStringList cells;
     cells.reserve(subItems.size() + 1);
     cells << caption << subItems;
-    auto* item = new QTreeWidgetItem(cells);
+    auto* item = new KvReportRow(cells);
     list->addTopLevelItem(item);
     return item;
 }

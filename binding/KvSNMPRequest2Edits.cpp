@@ -720,8 +720,13 @@ void KvSNMPRequest2Edits::ValuesReceived()
         subItems << qs(vars.ItemAt(columnVariables_[c]).Value);
     KvAddReportRow(list_, qs(vars.ItemAt(columnVariables_.front()).Value), subItems);
     // The list grows visibly while the table is read; the user's input waits,
-    // so that nothing can close the view under a response being handled.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // so that nothing can close the view under a response being handled.  A few
+    // times a second is enough to see it grow: once per row, the pass through
+    // the event loop would cost a long table more than its rows do.
+    if (!shown_.isValid() || shown_.hasExpired(kShowEveryMs)) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        shown_.start();
+    }
 }
 
 void KvSNMPRequest2Edits::ReadSelectedRow()

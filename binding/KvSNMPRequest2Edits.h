@@ -9,6 +9,7 @@
 #include "KvEditConstraint.h"
 #include "KvSNMPRequest2Controls.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMetaObject>
 #include <QPointer>
@@ -112,5 +113,7 @@ private:
     std::vector<std::unique_ptr<KvControlAssociation>> associations_;
     KvEditConstraint constraint_;
     std::uint8_t follow_ = 1;
+    static constexpr int kShowEveryMs = 20;
+    QElapsedTimer shown_;   // when a walk last let the list show its new rows
     std::vector<int> columnVariables_;
 };

@@ -210,6 +210,31 @@ TEST(ReportList, ColumnsRowsAndSelection)
     EXPECT_EQ(list.columnCount(), 3) << "rows go, columns stay";
 }
 
+// A row keeps its texts in one compact string: cells of any length (an octet
+// string of 65,535 bytes is a hex text of twice that), empty ones, and texts
+// changed afterwards, also past the row's last cell.
+TEST(ReportList, RowTextsOfAnyLength)
+{
+    QTreeWidget list;
+    KvSetReportColumns(&list, {{"A", 50}, {"B", 50}, {"C", 50}, {"D", 50}});
+    const QString longText(131070, QLatin1Char('F'));
+    QTreeWidgetItem* row = KvAddReportRow(&list, "", {longText, "x"});
+    EXPECT_EQ(row->text(0), "");
+    EXPECT_EQ(row->text(1), longText);
+    EXPECT_EQ(row->text(2), "x");
+    EXPECT_EQ(row->text(3), "");
+    EXPECT_FALSE(row->data(3, Qt::DisplayRole).isValid()) << "no such cell";
+
+    row->setText(1, "short");
+    row->setText(3, "d");
+    row->setData(0, Qt::UserRole, 7);
+    EXPECT_EQ(KvReportCell(&list, 0, 1), "short");
+    EXPECT_EQ(KvReportCell(&list, 0, 2), "x");
+    EXPECT_EQ(KvReportCell(&list, 0, 3), "d");
+    EXPECT_EQ(row->data(0, Qt::UserRole).toInt(), 7);
+    EXPECT_EQ(list.model()->data(list.model()->index(0, 1)).toString(), "short");
+}
+
 TEST(Memo, AppendsLines)
 {
     QPlainTextEdit memo;
