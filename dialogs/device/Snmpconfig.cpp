@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QMainWindow>
 #include <QPalette>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
@@ -245,7 +246,9 @@ std::string FindUsmSetup()
 void RunUsmSetup(const DialogRequest& request)
 {
     const std::string tool = FindUsmSetup();
-    QWidget* owner = request.Window;
+    // The windows stay usable while the tool runs: the main window may be gone
+    // when it ends.
+    const QPointer<QWidget> owner = request.Window;
     if (tool.empty()) {
         KvShowAppMessage(owner, QStringLiteral("The SNMPv3 user configuration tool %1 was not found beside the module "
                                                "or in the host's program folder.")
@@ -274,6 +277,6 @@ void RunUsmSetup(const DialogRequest& request)
         return;
     }
     LoadModuleConfiguration(MainTexts.AgentIP);
-    if (request.RebuildFrontPanel)
+    if (request.RebuildFrontPanel && (owner || !request.Window))
         request.RebuildFrontPanel();
 }

@@ -54,7 +54,6 @@ public:
 
 private:
     void HelloTimeForMstp(bool mstp);
-    void Report(KvSNMPRequest2Edits& binding, const char* text);
     void Status(const QString& text);
     bool GetReported(KvSNMPRequest2Edits& binding);
 

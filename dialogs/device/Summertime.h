@@ -11,6 +11,7 @@
 #include <QList>
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 
 class KvOptionList;
