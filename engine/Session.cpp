@@ -294,17 +294,25 @@ int localErrorCode(int snmpErr)
     }
 }
 
-// Made for every response: plain digit writing, no format parsing.
-std::string peerText(std::uint32_t ip, std::uint16_t port)
+// A response that carries an outcome and nothing else.
+Response outcomeOnly(int code)
 {
-    char buf[24];   // "255.255.255.255/65535"
+    Response r;
+    r.code = code;
+    return r;
+}
+
+// Made for every response: plain digit writing, no format parsing.
+std::string dottedIPv4(std::uint32_t ip)
+{
+    char buf[16];   // "255.255.255.255"
     char* p = buf;
     char* const end = buf + sizeof buf;
     for (int shift = 24; shift >= 0; shift -= 8) {
         p = std::to_chars(p, end, (ip >> shift) & 255u).ptr;
-        *p++ = shift ? '.' : '/';
+        if (shift)
+            *p++ = '.';
     }
-    p = std::to_chars(p, end, port).ptr;
     return std::string(buf, p);
 }
 
@@ -408,7 +416,8 @@ public:
         int code = 0;                // error status, report code or local error
         int errorIndex = 0;
         std::vector<VarBind> vbs;
-        std::string peer;
+        std::string peerAddress;
+        std::uint16_t peerPort = 0;
         std::string engineId;        // reports: the reporting engine
     };
 
@@ -523,9 +532,10 @@ int Session::Impl::libCallback(int op, netsnmp_session* sp, int, netsnmp_pdu* pd
                 e.vbs.push_back(VarBind{fromLibOid(v->name, v->name_length), fromLibValue(v)});
             if (pdu->transport_data && pdu->transport_data_length >= static_cast<int>(sizeof(sockaddr_in))) {
                 const auto* a = static_cast<const netsnmp_indexed_addr_pair*>(pdu->transport_data);
-                if (a->remote_addr.sa.sa_family == AF_INET)
-                    e.peer = peerText(ntohl(a->remote_addr.sin.sin_addr.s_addr),
-                                      ntohs(a->remote_addr.sin.sin_port));
+                if (a->remote_addr.sa.sa_family == AF_INET) {
+                    e.peerAddress = dottedIPv4(ntohl(a->remote_addr.sin.sin_addr.s_addr));
+                    e.peerPort = ntohs(a->remote_addr.sin.sin_port);
+                }
             }
         }
         break;
@@ -869,7 +879,7 @@ void Session::Impl::probeFinished(std::uint64_t probeId, int code, const std::st
         if (wi == reqs.end())
             continue;
         if (code != kSuccess) {
-            complete(w, Response{code, 0, {}, {}});
+            complete(w, outcomeOnly(code));
             continue;
         }
         Req& r = wi->second;
@@ -878,7 +888,7 @@ void Session::Impl::probeFinished(std::uint64_t probeId, int code, const std::st
         r.attemptsLeft = r.target.retries;
         const int rc = sendAttempt(r);
         if (rc != kSuccess)
-            complete(w, Response{rc, 0, {}, {}});
+            complete(w, outcomeOnly(rc));
     }
 }
 
@@ -896,7 +906,7 @@ void Session::Impl::attemptTimedOut(std::uint64_t id)
         if (r.stage == Stage::Probe)
             probeFinished(id, rc, {});
         else
-            complete(id, Response{rc, 0, {}, {}});
+            complete(id, outcomeOnly(rc));
         return;
     }
     if (r.stage == Stage::Probe) {
@@ -913,10 +923,10 @@ void Session::Impl::attemptTimedOut(std::uint64_t id)
             p.engineId.clear();
         }
         if (startProbe(r.peerKey, id, true) != kSuccess)
-            complete(id, Response{kTimeout, 0, {}, {}});
+            complete(id, outcomeOnly(kTimeout));
         return;
     }
-    complete(id, Response{kTimeout, 0, {}, {}});
+    complete(id, outcomeOnly(kTimeout));
 }
 
 void Session::Impl::handleEvent(LibEvent& e)
@@ -948,13 +958,13 @@ void Session::Impl::handleEvent(LibEvent& e)
         if (r.stage == Stage::Probe)
             probeFinished(id, kTransportFailed, {});
         else
-            complete(id, Response{kTransportFailed, 0, {}, {}});
+            complete(id, outcomeOnly(kTransportFailed));
         return;
     case LibEvent::LocalError:
         if (r.stage == Stage::Probe)
             probeFinished(id, e.code, {});
         else
-            complete(id, Response{e.code, 0, {}, {}});
+            complete(id, outcomeOnly(e.code));
         return;
     case LibEvent::Report:
         if (r.stage == Stage::Probe) {
@@ -970,10 +980,10 @@ void Session::Impl::handleEvent(LibEvent& e)
             p.engineId.clear();
             const int code = e.code;
             if (startProbe(r.peerKey, id, true) != kSuccess)
-                complete(id, Response{code, 0, {}, {}});
+                complete(id, outcomeOnly(code));
             return;
         }
-        complete(id, Response{e.code, 0, {}, {}});
+        complete(id, outcomeOnly(e.code));
         return;
     case LibEvent::Received:
         if (r.stage == Stage::Probe) {
@@ -987,7 +997,8 @@ void Session::Impl::handleEvent(LibEvent& e)
             resp.code = e.code;
             resp.errorIndex = e.errorIndex;
             resp.vbs = std::move(e.vbs);
-            resp.peer = std::move(e.peer);
+            resp.peerAddress = std::move(e.peerAddress);
+            resp.peerPort = e.peerPort;
             complete(id, std::move(resp));
         }
         return;
@@ -1099,7 +1110,7 @@ Session::~Session()
             pending.push_back(id);
     std::sort(pending.begin(), pending.end());
     for (std::uint64_t id : pending)
-        d->complete(id, Response{kSessionDestroyed, 0, {}, {}});
+        d->complete(id, outcomeOnly(kSessionDestroyed));
     d->reqs.clear();
     d->tokens.clear();
     d->events.clear();
@@ -1154,7 +1165,7 @@ Response Session::sendSync(Operation op, const Target& target, const Pdu& pdu)
     std::optional<Response> result;
     const int rc = d->startRequest(op, target, pdu, [&result](const Response& r) { result = r; });
     if (rc != kSuccess)
-        return Response{rc, 0, {}, {}};
+        return outcomeOnly(rc);
     while (!result) {
         const auto due = d->msUntilDue();
         const int wait = std::clamp(due.value_or(50), 0, 50);
@@ -1162,7 +1173,7 @@ Response Session::sendSync(Operation op, const Target& target, const Pdu& pdu)
         ::poll(&p, 1, wait);
         d->process();
         if (d->closing && !result)
-            return Response{kSessionDestroyed, 0, {}, {}};
+            return outcomeOnly(kSessionDestroyed);
     }
     return *result;
 }

@@ -141,7 +141,8 @@ struct Response {
     int code = 0;           // raw outcome, see the header comment
     int errorIndex = 0;
     std::vector<VarBind> vbs;
-    std::string peer;       // "a.b.c.d/port" of the responder, empty when none
+    std::string peerAddress;    // dotted IPv4 of the responder, empty when none
+    std::uint16_t peerPort = 0; // its UDP port
 };
 
 using Callback = std::function<void(const Response&)>;

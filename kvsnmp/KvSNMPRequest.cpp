@@ -13,8 +13,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <limits>
-#include <string_view>
 
 namespace {
 
@@ -34,62 +32,12 @@ engine::Oid oidOrThrow(const std::string& text)
     return std::move(*oid);
 }
 
-bool startsWith(const std::string& s, const std::string& prefix)
+// The responder of a response; the agent asked when the engine knows none.
+KvSNMPDevice deviceOf(const engine::Response& response, const KvSNMPDevice& fallback)
 {
-    return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
-}
-
-// Arc-by-arc order of two dotted OIDs; a text that is no OID orders before all
-// others.  A walk's own checks compare arcs (see IsColumnDone); this serves
-// the other callers.
-bool oidLess(std::string_view a, std::string_view b)
-{
-    auto wellFormed = [](std::string_view t) {
-        if (t.empty() || t.front() == '.' || t.back() == '.' || t.find("..") != std::string_view::npos)
-            return false;
-        for (char c : t)
-            if ((c < '0' || c > '9') && c != '.')
-                return false;
-        return true;
-    };
-    if (!wellFormed(a) || !wellFormed(b)) {
-        const auto x = KvOidFromText(a), y = KvOidFromText(b);
-        if (!x || !y)
-            return !x && y;
-        return std::lexicographical_compare(x->begin(), x->end(), y->begin(), y->end());
-    }
-    // Only digits and single dots from here on: each arc is read in one pass,
-    // saturating at the 64-bit maximum as KvLeadingUInt64 does.
-    auto nextArc = [](std::string_view t, std::size_t& pos) {
-        constexpr std::uint64_t max = std::numeric_limits<std::uint64_t>::max();
-        std::uint64_t v = 0;
-        for (; pos < t.size() && t[pos] != '.'; ++pos) {
-            const auto d = static_cast<unsigned>(t[pos] - '0');
-            v = v > (max - d) / 10 ? max : v * 10 + d;
-        }
-        ++pos;   // past the dot, or past the end
-        return v;
-    };
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        const std::uint64_t x = nextArc(a, i);
-        const std::uint64_t y = nextArc(b, j);
-        if (x != y)
-            return x < y;
-    }
-    return i >= a.size() && j < b.size();
-}
-
-// "a.b.c.d/port" of a responder.
-KvSNMPDevice deviceOf(const std::string& peer, const KvSNMPDevice& fallback)
-{
-    if (peer.empty())
+    if (response.peerAddress.empty())
         return fallback;
-    KvSNMPDevice d;
-    const std::size_t slash = peer.rfind('/');
-    d.Address = peer.substr(0, slash);
-    d.Port = slash == std::string::npos ? 0 : static_cast<std::uint16_t>(KvLeadingUInt32(peer.substr(slash + 1)));
-    return d;
+    return KvSNMPDevice{response.peerAddress, response.peerPort};
 }
 
 engine::Session& session()
@@ -175,8 +123,9 @@ engine::Pdu KvSNMPRequest::buildPdu(Mode mode)
                 oid += ".0";
             pdu.vbs.push_back(engine::VarBind{oidOrThrow(oid), engine::Value::null()});
         } else if (const auto k = static_cast<std::size_t>(i);
-                   k < walkArcs_.size() && !walkArcs_[k].text.empty() && walkArcs_[k].text == item.CurrentOid) {
-            pdu.vbs.push_back(engine::VarBind{walkArcs_[k].arcs, engine::Value::null()});
+                   k < walkArcs_.size() && !walkArcs_[k].currentText.empty() &&
+                   walkArcs_[k].currentText == item.CurrentOid) {
+            pdu.vbs.push_back(engine::VarBind{walkArcs_[k].current, engine::Value::null()});
         } else {
             pdu.vbs.push_back(engine::VarBind{oidOrThrow(item.CurrentOid), engine::Value::null()});
         }
@@ -279,8 +228,7 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
         // One text buffer serves every binding of every response.
         std::string& received = receivedText_;
         KvOidText(vb.oid, received);
-        WalkArcs& cached = walkArcs_[static_cast<std::size_t>(i)];
-        const bool previousKnown = !cached.text.empty() && cached.text == item.CurrentOid;
+        WalkArcs& arcs = walkArcs_[static_cast<std::size_t>(i)];
 
         if (code == -102 && isTable()) {
             // SNMPv1 ends a walk with noSuchName, echoing the OIDs asked for.
@@ -288,14 +236,22 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
                 return false;
             throw mappedError(2);
         }
-        columnArcs_ = previousKnown ? ColumnArcs{&item.CurrentOid, &cached.arcs, &received, &vb.oid} : ColumnArcs{};
-        const bool columnDone = IsColumnDone(prefix, item.CurrentOid, received);
-        columnArcs_ = ColumnArcs{};
-        cached.text.clear();
+        if (arcs.prefixText != prefix) {
+            arcs.prefix = oidOrThrow(prefix);
+            arcs.prefixText = prefix;
+        }
+        if (arcs.currentText.empty() || arcs.currentText != item.CurrentOid) {
+            // A first read, a column's end or a caller moved the item: its text
+            // decides, and a text that is no OID (or none) counts as no previous.
+            auto current = KvOidFromText(item.CurrentOid);
+            arcs.current = current ? std::move(*current) : engine::Oid{};
+        }
+        const bool columnDone = IsColumnDone(arcs.prefix, arcs.current, vb.oid);
         if (columnDone) {
             ++done;
             item.Value = KvNotDoneText;
             item.CurrentOid = prefix + "." + InstanceFromKeys();
+            arcs.currentText.clear();   // the arcs are read from the text when next sent
             continue;
         }
         ValueFromBinding(i, vb);
@@ -303,11 +259,9 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
         // that has ended points into another column, not at this row.
         if (rowInstance.empty() && received.size() > prefix.size())
             rowInstance = received.substr(prefix.size() + 1);
-        if (!vb.oid.empty()) {
-            cached.text = received;
-            cached.arcs.assign(vb.oid.begin(), vb.oid.end());
-        }
         item.CurrentOid = received;   // keeps the item's capacity: no allocation per row
+        arcs.currentText = received;
+        arcs.current.assign(vb.oid.begin(), vb.oid.end());
     }
     if (done == readable)
         return false;
@@ -374,7 +328,7 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
     e.Code = m.Code;
     e.Message = std::move(m.Message);
     e.ErrorIndex = response.errorIndex;
-    e.Device = deviceOf(response.peer, Device);
+    e.Device = deviceOf(response, Device);
     e.Finished = true;
     if ((e.Code == 0 && read) || (e.Code == -102 && isTable())) {
         try {
@@ -485,20 +439,25 @@ bool KvSNMPRequest::EvaluateCondition(const std::string& condition)
     return EvaluateLogic(SubstituteVariables(condition, true, "$"));
 }
 
-bool KvSNMPRequest::IsColumnDone(const std::string& prefix, const std::string& previousOid,
-                                 const std::string& receivedOid)
+bool KvSNMPRequest::IsColumnDone(const engine::Oid& prefix, const engine::Oid& previous,
+                                 const engine::Oid& received)
 {
     if (!isTable())
         return false;
-    if (receivedOid.size() <= prefix.size() + 1 || receivedOid[prefix.size()] != '.' || !startsWith(receivedOid, prefix))
+    if (received.size() <= prefix.size() || !std::equal(prefix.begin(), prefix.end(), received.begin()))
         return true;
     // An agent must answer get-next with a greater OID; one that does not (no
     // progress, or going backwards) would otherwise keep the walk going forever.
-    // Called from a walk's response processing with the texts of arcs at hand,
-    // the arcs are compared instead of reading both texts again.
-    const ColumnArcs& known = columnArcs_;
-    if (known.previous && &previousOid == known.previousText && &receivedOid == known.receivedText)
-        return !std::lexicographical_compare(known.previous->begin(), known.previous->end(),
-                                             known.received->begin(), known.received->end());
-    return !previousOid.empty() && !oidLess(previousOid, receivedOid);
+    // No previous OID (the first row) is empty, before every other.
+    return !std::lexicographical_compare(previous.begin(), previous.end(), received.begin(), received.end());
+}
+
+bool KvSNMPRequest::IsColumnDone(const std::string& prefix, const std::string& previousOid,
+                                 const std::string& receivedOid)
+{
+    // A previous text that is no OID counts as none; a received text that is no
+    // OID, or a prefix that is none, leaves nothing inside the column.
+    static const engine::Oid none;
+    const auto p = KvOidFromText(prefix), previous = KvOidFromText(previousOid), r = KvOidFromText(receivedOid);
+    return IsColumnDone(p ? *p : none, previous ? *previous : none, p && r ? *r : none);
 }

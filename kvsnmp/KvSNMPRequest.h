@@ -75,9 +75,14 @@ public:
     virtual void EvaluateDerived(int index, bool afterRead);
     virtual bool EvaluateCondition(const std::string& condition);
     // True when a table column has ended: the received OID left the column, or
-    // did not advance past the previous one.
-    virtual bool IsColumnDone(const std::string& prefix, const std::string& previousOid,
-                              const std::string& receivedOid);
+    // did not advance past the previous one (empty when there is none yet).
+    // Depends on its arguments and the list's kind only.
+    virtual bool IsColumnDone(const engine::Oid& prefix, const engine::Oid& previous,
+                              const engine::Oid& received);
+    // The same question about dotted texts (a previous text that is no OID
+    // counts as none); answered by the operation above.
+    bool IsColumnDone(const std::string& prefix, const std::string& previousOid,
+                      const std::string& receivedOid);
 
 private:
     enum class Mode { FirstRead, NextRead, Write };
@@ -94,25 +99,19 @@ private:
     void send(engine::Operation op, engine::Pdu pdu, bool read, KvSNMPCallback callback, void* userData);
     void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData);
 
-    // The arcs of each item's CurrentOid as last received, kept with the text they
-    // were read from: the next get-next of a walk sends them without parsing the
-    // text again.  Used only while the item's CurrentOid still equals that text.
+    // A walk's own record of each item: the arcs of its CurrentOid as last
+    // received or parsed, kept with that text, and the arcs of its column prefix.
+    // The next get-next sends the arcs without parsing the text again, and column
+    // ends are decided on arcs.  The arcs stand for CurrentOid only while its
+    // text still equals currentText.
     struct WalkArcs {
-        std::string text;
-        engine::Oid arcs;
+        std::string currentText;
+        engine::Oid current;
+        std::string prefixText;
+        engine::Oid prefix;
     };
     std::vector<WalkArcs> walkArcs_;
     std::string receivedText_;
-    // While response processing asks IsColumnDone about an item: the texts it
-    // passes and the arcs they were written from.  The base behaviour compares
-    // the arcs when it is handed exactly these texts.
-    struct ColumnArcs {
-        const std::string* previousText = nullptr;
-        const engine::Oid* previous = nullptr;
-        const std::string* receivedText = nullptr;
-        const engine::Oid* received = nullptr;
-    };
-    ColumnArcs columnArcs_;
 
     // Shared with the callbacks of outstanding requests: null once the request is gone.
     std::shared_ptr<KvSNMPRequest*> self_;

@@ -328,7 +328,8 @@ TEST(MisbehavingPeer, RubbishIsDroppedAndAHugeOddResponseArrivesWhole)
     EXPECT_EQ(got[0].vbs[2].value.octets, std::string("\x0A\x00\x00\x01", 4));
     EXPECT_EQ(got[0].vbs[3].value.oid, (Oid{1, 3, 6, 1}));
     EXPECT_EQ(got[0].vbs[5].value.number, 0x7FFFFFFFu);
-    EXPECT_EQ(got[0].peer, "127.0.0.1/" + std::to_string(peer.port()));
+    EXPECT_EQ(got[0].peerAddress, "127.0.0.1");
+    EXPECT_EQ(got[0].peerPort, peer.port());
 
     // The same answer again, now that the request is gone: dropped.
     peer.reply(good);
