@@ -39,6 +39,13 @@ TAclTableForm::TAclTableForm(const KvSNMPVarDef* table, int keyCount, QWidget* p
     CreateBinding(table, keyCount);
 }
 
+TAclTableForm::~TAclTableForm()
+{
+    // The list, its model and the fields go after the editors' own parts: what
+    // they signal while they go must reach no editor.
+    DisconnectChildren();
+}
+
 void TAclTableForm::SetAgentCaption(const QString& text)
 {
     setWindowTitle(text + QString::fromStdString(DefaultDevice.Address));

@@ -21,6 +21,8 @@ class TAclTableForm : public TBindingDialog {
 public:
     QTreeWidget* ListView;
 
+    ~TAclTableForm() override;
+
     bool LineSelected() const;
     // The selected line's cell of a column (numbered from 1); empty without a
     // selected line.

@@ -114,6 +114,12 @@ void TBindingDialog::DestroyRow(int rowStatusColumn, QComboBox* rowStatus, int d
     });
 }
 
+void TBindingDialog::DisconnectChildren()
+{
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
+
 bool TBindingDialog::Guarded(const std::function<void()>& step)
 {
     try {

@@ -77,6 +77,12 @@ protected:
     // the row-status list that `rowStatus` shows.
     void DestroyRow(int rowStatusColumn, QComboBox* rowStatus, int destroyItem);
 
+    // Signals of the dialog's own widgets stop reaching the dialog.  The first
+    // destructor of a dialog that connects them calls it: the widgets are
+    // deleted only after every destructor of the dialog has run, and a signal
+    // they send then must not reach a dialog that is no longer there.
+    void DisconnectChildren();
+
     // Runs `step`; the text of an error it raises goes into the status bar's
     // first panel.  False when it raised one.
     bool Guarded(const std::function<void()>& step);
