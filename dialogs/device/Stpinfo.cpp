@@ -119,6 +119,9 @@ TSTP_Info::TSTP_Info(QWidget* owner, const QString& caption, const QString& vers
     ET_LBDRecover = new QLineEdit(this);
     BT_Get = new QPushButton(QStringLiteral("Refresh"), this);
     BT_Set = new QPushButton(QStringLiteral("Set"), this);
+    // Enter in an edit must neither throw the typed values away nor write them.
+    BT_Get->setAutoDefault(false);
+    BT_Set->setAutoDefault(false);
     StatusBar = new KvStatusBar(this);
     StatusBar->AddPanel(400);
     stVersion = new QLabel(this);
