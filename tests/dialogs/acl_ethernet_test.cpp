@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QUdpSocket>
 
 #include <functional>
 
@@ -352,6 +353,25 @@ TEST_F(AclAgentTest, EthernetRuleRefusedWriteReturnsToIdleWithItsError)
     EXPECT_TRUE(form.MaskIDEdit->text().isEmpty());
     for (int i = 0; i < form.Binding()->Variables().Count(); ++i)
         EXPECT_EQ(form.Binding()->Variables().ItemAt(i).Access, before[static_cast<std::size_t>(i)]) << i;
+}
+
+TEST_F(AclAgentTest, EthernetRuleOpensWithTheErrorWhenTheAgentIsSilent)
+{
+    quint16 silent = 0;
+    {
+        QUdpSocket probe;   // a port nobody answers on once the probe is gone
+        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+        silent = probe.localPort();
+    }
+    DefaultDevice.Port = silent;
+    DefaultTimeout = 10;
+    TEthernetInformationRuleForm form;
+    EXPECT_FALSE(form.StatusText().isEmpty());
+    EXPECT_FALSE(form.StatusText().contains(QStringLiteral("Ok!")));
+    EXPECT_EQ(form.StaticText1->text(), "0");
+    EXPECT_TRUE(form.AddButton->isEnabled());
+    form.done(QDialog::Rejected);
+    EXPECT_EQ(form.Binding(), nullptr);
 }
 
 TEST_F(AclAgentTest, EthernetEditorsAreInTheCatalogue)
