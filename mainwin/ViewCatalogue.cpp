@@ -289,6 +289,10 @@ void OpenDialog(QMainWindow& window, const ViewCatalogueRow& row)
     request.Window = &window;
     request.Caption = ViewCaption(row.Title, AgentAddress());
     request.ShowStatus = [&window](const QString& text) { StatusBarLine(window, text); };
+    if (auto* main = qobject_cast<TMainForm*>(&window)) {
+        request.SetStpVersion = [main](const QString& label) { main->stSTP->setText(label); };
+        request.RebuildFrontPanel = [main] { main->RefreshClick(); };
+    }
     if (row.Has(ViewAdjust::ReadStpVersion))
         request.StpVersion = ReadStpVersionInto(window);
     const DialogOpener open = FindAnyDialog(row.Target);
