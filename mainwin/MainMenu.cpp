@@ -347,7 +347,8 @@ TMainMenu::TMainMenu(QMainWindow& window, MenuRunner run, MenuErrorPresenter pre
 
         if (!item.HasAction())
             continue;
-        auto chosen = [this, name] { runItem(window_, run_, presentError_, name); };
+        // Copies: the actions keep working without this object.
+        auto chosen = [w = &window, run = run_, present = presentError_, name] { runItem(*w, run, present, name); };
         if (submenu)
             QObject::connect(submenu, &QMenu::aboutToShow, &window, chosen);
         else
