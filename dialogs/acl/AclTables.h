@@ -10,6 +10,13 @@
 #include "kvsnmp/KvOptionList.h"
 #include "kvsnmp/KvSNMPVarDef.h"
 
+// A column of a constant table: no expressions, no value.
+constexpr KvSNMPVarDef ColumnDef(const char* oid, const char* caption, std::uint32_t syntax, std::uint32_t access,
+                                 const KvOptionList* options = nullptr)
+{
+    return KvSNMPVarDef{oid, caption, syntax, access, options, nullptr, nullptr, nullptr, nullptr, nullptr};
+}
+
 // Value sets.  A drop-down list bound to a column lists the labels in this
 // order, so item k of a row-status list is the k-th row ("createAndGo" is item 1,
 // "destroy" item 2).

@@ -82,13 +82,13 @@ void TBindingDialog::ShowStatusText(const QString& text)
     statusBar_->SetPanelText(0, text);
 }
 
-void TBindingDialog::CreateBinding(const KvSNMPVarDef* table, int keyCount)
+void TBindingDialog::CreateBinding(const KvSNMPVarDef* table, int keyCount, std::uint8_t itemType)
 {
     binding_ = std::make_unique<KvSNMPRequest2Edits>(this);
     binding_->SetMode(KvSNMPRequest2Controls::Synchronous);
     binding_->SetConstraintOwner(this);
     KvSNMPVarList& vars = binding_->Variables();
-    vars.ItemType = MVT_UMV;
+    vars.ItemType = itemType;
     vars.PKeyCount = keyCount;
     vars.AppendTable(table);
     binding_->SetStatusOutput(statusBar_, 0);
@@ -126,11 +126,16 @@ bool TBindingDialog::Guarded(const std::function<void()>& step)
         step();
         return true;
     } catch (const KvSNMPException& e) {
-        ShowStatusText(QString::fromStdString(e.Message()));
+        ShowError(QString::fromStdString(e.Message()));
     } catch (const std::exception& e) {
-        ShowStatusText(QString::fromLocal8Bit(e.what()));
+        ShowError(QString::fromLocal8Bit(e.what()));
     }
     return false;
+}
+
+void TBindingDialog::ShowError(const QString& text)
+{
+    ShowStatusText(text);
 }
 
 void TBindingDialog::ReleaseBinding()

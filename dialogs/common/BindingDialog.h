@@ -66,7 +66,8 @@ protected:
     // A synchronous binding over a copy of the table, listing it as a table with
     // keyCount key columns and reporting to the status bar's first panel.  The
     // request takes the agent and its security from the defaults.
-    void CreateBinding(const KvSNMPVarDef* table, int keyCount);
+    // itemType MVT_SV makes it one row whose Instance the dialog sets itself.
+    void CreateBinding(const KvSNMPVarDef* table, int keyCount, std::uint8_t itemType = MVT_UMV);
 
     // One SET of the current controls' values: `exclude` leaves out what must
     // not be written (and may choose the row status to send); every column's
@@ -83,9 +84,12 @@ protected:
     // they send then must not reach a dialog that is no longer there.
     void DisconnectChildren();
 
-    // Runs `step`; the text of an error it raises goes into the status bar's
-    // first panel.  False when it raised one.
+    // Runs `step`; the text of an error it raises goes to ShowError.  False
+    // when it raised one.
     bool Guarded(const std::function<void()>& step);
+    // Where the text of a caught error goes: the status bar's first panel,
+    // unless the dialog reports elsewhere.
+    virtual void ShowError(const QString& text);
 
 private:
     std::unique_ptr<KvSNMPRequest2Edits> binding_;

@@ -1,5 +1,6 @@
 #include "dialogs/DialogCatalogue.h"
 #include "dialogs/device/DeviceOpeners.h"
+#include "dialogs/device/Msinfortable.h"
 
 #include "startup/ModuleStartup.h"
 
@@ -11,6 +12,7 @@ const DialogEntry kDeviceDialogs[] = {
     {"SNMPConfig", &RunUsmSetup},
     {"TSTP_Info", &OpenSTPInfo},
     {"TEquipmentBasicInfoForm", &OpenEquipmentBasicInfoForm},
+    {"TMSInformationForm", &OpenMSInformationForm},
 };
 
 } // namespace

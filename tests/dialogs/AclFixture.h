@@ -127,16 +127,16 @@ private:
 // message log for each test.  The module's defaults point at the recorder.
 class AclAgentTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
+    static void SetUpTestSuite() { StartAgent(AclData()); }
+    // Suites over other tables start the agent on their own data.
+    static void StartAgent(const std::string& data)
     {
         dir_ = new QTemporaryDir;
         KswSim::Options o;
         o.dataFile = dir_->filePath(QStringLiteral("acl.snmprec"));
         QFile f(o.dataFile);
-        if (f.open(QIODevice::WriteOnly)) {
-            const std::string d = AclData();
-            f.write(d.data(), static_cast<qint64>(d.size()));
-        }
+        if (f.open(QIODevice::WriteOnly))
+            f.write(data.data(), static_cast<qint64>(data.size()));
         f.close();
         sim_ = new KswSim(o);
     }

@@ -1,0 +1,163 @@
+#include "dialogs/device/Msunit.h"
+
+#include "dialogs/acl/AclTables.h"
+#include "dialogs/common/TextChecks.h"
+
+#include "binding/KvControls.h"
+#include "binding/KvSNMPRequest2Edits.h"
+#include "binding/KvUserNotice.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+using namespace KvSyntax;
+
+// The columns of the member switch table the editor writes; item k of the
+// list is the k-th of them.
+constexpr KvSNMPVarDef MemberEditDefs[] = {
+    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.1", "ID", Integer, KvAccess::NotAccess),
+    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.8", "Member Candidate Source", Integer, KvAccess::ReadWrite),
+    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.9", "Member Password", DisplayStr, KvAccess::ReadWrite),
+    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.10", "Member Row Status", Integer, KvAccess::ReadWrite, &AclRowStatusOptions),
+    {},
+};
+
+namespace EditItem {
+constexpr int MemberId = 1, Candidate = 2, Password = 3, RowStatus = 4;
+}
+
+}  // namespace
+
+TMSEditForm::TMSEditForm(QWidget* owner, QTreeWidget* members, QPlainTextEdit* memo)
+    : TBindingDialog(owner), MSIDEdit(new QLineEdit), KeyIDEdit(new QLineEdit), MS_Password(new QLineEdit),
+      Row_Status(new QComboBox), SetButton(new QPushButton(QStringLiteral("Set"))),
+      CloseButton(new QPushButton(QStringLiteral("Close"))), members_(members), memo_(memo)
+{
+    setWindowTitle(QStringLiteral("MS Edit"));
+    MSIDEdit->setObjectName(QStringLiteral("MSIDEdit"));
+    KeyIDEdit->setObjectName(QStringLiteral("KeyIDEdit"));
+    MS_Password->setObjectName(QStringLiteral("MS_Password"));
+    Row_Status->setObjectName(QStringLiteral("Row_Status"));
+    SetButton->setObjectName(QStringLiteral("SetButton"));
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Member Siwitch ID\n"), MSIDEdit);
+    fields->addRow(QStringLiteral("Member Candidate ID"), KeyIDEdit);
+    fields->addRow(QStringLiteral("Member Password"), MS_Password);
+    fields->addRow(QStringLiteral("Member Row Status"), Row_Status);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(SetButton);
+    buttons->addWidget(CloseButton);
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(fields);
+    main->addLayout(buttons);
+    StatusBar()->hide();   // messages go to the list window's memo
+
+    CreateBinding(MemberEditDefs, 1, MVT_SV);
+    KvSNMPRequest2Edits* b = Binding();
+    b->AssociateEdits(EditItem::MemberId - 1, QStringLiteral("%i{n1x32l2a}"), {MSIDEdit});
+    b->AssociateEdits(EditItem::Candidate - 1, QStringLiteral("%i{n1x32l2a}"), {KeyIDEdit});
+    b->AssociateEdits(EditItem::Password - 1, QStringLiteral("%s"), {MS_Password});
+    b->AssociateComboBox(EditItem::RowStatus - 1, Row_Status);
+    b->SetStatusOutput(memo_);
+
+    connect(SetButton, &QPushButton::clicked, this, &TMSEditForm::SetButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TMSEditForm::SetInstance(const QString& memberId)
+{
+    if (Binding())
+        Binding()->Variables().Instance = memberId.toStdString();
+}
+
+void TMSEditForm::done(int result)
+{
+    QDialog::done(result);
+}
+
+void TMSEditForm::showEvent(QShowEvent* event)
+{
+    TBindingDialog::showEvent(event);
+    FormActivate();
+}
+
+void TMSEditForm::FormActivate()
+{
+    KeyIDEdit->setEnabled(mode_ == NewMember);
+    if (mode_ != NewMember)
+        return;
+    MSIDEdit->clear();
+    KeyIDEdit->clear();
+    Row_Status->setCurrentIndex(-1);
+}
+
+void TMSEditForm::ShowError(const QString& text)
+{
+    if (memo_)
+        memo_->appendPlainText(text);
+}
+
+bool TMSEditForm::CheckNewMember()
+{
+    const QString id = MSIDEdit->text();
+    for (int row = 0; members_ && row < KvReportRowCount(members_); ++row) {
+        if (KvReportCell(members_, row, 0) == id) {
+            KvShowMessage({this, KvExecutableFileName(),
+                           QStringLiteral("There is already a record with the same Member Siwitch ID. "
+                                          "Please modified it."),
+                           QMessageBox::Ok, QMessageBox::Warning});
+            return false;
+        }
+    }
+    if (id.isEmpty()) {
+        RefuseInput(this, QStringLiteral("Member Siwitch ID is needed."), MSIDEdit);
+        return false;
+    }
+    if (KeyIDEdit->text().isEmpty()) {
+        RefuseInput(this, QStringLiteral("Member Candidate ID is needed."), KeyIDEdit);
+        return false;
+    }
+    if (Row_Status->currentIndex() != AclRowStatusItem::CreateAndGo) {
+        RefuseInput(this, QStringLiteral("Member Row State must be createAndGo."), Row_Status);
+        return false;
+    }
+    return true;
+}
+
+void TMSEditForm::SetButtonClick()
+{
+    if (!Binding() || (mode_ == NewMember && !CheckNewMember()))
+        return;
+    // An existing member's id comes from its list line; without one the write
+    // would go to no row at all.
+    if (MSIDEdit->text().isEmpty()) {
+        RefuseInput(this, QStringLiteral("Member Siwitch ID is needed."), MSIDEdit);
+        return;
+    }
+    SetInstance(MSIDEdit->text());
+    if (Guarded([this] { Binding()->Set(false, true); }))
+        accept();
+}
+
+void TMSEditForm::DestroyMember(const QString& memberId)
+{
+    if (!Binding())
+        return;
+    mode_ = ExistingMember;
+    SetInstance(memberId);
+    WriteWithExclusions([this](TSavedColumnFlags& flags) {
+        flags.Exclude({EditItem::Candidate, EditItem::Password});
+        Row_Status->setCurrentIndex(AclRowStatusItem::Destroy);
+    });
+}
