@@ -1,6 +1,34 @@
 #include "dialogs/DialogCatalogue.h"
 
+#include "dialogs/aac/Accservercontrol.h"
+#include "dialogs/aac/Serverinfounit.h"
+
+#include "startup/ModuleStartup.h"
+#include "views/Viewmodal.h"
+
+#include <QMainWindow>
+
+namespace {
+
+// The editor lives for the modal run only.  The catalogue's caption carries
+// the agent's address already and replaces the editor's own.
+template <typename Form>
+void OpenEditor(const DialogRequest& request)
+{
+    Form form(request.Window);
+    if (!request.Caption.isEmpty())
+        form.setWindowTitle(request.Caption);
+    TRunModal(form);
+}
+
+constexpr DialogEntry kAacDialogs[] = {
+    {"TServerInformationForm", &OpenEditor<TServerInformationForm>},
+    {"TfrmACCServerCtrl", &OpenEditor<TfrmACCServerCtrl>},
+};
+
+}  // namespace
+
 std::span<const DialogEntry> AacDialogs()
 {
-    return {};
+    return kAacDialogs;
 }

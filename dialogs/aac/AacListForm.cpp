@@ -1,0 +1,106 @@
+#include "dialogs/aac/AacListForm.h"
+
+#include "dialogs/acl/AclTables.h"
+
+#include "binding/KvControls.h"
+#include "binding/KvSNMPRequest2Edits.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+TAacListForm::TAacListForm(const KvSNMPVarDef* table, int keyCount, const char* counterName, QWidget* parent)
+    : TAclTableForm(table, keyCount, parent), GetButton(MakeButton(QStringLiteral("Refresh"), "GetButton")),
+      EditButton(MakeButton(QStringLiteral("Edit"), "EditButton")),
+      AddButton(MakeButton(QStringLiteral("Add"), "AddButton")),
+      DeleteButton(MakeButton(QStringLiteral("Delete"), "DeleteButton")), Counter(new QLabel)
+{
+    Counter->setObjectName(QString::fromLatin1(counterName));
+    Counter->setFrameShape(QFrame::Panel);
+    Counter->setFrameShadow(QFrame::Sunken);
+    Counter->setAlignment(Qt::AlignCenter);
+    AddToButtonColumn(Counter);
+}
+
+void TAacListForm::FinishFields(int rowStatusColumn)
+{
+    rowStatusColumn_ = rowStatusColumn;
+    AttachList([this] {
+        const bool selected = LineSelected();
+        if (selected)
+            SetSelected();
+        else
+            SetIdle();
+        LineChanged(selected);
+    });
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(ListView->model(), signal, this, &TAacListForm::UpdateCount);
+    connect(ListView->model(), &QAbstractItemModel::modelReset, this, &TAacListForm::UpdateCount);
+    connect(GetButton, &QPushButton::clicked, this, &TAacListForm::Refresh);
+    connect(EditButton, &QPushButton::clicked, this, [this] {
+        if (Binding())
+            EditClick();
+    });
+    connect(AddButton, &QPushButton::clicked, this, [this] {
+        if (Binding())
+            AddClick();
+    });
+    connect(DeleteButton, &QPushButton::clicked, this, &TAacListForm::DeleteClick);
+}
+
+void TAacListForm::UpdateCount()
+{
+    Counter->setText(QString::number(KvReportRowCount(ListView)));
+}
+
+bool TAacListForm::LineExists(std::initializer_list<std::pair<int, QString>> cells) const
+{
+    for (int row = 0; row < KvReportRowCount(ListView); ++row) {
+        bool all = true;
+        for (const auto& [column, text] : cells)
+            all = all && KvReportCell(ListView, row, CellColumn(column)) == text;
+        if (all)
+            return true;
+    }
+    return false;
+}
+
+void TAacListForm::Refresh()
+{
+    if (!Binding())
+        return;
+    Guarded([this] { Binding()->Get(); });
+    SetIdle();
+    ClearFields();
+}
+
+void TAacListForm::WriteThenRefresh(const std::function<void()>& write)
+{
+    if (!Binding())
+        return;
+    if (Guarded(write)) {
+        Refresh();
+        return;
+    }
+    SetIdle();
+    ClearFields();
+}
+
+void TAacListForm::WriteAndRefresh(const std::function<void(TSavedColumnFlags&)>& exclude)
+{
+    WriteThenRefresh([&] { WriteWithExclusions(exclude); });
+}
+
+bool TAacListForm::DestroyIfChosen()
+{
+    if (RowComboBox->currentIndex() != AclRowStatusItem::Destroy)
+        return false;
+    DeleteClick();
+    return true;
+}
+
+void TAacListForm::DeleteClick()
+{
+    WriteThenRefresh([this] { DestroyRow(rowStatusColumn_, RowComboBox, AclRowStatusItem::Destroy); });
+}
