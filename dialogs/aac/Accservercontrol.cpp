@@ -68,6 +68,12 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent)
     ShowStatusText(QString());
 }
 
+TfrmACCServerCtrl::~TfrmACCServerCtrl()
+{
+    // The buttons go after this destructor: what they signal then reaches no window.
+    DisconnectChildren();
+}
+
 void TfrmACCServerCtrl::Button1Click()
 {
     if (!Binding())

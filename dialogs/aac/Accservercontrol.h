@@ -13,6 +13,7 @@ class TfrmACCServerCtrl : public TBindingDialog {
     Q_OBJECT
 public:
     explicit TfrmACCServerCtrl(QWidget* parent = nullptr);
+    ~TfrmACCServerCtrl() override;
 
     QLineEdit* edtGroupName;
     QLineEdit* edtIPAddr;

@@ -95,6 +95,7 @@ TMSInformationForm::TMSInformationForm(QWidget* owner)
 
 TMSInformationForm::~TMSInformationForm()
 {
+    DisconnectChildren();
     // The editor's binding reports into the memo: it goes first.
     delete editor_;
     editor_ = nullptr;

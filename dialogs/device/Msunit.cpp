@@ -75,6 +75,12 @@ TMSEditForm::TMSEditForm(QWidget* owner, QTreeWidget* members, QPlainTextEdit* m
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+TMSEditForm::~TMSEditForm()
+{
+    // The fields go after this destructor: what they signal then reaches no editor.
+    DisconnectChildren();
+}
+
 void TMSEditForm::SetInstance(const QString& memberId)
 {
     if (Binding())

@@ -20,6 +20,7 @@ public:
     // `members` is the list window's list (for the duplicate check) and `memo`
     // its message memo.
     TMSEditForm(QWidget* owner, QTreeWidget* members, QPlainTextEdit* memo);
+    ~TMSEditForm() override;
 
     QLineEdit* MSIDEdit;
     QLineEdit* KeyIDEdit;
