@@ -46,9 +46,9 @@ struct TableWalk {
     std::string error;
 };
 
-// Walks the big table of the ksw-sim at 127.0.0.1:port (v2c) asynchronously;
-// `eachResponse` runs after every response.
-inline TableWalk requestTableWalk(quint16 port, const std::function<void()>& eachResponse = {})
+// Walks the big table of the ksw-sim at 127.0.0.1:port (v2c) asynchronously,
+// with get-bulk or get-next; `eachResponse` runs after every row.
+inline TableWalk requestTableWalk(quint16 port, bool bulk, const std::function<void()>& eachResponse = {})
 {
     struct State {
         KvSNMPRequest request;
@@ -85,6 +85,7 @@ inline TableWalk requestTableWalk(quint16 port, const std::function<void()>& eac
     s.request.Security.Version = 1;
     s.request.Timeout = 200;
     s.request.Retries = 1;
+    s.request.UseGetBulk = bulk;
     fillBigTable(s.request.Variables);
 
     QElapsedTimer t;

@@ -7,7 +7,8 @@
 // length) and the view's marginal memory per row: the resident growth from the
 // tenth of the table to its end, per row, which leaves the form's fixed cost out.
 //
-//   bench_listview_walk [rows] [rounds]     (default 10000 rows, 3 rounds)
+//   bench_listview_walk [rows] [rounds] [--get-next]   (default 10000 rows, 3 rounds;
+//   --get-next walks as with get-bulk turned off)
 #include "KswSim.h"
 #include "TableBench.h"
 #include "KvSNMPErrors.h"
@@ -47,7 +48,8 @@ struct Result {
 
 Result plainWalk(quint16 port)
 {
-    const bench::TableWalk w = bench::requestTableWalk(port);
+    // Asked as the view's own request asks.
+    const bench::TableWalk w = bench::requestTableWalk(port, DefaultUseGetBulk);
     Result r;
     r.seconds = w.seconds;
     r.rows = w.rows;
@@ -109,10 +111,18 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int rows = argc > 1 ? std::atoi(argv[1]) : bench::kBigTableRows;
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+    // --get-next: both walks as with UseGetBulk=0 in the configuration file.
+    std::vector<int> numbers;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--get-next")
+            DefaultUseGetBulk = false;
+        else
+            numbers.push_back(std::atoi(argv[i]));
+    }
+    const int rows = numbers.size() > 0 ? numbers[0] : bench::kBigTableRows;
+    const int rounds = numbers.size() > 1 ? numbers[1] : 3;
     if (rows < 1 || rounds < 1) {
-        std::fprintf(stderr, "usage: bench_listview_walk [rows] [rounds]\n");
+        std::fprintf(stderr, "usage: bench_listview_walk [rows] [rounds] [--get-next]\n");
         return 2;
     }
 
@@ -164,7 +174,8 @@ int main(int argc, char** argv)
     std::sort(views.begin(), views.end());
     std::sort(plains.begin(), plains.end());
     const auto median = [](const std::vector<double>& v) { return v[v.size() / 2]; };
-    std::printf("table %s, %d rows x 4 columns, v2c get-next, %d paired rounds\n", kTable.c_str(), rows, rounds);
+    std::printf("table %s, %d rows x 4 columns, v2c %s, %d paired rounds\n", kTable.c_str(), rows,
+                DefaultUseGetBulk ? "get-bulk" : "get-next", rounds);
     std::printf("table view (TSNMPListViewPanel), last row shown: median %.3f s (%.1f us/row)\n", median(views),
                 median(views) / rows * 1e6);
     std::printf("plain KvSNMPRequest async walk:                  median %.3f s (%.1f us/row)\n", median(plains),

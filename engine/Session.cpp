@@ -571,12 +571,18 @@ netsnmp_pdu* Session::Impl::buildPdu(const Req& r, int& err)
     const Target& t = r.target;
     int command = SNMP_MSG_GET;
     if (r.stage == Stage::Main)
-        command = r.op == Operation::GetNext ? SNMP_MSG_GETNEXT : r.op == Operation::Set ? SNMP_MSG_SET
-                                                                                         : SNMP_MSG_GET;
+        command = r.op == Operation::GetNext ? SNMP_MSG_GETNEXT
+                  : r.op == Operation::Set   ? SNMP_MSG_SET
+                  : r.op == Operation::GetBulk ? SNMP_MSG_GETBULK
+                                               : SNMP_MSG_GET;
     netsnmp_pdu* pdu = snmp_pdu_create(command);
     if (!pdu) {
         err = kResourceUnavailable;
         return nullptr;
+    }
+    if (command == SNMP_MSG_GETBULK) {
+        pdu->non_repeaters = 0;
+        pdu->max_repetitions = std::max(1, r.pdu.maxRepetitions);
     }
     auto* addr = static_cast<netsnmp_indexed_addr_pair*>(calloc(1, sizeof(netsnmp_indexed_addr_pair)));
     if (!addr) {
@@ -758,7 +764,7 @@ int Session::Impl::startRequest(Operation op, const Target& t, Pdu pdu, Callback
 {
     if (closing || !ss)
         return kSessionDestroyed;
-    if (t.version != 0 && t.version != 1 && t.version != 3)
+    if ((t.version != 0 && t.version != 1 && t.version != 3) || (op == Operation::GetBulk && t.version == 0))
         return kOperationNotSupported;
     if (t.version == 3 && t.securityModel != 3)
         return kMpUnsupportedSecurityModel;

@@ -113,7 +113,9 @@ struct VarBind {
     Value value;
 };
 
-enum class Operation { Get, GetNext, Set };
+// GetBulk (v2c and v3 only) asks for maxRepetitions successors of every binding
+// (no non-repeaters); the response holds them row after row.
+enum class Operation { Get, GetNext, Set, GetBulk };
 
 // Where and how to send.  Version: 0 v1, 1 v2c, 3 v3.  Time-out in hundredths of a second.
 struct Target {
@@ -135,6 +137,7 @@ struct Pdu {
     std::vector<VarBind> vbs;
     int errorStatus = 0;
     int errorIndex = 0;
+    int maxRepetitions = 0;   // GetBulk only
 };
 
 struct Response {

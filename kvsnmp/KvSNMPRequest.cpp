@@ -14,9 +14,13 @@
 #include <algorithm>
 #include <exception>
 
+bool DefaultUseGetBulk = true;
+
 namespace {
 
 constexpr int kDrainMs = 6000;
+// The agent's tooBig error status, as the engine reports it.
+constexpr int kRawTooBig = 1;
 
 KvSNMPException mappedError(int raw)
 {
@@ -186,25 +190,134 @@ bool KvSNMPRequest::Get(bool first)
 {
     if (!Alive)
         return false;
-    const engine::Operation op = readOperation();
-    const engine::Target t = target();
-    const engine::Pdu pdu = buildPdu(first ? Mode::FirstRead : Mode::NextRead);
-    const engine::Response r = session().sendSync(op, t, pdu);
-    const KvMappedCode m = MapErrorCode(r.code);
-    if (m.Code != 0 && !(m.Code == -102 && isTable()))
-        throw KvSNMPException(m.Code, m.Message);
-    return processResponse(r.vbs, m.Code);
+    if (first)
+        bulk_ = BulkRows{};
+    else if (bulk_.HasRow())
+        return nextBulkRow();
+    for (;;) {
+        const bool bulk = useBulk();
+        const engine::Operation op = bulk ? engine::Operation::GetBulk : readOperation();
+        const engine::Target t = target();
+        engine::Pdu pdu = buildPdu(first ? Mode::FirstRead : Mode::NextRead);
+        pdu.maxRepetitions = bulk_.maxRepetitions;
+        const std::size_t columns = pdu.vbs.size();
+        engine::Response r = session().sendSync(op, t, pdu);
+        if (bulk) {
+            if (r.code == 0 && takeBulk(std::move(r.vbs), columns, r.peer))
+                return nextBulkRow();
+            bulkFailed(r.code);
+            continue;
+        }
+        const KvMappedCode m = MapErrorCode(r.code);
+        if (m.Code != 0 && !(m.Code == -102 && isTable()))
+            throw KvSNMPException(m.Code, m.Message);
+        return processResponse(r.vbs, m.Code);
+    }
 }
 
 void KvSNMPRequest::GetAsync(KvSNMPCallback callback, void* userData, bool first)
 {
     if (!Alive)
         return;
-    const engine::Operation op = readOperation();
-    send(op, buildPdu(first ? Mode::FirstRead : Mode::NextRead), true, callback, userData);
+    if (first)
+        bulk_ = BulkRows{};
+    else if (bulk_.HasRow())
+        return deliverBulkRow(callback, userData);
+    sendRead(first ? Mode::FirstRead : Mode::NextRead, callback, userData);
 }
 
-bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int code)
+void KvSNMPRequest::sendRead(Mode mode, KvSNMPCallback callback, void* userData)
+{
+    const engine::Operation op = useBulk() ? engine::Operation::GetBulk : readOperation();
+    engine::Pdu pdu = buildPdu(mode);
+    pdu.maxRepetitions = bulk_.maxRepetitions;
+    const engine::Target t = target();
+    const std::size_t columns = pdu.vbs.size();
+    std::shared_ptr<KvSNMPRequest*> self = self_;
+    const int rc = session().send(op, t, std::move(pdu),
+                                  [self, callback, userData, op, mode, columns](const engine::Response& response) {
+        if (KvSNMPRequest* request = *self)
+            request->handleResponse(response, true, callback, userData, op, mode, columns);
+    });
+    if (rc != 0) {
+        const KvMappedCode m = MapErrorCode(rc);
+        if (m.Code != 0)
+            throw KvSNMPException(m.Code, m.Message);
+    }
+    ++Pending;
+}
+
+// ---- get-bulk walks -----------------------------------------------------------
+
+bool KvSNMPRequest::useBulk() const
+{
+    // v1 has no get-bulk; a row whose column has ended goes on with get-next.
+    return UseGetBulk && isTable() && Security.Version != 0 && !bulk_.off && !bulk_.columnEnded;
+}
+
+void KvSNMPRequest::bulkFailed(int code)
+{
+    bulk_.vbs.clear();
+    bulk_.columns = 0;
+    if (code == kRawTooBig && bulk_.maxRepetitions > 1)
+        bulk_.maxRepetitions /= 2;
+    else
+        bulk_.off = true;
+}
+
+bool KvSNMPRequest::takeBulk(std::vector<engine::VarBind>&& vbs, std::size_t columns, const std::string& peer)
+{
+    if (columns == 0 || vbs.size() < columns)
+        return false;
+    bulk_.vbs = std::move(vbs);
+    bulk_.columns = columns;
+    bulk_.next = 0;
+    bulk_.peer = deviceOf(peer, Device);
+    return true;
+}
+
+bool KvSNMPRequest::nextBulkRow()
+{
+    const std::size_t at = bulk_.next++ * bulk_.columns;
+    return processResponse(std::span<const engine::VarBind>(bulk_.vbs).subspan(at, bulk_.columns), 0);
+}
+
+void KvSNMPRequest::deliverBulkRow(KvSNMPCallback callback, void* userData)
+{
+    // Answered from the rows at hand, yet as every asynchronous answer is: later,
+    // from the event loop, never inside the call that asked.
+    ++Pending;
+    std::shared_ptr<KvSNMPRequest*> self = self_;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [self, callback, userData] {
+            KvSNMPRequest* request = *self;
+            if (!request)
+                return;
+            --request->Pending;
+            KvSNMPError e;
+            const KvMappedCode ok = MapErrorCode(0);
+            e.Code = ok.Code;
+            e.Message = ok.Message;
+            e.Device = request->bulk_.peer;
+            try {
+                e.Finished = !request->nextBulkRow();
+            } catch (const KvSNMPException& x) {
+                e.Code = x.Code();
+                e.Message = x.Message();
+                e.Finished = true;
+            } catch (const std::exception&) {
+                const KvMappedCode unknown = MapErrorCode(0x7FFFFFFF);
+                e.Code = unknown.Code;
+                e.Message = unknown.Message;
+                e.Finished = true;
+            }
+            request->deliver(e, callback, userData);
+        },
+        Qt::QueuedConnection);
+}
+
+bool KvSNMPRequest::processResponse(std::span<const engine::VarBind> vbs, int code)
 {
     std::size_t r = 0;
     std::string rowInstance;
@@ -263,6 +376,7 @@ bool KvSNMPRequest::processResponse(const std::vector<engine::VarBind>& vbs, int
         arcs.currentText = received;
         arcs.current.assign(vb.oid.begin(), vb.oid.end());
     }
+    bulk_.columnEnded = done > 0;
     if (done == readable)
         return false;
     if (isTable())
@@ -304,7 +418,7 @@ void KvSNMPRequest::send(engine::Operation op, engine::Pdu pdu, bool read, KvSNM
     std::shared_ptr<KvSNMPRequest*> self = self_;
     const int rc = session().send(op, t, std::move(pdu), [self, read, callback, userData](const engine::Response& response) {
         if (KvSNMPRequest* request = *self)
-            request->handleResponse(response, read, callback, userData);
+            request->handleResponse(response, read, callback, userData, engine::Operation::Set, Mode::Write, 0);
     });
     if (rc != 0) {
         const KvMappedCode m = MapErrorCode(rc);
@@ -315,7 +429,7 @@ void KvSNMPRequest::send(engine::Operation op, engine::Pdu pdu, bool read, KvSNM
 }
 
 void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback,
-                                   void* userData)
+                                   void* userData, engine::Operation op, Mode mode, std::size_t columns)
 {
     // This request is answered; counted down first so that a callback that
     // destroys the request does not wait for its own answer.
@@ -330,9 +444,26 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
     e.ErrorIndex = response.errorIndex;
     e.Device = deviceOf(response, Device);
     e.Finished = true;
+    bool fromBulk = false;
+    if (op == engine::Operation::GetBulk) {
+        fromBulk = response.code == 0 && takeBulk(std::vector<engine::VarBind>(response.vbs), columns, response.peer);
+        if (!fromBulk) {
+            bulkFailed(response.code);
+            // The same read again, with fewer repetitions or with get-next; the
+            // caller sees only that read's outcome.
+            try {
+                if (Alive)
+                    return sendRead(mode, callback, userData);
+            } catch (const KvSNMPException& x) {
+                e.Code = x.Code();
+                e.Message = x.Message();
+            }
+            return deliver(e, callback, userData);
+        }
+    }
     if ((e.Code == 0 && read) || (e.Code == -102 && isTable())) {
         try {
-            const bool more = processResponse(response.vbs, e.Code);
+            const bool more = fromBulk ? nextBulkRow() : processResponse(response.vbs, e.Code);
             e.Finished = !more;
             if (e.Code != 0) {
                 // noSuchName where the agent simply ran out of objects.
@@ -351,6 +482,11 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
             e.Finished = true;
         }
     }
+    deliver(e, callback, userData);
+}
+
+void KvSNMPRequest::deliver(KvSNMPError& e, KvSNMPCallback callback, void* userData)
+{
     if (!callback)
         return;
     // The session calls us from inside its event handling: nothing may leave here

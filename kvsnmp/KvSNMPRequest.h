@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct KvSNMPError {
     KvSNMPDevice Device;          // the peer the response came from
     bool Finished = true;         // no further request follows for this operation
 };
+
+// Whether new requests walk tables with get-bulk (v2c and v3); the module's
+// configuration file can turn it off.
+extern bool DefaultUseGetBulk;
 
 // Called exactly once per asynchronous request that gets a response or times
 // out, with the user data given to GetAsync / SetAsync and the request's list.
@@ -36,6 +41,9 @@ public:
     KvSNMPRequest& operator=(const KvSNMPRequest&) = delete;
 
     bool UseGetNext = false;           // a row list (kind 1) read with get-next
+    // Table walks over v2c and v3 ask with get-bulk: the same rows, fewer round
+    // trips.  A walk goes on with get-next after any failure of a get-bulk.
+    bool UseGetBulk = DefaultUseGetBulk;
     std::int32_t Timeout;              // hundredths of a second per attempt
     std::int32_t Retries = 1;
     KvSNMPDevice Device;
@@ -95,9 +103,38 @@ private:
     // Processes a read's response; true when another row follows.  With the
     // agent's noSuchName on a table, ends the walk quietly when the agent merely
     // ran out of objects and raises -102 otherwise.
-    bool processResponse(const std::vector<engine::VarBind>& vbs, int code);
+    bool processResponse(std::span<const engine::VarBind> vbs, int code);
     void send(engine::Operation op, engine::Pdu pdu, bool read, KvSNMPCallback callback, void* userData);
-    void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData);
+    void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData,
+                        engine::Operation op, Mode mode, std::size_t columns);
+    void sendRead(Mode mode, KvSNMPCallback callback, void* userData);
+    // Hands the outcome to the user's callback; nothing leaves by an exception.
+    void deliver(KvSNMPError& e, KvSNMPCallback callback, void* userData);
+
+    // A get-bulk walk: the rows of the last response not handed out yet.  A row
+    // is taken from them only while every column runs (a column that has ended
+    // is asked again from the row's keys, which the next get-bulk row does not
+    // answer); from the first ended column on, the walk asks with get-next.
+    static constexpr int kBulkRows = 25;
+    struct BulkRows {
+        bool off = false;                 // get-next for the rest of this walk
+        bool columnEnded = false;         // in the row handed out last
+        int maxRepetitions = kBulkRows;   // halved after each tooBig
+        std::vector<engine::VarBind> vbs; // rows of `columns` bindings
+        std::size_t columns = 0;
+        std::size_t next = 0;             // the next row to hand out
+        KvSNMPDevice peer;
+        bool HasRow() const { return columns > 0 && !columnEnded && (next + 1) * columns <= vbs.size(); }
+    };
+    BulkRows bulk_;
+    bool useBulk() const;
+    // After a get-bulk that failed with `code`: fewer repetitions after tooBig,
+    // otherwise get-next for the rest of the walk.
+    void bulkFailed(int code);
+    // Takes the response's rows; false when it holds no whole row.
+    bool takeBulk(std::vector<engine::VarBind>&& vbs, std::size_t columns, const std::string& peer);
+    bool nextBulkRow();
+    void deliverBulkRow(KvSNMPCallback callback, void* userData);
 
     // A walk's own record of each item: the arcs of its CurrentOid as last
     // received or parsed, kept with that text, and the arcs of its column prefix.

@@ -1,6 +1,7 @@
 #include "ModuleStartup.h"
 
 #include "kvsnmp/KvIni.h"
+#include "kvsnmp/KvSNMPRequest.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPSession.h"
 #include "kvsnmp/KvTextUtil.h"
@@ -313,6 +314,9 @@ void LoadModuleConfigurationFile(const std::string& path)
 
     MainTexts.AuthPassword = DefaultSecurity.AuthPassword = text("AuthPassword");
     MainTexts.PrivPassword = DefaultSecurity.PrivPassword = text("PrivPassword");
+
+    // Table walks ask with get-bulk (v2c and v3) unless the file says 0.
+    DefaultUseGetBulk = number("UseGetBulk", 1) != 0;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "KvSNMPRequest.h"
 #include "KvSNMPSession.h"
 #include "KvTestUtil.h"
+#include "SetRecorder.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -616,6 +617,57 @@ TEST_F(Requests, WalkEndsWhenTheAgentGoesBackwards)
     EXPECT_EQ(backwards.requests(), 2);
 }
 
+// Get-bulk walks give the rows of the get-next walk, whatever the table's shape
+// and whatever the agent refuses: after tooBig with fewer repetitions, after any
+// other refusal with get-next for the rest of the walk.  v1 never asks with it.
+struct BulkCase {
+    const char* name;
+    bool lastTable;   // the table at the end of the agent's objects, else the uneven one
+    int version;
+    int refusal;      // error status of the agent's refusals, 0 for none
+    int refusals;
+    int bulks;        // get-bulk requests the walk sends
+};
+
+class BulkWalks : public Requests, public ::testing::WithParamInterface<BulkCase> {};
+
+TEST_P(BulkWalks, SameRowsAsGetNext)
+{
+    const BulkCase& c = GetParam();
+    SetRecorder relay(sim_->port());
+    ASSERT_TRUE(relay.running());
+    auto walkWith = [&](bool bulk) {
+        auto r = request(MVT_FMV, 1, relay.port());
+        r->Security.Version = static_cast<std::uint8_t>(c.version);
+        r->UseGetBulk = bulk;
+        if (c.lastTable) {
+            r->Variables.AppendItem(kLast + ".1", "index", Integer, ReadOnly);
+            r->Variables.AppendItem(kLast + ".2", "name", DisplayStr, ReadOnly);
+        } else {
+            r->Variables.AppendItem(kUneven + ".1", "index", Integer, NotAccess);
+            r->Variables.AppendItem(kUneven + ".2", "name", DisplayStr, ReadOnly);
+            r->Variables.AppendItem(kUneven + ".3", "count", Counter, ReadOnly);
+        }
+        return walk(*r);
+    };
+    const Rows byGetNext = walkWith(false);
+    ASSERT_EQ(relay.GetBulkCount(), 0);
+    ASSERT_FALSE(byGetNext.empty());
+    relay.FailGetBulks(c.refusal, c.refusals);
+    EXPECT_EQ(walkWith(true), byGetNext);
+    EXPECT_EQ(relay.GetBulkCount(), c.bulks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Agents, BulkWalks,
+    ::testing::Values(BulkCase{"UnevenColumns", false, 1, 0, 0, 1},   // get-next once a column has ended
+                      BulkCase{"EndOfTheAgentsObjects", true, 1, 0, 0, 1},
+                      BulkCase{"VersionOne", false, 0, 0, 0, 0},
+                      BulkCase{"TooBigOnce", false, 1, 1, 1, 2},
+                      BulkCase{"TooBigAlways", false, 1, 1, 99, 5},   // 25, 12, 6, 3, 1 repetitions
+                      BulkCase{"Refused", false, 1, 5, 1, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(Requests, StandardTableOfTheSystemAgent)
 {
     SnmpdAgent agent;
@@ -628,6 +680,8 @@ TEST_F(Requests, StandardTableOfTheSystemAgent)
     r->Variables.AppendItem(sysOR + ".4", "uptime", TimeTicks, ReadOnly);
     const Rows rows = walk(*r);
     ASSERT_FALSE(rows.empty());
+    r->UseGetBulk = false;
+    EXPECT_EQ(walk(*r), rows) << "get-bulk and get-next walks";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i][0], std::to_string(i + 1));
         EXPECT_EQ(rows[i][1].rfind("1.3.6.1.", 0), 0u) << rows[i][1];

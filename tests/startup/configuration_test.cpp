@@ -1,6 +1,7 @@
 // The per-agent configuration file: where it is looked for and how it is read.
 #include "KvTestUtil.h"
 #include "ModuleStartup.h"
+#include "kvsnmp/KvSNMPRequest.h"
 #include "kvsnmp/KvSNMPSession.h"
 
 #include <QDir>
@@ -32,6 +33,7 @@ struct Expected {
     int port = 161;
     int model = 1, level = 1, auth = 1, priv = 1;
     std::string contextName, contextEngineId, name, authPass, privPass;
+    bool getBulk = true;
 };
 
 struct ConfigCase {
@@ -73,6 +75,9 @@ const ConfigCase kConfigCases[] = {
      With([](Expected& e) { e.port = 9; })},
     {"idea_and_extended_protocols", {},
      "[Program Information]\nPrivProtocol=2\nAuthProtocol=6\n", With([](Expected& e) { e.priv = 9; e.auth = 7; })},
+    // Table walks ask with get-bulk unless the file turns it off.
+    {"get_bulk_off", {}, "[Program Information]\nUseGetBulk=0\n", With([](Expected& e) { e.getBulk = false; })},
+    {"get_bulk_on", {}, "[Program Information]\nUseGetBulk=1\n", Expected{}},
     {"aes_128", {}, "[Program Information]\nPrivProtocol=3\n", With([](Expected& e) { e.priv = 19; })},
     {"aes_256", {}, "[Program Information]\nPrivProtocol=5\n", With([](Expected& e) { e.priv = 21; })},
     {"numbers_read_leniently", {},
@@ -115,6 +120,7 @@ TEST_P(LoadModuleConfigurationTest, ReadsKeys)
     EXPECT_EQ(DefaultSecurity.SecurityName, w.name);
     EXPECT_EQ(DefaultSecurity.AuthPassword, w.authPass);
     EXPECT_EQ(DefaultSecurity.PrivPassword, w.privPass);
+    EXPECT_EQ(DefaultUseGetBulk, w.getBulk);
     // The text copies follow the parameters.
     const ConnectionTexts& t = MainTexts;
     EXPECT_EQ(t.Version, std::to_string(w.version));

@@ -113,10 +113,11 @@ struct SetPdu {
     std::size_t ErrorIndexAt = 0;
 };
 
-constexpr unsigned char kSetPdu = 0xA3, kResponsePdu = 0xA2;
+constexpr unsigned char kSetPdu = 0xA3, kResponsePdu = 0xA2, kGetBulkPdu = 0xA5;
 
-// The bindings of a v1 / v2c SET request; nothing for anything else.
-std::optional<SetPdu> decodeSet(const std::string& b)
+// The bindings of a v1 / v2c request of the given PDU type (SET unless told);
+// nothing for anything else.
+std::optional<SetPdu> decodeSet(const std::string& b, unsigned char pduType = kSetPdu)
 {
     const auto msg = readTlv(b, 0, b.size());
     if (!msg || msg->Tag != 0x30)
@@ -129,7 +130,7 @@ std::optional<SetPdu> decodeSet(const std::string& b)
         return std::nullopt;
     const std::size_t pduAt = community->End();
     const auto pdu = readTlv(b, pduAt, msg->End());
-    if (!pdu || pdu->Tag != kSetPdu)
+    if (!pdu || pdu->Tag != pduType)
         return std::nullopt;
     SetPdu out;
     out.PduTagAt = pduAt;
@@ -258,6 +259,22 @@ void SetRecorder::FailNextSet(int errorStatus)
     failNext_ = errorStatus;
 }
 
+void SetRecorder::FailGetBulks(int errorStatus, int count)
+{
+    failBulkStatus_ = errorStatus;
+    failBulks_ = count;
+}
+
+// Turns a request into its own answer with an error status.
+static std::string refusal(const std::string& request, const SetPdu& pdu, int status)
+{
+    std::string answer = request;
+    answer[pdu.PduTagAt] = static_cast<char>(kResponsePdu);
+    answer[pdu.ErrorStatusAt] = static_cast<char>(status);
+    answer[pdu.ErrorIndexAt] = 1;
+    return answer;
+}
+
 void SetRecorder::fromModule(const std::string& datagram, const void* peer, unsigned peerLength)
 {
     ++requests_;
@@ -271,10 +288,15 @@ void SetRecorder::fromModule(const std::string& datagram, const void* peer, unsi
             sets_.push_back({set->Bindings});
         }
         if (const int status = failNext_.exchange(0)) {
-            std::string answer = datagram;
-            answer[set->PduTagAt] = static_cast<char>(kResponsePdu);
-            answer[set->ErrorStatusAt] = static_cast<char>(status);
-            answer[set->ErrorIndexAt] = 1;
+            const std::string answer = refusal(datagram, *set, status);
+            ::sendto(listen_, answer.data(), answer.size(), 0, static_cast<const sockaddr*>(peer), peerLength);
+            return;
+        }
+    } else if (std::optional<SetPdu> bulk = decodeSet(datagram, kGetBulkPdu)) {
+        ++bulks_;
+        if (failBulks_.load() > 0) {
+            --failBulks_;
+            const std::string answer = refusal(datagram, *bulk, failBulkStatus_);
             ::sendto(listen_, answer.data(), answer.size(), 0, static_cast<const sockaddr*>(peer), peerLength);
             return;
         }

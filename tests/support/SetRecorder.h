@@ -12,7 +12,7 @@
 // Every datagram goes on unchanged in both directions (SNMPv1 and v2c are
 // decoded for the record; other messages are only relayed).  FailNextSet makes
 // the relay answer the next SET itself with an error status instead of passing
-// it on.  The relay runs on its own thread: synchronous requests block the GUI
+// it on; FailGetBulks does the same for GET-BULK requests.  The relay runs on its own thread: synchronous requests block the GUI
 // thread while they wait for their answer.
 #pragma once
 
@@ -55,6 +55,10 @@ public:
     void Clear();
     // The next SET is answered with this error status (1..18) and not passed on.
     void FailNextSet(int errorStatus);
+    // The next `count` GET-BULK requests are answered with this error status.
+    void FailGetBulks(int errorStatus, int count);
+    // GET-BULK requests seen so far.
+    int GetBulkCount() const { return bulks_.load(); }
 
 private:
     void run();
@@ -69,5 +73,8 @@ private:
     std::vector<SetRequest> sets_;
     std::atomic<int> requests_{0};
     std::atomic<int> failNext_{0};
+    std::atomic<int> bulks_{0};
+    std::atomic<int> failBulkStatus_{0};
+    std::atomic<int> failBulks_{0};
     std::vector<unsigned char> client_;   // the module's socket address
 };
