@@ -185,85 +185,70 @@ bool writeTableMib(const QString& folder)
     return f.write(text.toLatin1()) > 0 && f.flush();
 }
 
+// Runs one of net-snmp's tools; its rows are `rowsOf` its output.
+Result runTool(const QString& program, const QStringList& args, const QProcessEnvironment& env,
+               const std::function<int(const QByteArray&)>& rowsOf)
+{
+    Result r;
+    QProcess p;
+    p.setProcessEnvironment(env);
+    QElapsedTimer t;
+    t.start();
+    p.start(program, args);
+    if (!p.waitForStarted(5000) || !p.waitForFinished(600000)) {
+        r.error = program.toStdString() + " did not run";
+        return r;
+    }
+    r.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+    r.rows = rowsOf(p.readAllStandardOutput());
+    r.pdus = r.rows + 1;
+    r.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!r.ok)
+        r.error = p.readAllStandardError().toStdString();
+    return r;
+}
+
+int lines(const QByteArray& out)
+{
+    return static_cast<int>(out.count('\n'));
+}
+
 // snmptable -v2c over the generated table with the module above; -CB keeps it to
 // get-next.  Rows are its output lines (no headers, one field separator).
 Result tableToolWalk(quint16 port, const QString& mibFolder, bool getNextOnly)
 {
-    Result r;
-    QProcess p;
     QProcessEnvironment env = bench::toolEnvironment();
     env.insert(QStringLiteral("MIBDIRS"), mibFolder);
     env.insert(QStringLiteral("MIBS"), QStringLiteral("KSW-BENCH-MIB"));
-    p.setProcessEnvironment(env);
     QStringList args{QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("rdcomm"), QStringLiteral("-t"),
                      QStringLiteral("2"), QStringLiteral("-r"), QStringLiteral("1"), QStringLiteral("-CH"),
                      QStringLiteral("-Cf"), QStringLiteral("|")};
     if (getNextOnly)
         args << QStringLiteral("-CB");
     args << QStringLiteral("127.0.0.1:%1").arg(port) << QStringLiteral("KSW-BENCH-MIB::benchTable");
-    QElapsedTimer t;
-    t.start();
-    p.start(QStringLiteral("snmptable"), args);
-    if (!p.waitForStarted(5000) || !p.waitForFinished(600000)) {
-        r.error = "snmptable did not run";
-        return r;
-    }
-    r.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
-    const QByteArray out = p.readAllStandardOutput();
-    for (const QByteArray& line : out.split('\n'))
-        r.rows += line.contains('|') ? 1 : 0;
-    r.pdus = r.rows + 1;
-    r.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    if (!r.ok)
-        r.error = p.readAllStandardError().toStdString();
-    return r;
+    return runTool(QStringLiteral("snmptable"), args, env, [](const QByteArray& out) {
+        int rows = 0;
+        for (const QByteArray& line : out.split('\n'))
+            rows += line.contains('|') ? 1 : 0;
+        return rows;
+    });
 }
 
 // snmpbulkwalk -v2c of the table's entry: all four columns, one after another.
 Result bulkToolWalk(quint16 port)
 {
-    Result r;
-    QProcess p;
-    p.setProcessEnvironment(bench::toolEnvironment());
-    QElapsedTimer t;
-    t.start();
-    p.start(QStringLiteral("snmpbulkwalk"),
-            {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("rdcomm"), QStringLiteral("-On"),
-             QStringLiteral("-t"), QStringLiteral("2"), QStringLiteral("-r"), QStringLiteral("1"),
-             QStringLiteral("127.0.0.1:%1").arg(port), QString::fromStdString(kTable)});
-    if (!p.waitForStarted(5000) || !p.waitForFinished(600000)) {
-        r.error = "snmpbulkwalk did not run";
-        return r;
-    }
-    r.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
-    r.rows = static_cast<int>(p.readAllStandardOutput().count('\n')) / 4;
-    r.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    if (!r.ok)
-        r.error = p.readAllStandardError().toStdString();
-    return r;
+    return runTool(QStringLiteral("snmpbulkwalk"),
+                   {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("rdcomm"), QStringLiteral("-On"),
+                    QStringLiteral("-t"), QStringLiteral("2"), QStringLiteral("-r"), QStringLiteral("1"),
+                    QStringLiteral("127.0.0.1:%1").arg(port), QString::fromStdString(kTable)},
+                   bench::toolEnvironment(), [](const QByteArray& out) { return lines(out) / 4; });
 }
 
 Result toolWalk(quint16 port)
 {
-    Result r;
-    QProcess p;
-    p.setProcessEnvironment(bench::toolEnvironment());
-    QElapsedTimer t;
-    t.start();
-    p.start(QStringLiteral("snmpwalk"),
-            bench::v2cWalkArgs(QStringLiteral("rdcomm"), port, QString::fromStdString(kTable + ".2")));
-    if (!p.waitForStarted(5000) || !p.waitForFinished(600000)) {
-        r.error = "snmpwalk did not run";
-        return r;
-    }
-    r.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
-    const QByteArray out = p.readAllStandardOutput();
-    r.rows = static_cast<int>(out.count('\n'));
-    r.pdus = r.rows + 1;
-    r.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    if (!r.ok)
-        r.error = p.readAllStandardError().toStdString();
-    return r;
+    return runTool(QStringLiteral("snmpwalk"),
+                   bench::v2cWalkArgs(QStringLiteral("rdcomm"), port, QString::fromStdString(kTable + ".2")),
+                   bench::toolEnvironment(), lines);
 }
 
 } // namespace
@@ -322,6 +307,10 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    auto keepBest = [](Result& best, const Result& r, bool first) {
+        if (first || r.seconds < best.seconds)
+            best = r;
+    };
     Result bestRequest, bestTool, bestTable, bestEngine;
     double leastRequestCpu = -1, leastEngineCpu = -1;
     std::vector<double> requestToTable, requestToTool, requestToEngine, engineToTable;
@@ -362,12 +351,9 @@ int main(int argc, char** argv)
         if (i == 0 || r.seconds < bestRequest.seconds)
             bestRequest = r;
         bestRequest.peakGrowthKb = peak;
-        if (i == 0 || w.seconds < bestTool.seconds)
-            bestTool = w;
-        if (i == 0 || t.seconds < bestTable.seconds)
-            bestTable = t;
-        if (i == 0 || e.seconds < bestEngine.seconds)
-            bestEngine = e;
+        keepBest(bestTool, w, i == 0);
+        keepBest(bestTable, t, i == 0);
+        keepBest(bestEngine, e, i == 0);
         leastRequestCpu = leastRequestCpu < 0 ? r.cpu : std::min(leastRequestCpu, r.cpu);
         leastEngineCpu = leastEngineCpu < 0 ? e.cpu : std::min(leastEngineCpu, e.cpu);
     }
@@ -395,12 +381,9 @@ int main(int argc, char** argv)
         }
         bulkToTable.push_back(r.seconds / t.seconds);
         bulkToBulkwalk.push_back(r.seconds / b.seconds);
-        if (i == 0 || r.seconds < bestBulk.seconds)
-            bestBulk = r;
-        if (i == 0 || t.seconds < bestBulkTable.seconds)
-            bestBulkTable = t;
-        if (i == 0 || b.seconds < bestBulkwalk.seconds)
-            bestBulkwalk = b;
+        keepBest(bestBulk, r, i == 0);
+        keepBest(bestBulkTable, t, i == 0);
+        keepBest(bestBulkwalk, b, i == 0);
     }
 
     auto perPdu = [](double seconds, int pdus) { return seconds / pdus * 1e6; };

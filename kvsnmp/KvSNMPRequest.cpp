@@ -44,6 +44,25 @@ KvSNMPDevice deviceOf(const engine::Response& response, const KvSNMPDevice& fall
     return KvSNMPDevice{response.peerAddress, response.peerPort};
 }
 
+// Runs a read's response processing into its outcome: Finished from what it
+// gives (true: another row follows), or the code and message of its failure.
+template <class Process>
+void processInto(KvSNMPError& e, Process&& process)
+{
+    try {
+        e.Finished = !process();
+    } catch (const KvSNMPException& x) {
+        e.Code = x.Code();
+        e.Message = x.Message();
+        e.Finished = true;
+    } catch (const std::exception&) {
+        const KvMappedCode unknown = MapErrorCode(0x7FFFFFFF);
+        e.Code = unknown.Code;
+        e.Message = unknown.Message;
+        e.Finished = true;
+    }
+}
+
 engine::Session& session()
 {
     if (!GlobalSession)
@@ -300,18 +319,7 @@ void KvSNMPRequest::deliverBulkRow(KvSNMPCallback callback, void* userData)
             e.Code = ok.Code;
             e.Message = ok.Message;
             e.Device = request->bulk_.peer;
-            try {
-                e.Finished = !request->nextBulkRow();
-            } catch (const KvSNMPException& x) {
-                e.Code = x.Code();
-                e.Message = x.Message();
-                e.Finished = true;
-            } catch (const std::exception&) {
-                const KvMappedCode unknown = MapErrorCode(0x7FFFFFFF);
-                e.Code = unknown.Code;
-                e.Message = unknown.Message;
-                e.Finished = true;
-            }
+            processInto(e, [request] { return request->nextBulkRow(); });
             request->deliver(e, callback, userData);
         },
         Qt::QueuedConnection);
@@ -462,25 +470,16 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
         }
     }
     if ((e.Code == 0 && read) || (e.Code == -102 && isTable())) {
-        try {
+        processInto(e, [&] {
             const bool more = fromBulk ? nextBulkRow() : processResponse(response.vbs, e.Code);
-            e.Finished = !more;
             if (e.Code != 0) {
                 // noSuchName where the agent simply ran out of objects.
                 const KvMappedCode ok = MapErrorCode(0);
                 e.Code = ok.Code;
                 e.Message = ok.Message;
             }
-        } catch (const KvSNMPException& x) {
-            e.Code = x.Code();
-            e.Message = x.Message();
-            e.Finished = true;
-        } catch (const std::exception&) {
-            const KvMappedCode unknown = MapErrorCode(0x7FFFFFFF);
-            e.Code = unknown.Code;
-            e.Message = unknown.Message;
-            e.Finished = true;
-        }
+            return more;
+        });
     }
     deliver(e, callback, userData);
 }
