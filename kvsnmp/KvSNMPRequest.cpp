@@ -222,7 +222,7 @@ bool KvSNMPRequest::Get(bool first)
         const std::size_t columns = pdu.vbs.size();
         engine::Response r = session().sendSync(op, t, pdu);
         if (bulk) {
-            if (r.code == 0 && takeBulk(std::move(r.vbs), columns, r.peer))
+            if (r.code == 0 && takeBulk(std::move(r), columns))
                 return nextBulkRow();
             bulkFailed(r.code);
             continue;
@@ -284,14 +284,14 @@ void KvSNMPRequest::bulkFailed(int code)
         bulk_.off = true;
 }
 
-bool KvSNMPRequest::takeBulk(std::vector<engine::VarBind>&& vbs, std::size_t columns, const std::string& peer)
+bool KvSNMPRequest::takeBulk(engine::Response&& response, std::size_t columns)
 {
-    if (columns == 0 || vbs.size() < columns)
+    if (columns == 0 || response.vbs.size() < columns)
         return false;
-    bulk_.vbs = std::move(vbs);
+    bulk_.peer = deviceOf(response, Device);
+    bulk_.vbs = std::move(response.vbs);
     bulk_.columns = columns;
     bulk_.next = 0;
-    bulk_.peer = deviceOf(peer, Device);
     return true;
 }
 
@@ -454,7 +454,7 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
     e.Finished = true;
     bool fromBulk = false;
     if (op == engine::Operation::GetBulk) {
-        fromBulk = response.code == 0 && takeBulk(std::vector<engine::VarBind>(response.vbs), columns, response.peer);
+        fromBulk = response.code == 0 && takeBulk(engine::Response(response), columns);
         if (!fromBulk) {
             bulkFailed(response.code);
             // The same read again, with fewer repetitions or with get-next; the

@@ -132,7 +132,7 @@ private:
     // otherwise get-next for the rest of the walk.
     void bulkFailed(int code);
     // Takes the response's rows; false when it holds no whole row.
-    bool takeBulk(std::vector<engine::VarBind>&& vbs, std::size_t columns, const std::string& peer);
+    bool takeBulk(engine::Response&& response, std::size_t columns);
     bool nextBulkRow();
     void deliverBulkRow(KvSNMPCallback callback, void* userData);
 
