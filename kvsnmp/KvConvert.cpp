@@ -56,6 +56,29 @@ std::uint64_t leadingDigits(std::string_view s, std::uint64_t max, std::size_t* 
     return v;
 }
 
+// Number texts are read leniently ("12 ports" is 12), but a text with no number
+// at the front at all is refused rather than sent as 0.
+const std::string& numberOrBad(const std::string& text)
+{
+    std::string_view s = skipBlanks(text);
+    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix(1);
+    if (s.empty() || !isDigit(s.front()))
+        badSyntax();
+    return text;
+}
+
+const std::string& realOrBad(const std::string& text)
+{
+    std::string_view s = skipBlanks(text);
+    if (!s.empty() && s.front() == '+')
+        s.remove_prefix(1);
+    double v = 0;
+    if (std::from_chars(s.data(), s.data() + s.size(), v).ec == std::errc::invalid_argument)
+        badSyntax();
+    return text;
+}
+
 bool isOctetsTag(std::uint8_t tag)
 {
     return tag == engine::kOctetString || tag == engine::kBitString || tag == engine::kOpaque
@@ -212,6 +235,16 @@ std::string hexOrBad(const std::string& text)
     if (!octets)
         badSyntax();
     return *octets;
+}
+
+// The octets of a hex text that must have exactly this length: anything else
+// would address another row.
+std::string octetsOfLength(const std::string& text, std::size_t length)
+{
+    std::string octets = hexOrBad(text);
+    if (octets.size() != length)
+        badSyntax();
+    return octets;
 }
 
 std::string dateTimeOctetsOrBad(const std::string& text)
@@ -700,7 +733,7 @@ engine::Value KvBindingFromValue(const KvSNMPVarItem& item)
     case Null:
         return engine::Value::null();
     case Integer:
-        return makeNumber(engine::kInteger, static_cast<std::uint32_t>(KvLeadingInt32(text)));
+        return makeNumber(engine::kInteger, static_cast<std::uint32_t>(KvLeadingInt32(numberOrBad(text))));
     case BitStr:
         // BITS travel as an OCTET STRING (RFC 2578); agents refuse a BIT STRING as the wrong type.
         return makeOctets(hexOrBad(text));
@@ -727,17 +760,17 @@ engine::Value KvBindingFromValue(const KvSNMPVarItem& item)
         return makeOctets(std::move(o), item.Syntax == IpAddress ? engine::kIpAddress : engine::kNsapAddress);
     }
     case Counter:
-        return makeNumber(engine::kCounter32, KvLeadingUInt32(text));
+        return makeNumber(engine::kCounter32, KvLeadingUInt32(numberOrBad(text)));
     case Gauge:
-        return makeNumber(engine::kGauge32, KvLeadingUInt32(text));
+        return makeNumber(engine::kGauge32, KvLeadingUInt32(numberOrBad(text)));
     case UInteger:
-        return makeNumber(engine::kUInteger32, KvLeadingUInt32(text));
+        return makeNumber(engine::kUInteger32, KvLeadingUInt32(numberOrBad(text)));
     case TimeTicks:
         return makeNumber(engine::kTimeTicks, KvTimeTicksFromText(text));
     case Counter64:
-        return makeNumber(engine::kCounter64, KvLeadingUInt64(text));
+        return makeNumber(engine::kCounter64, KvLeadingUInt64(numberOrBad(text)));
     case Double:
-        return makeOctets(octetsOfDouble(KvLeadingDouble(text)));
+        return makeOctets(octetsOfDouble(KvLeadingDouble(realOrBad(text))));
     case DateTime:
         return makeOctets(dateTimeOctetsOrBad(text));
     case BcDateTime:
@@ -788,9 +821,14 @@ std::string KvDecodeKey(KvSNMPVarItem& key, bool lastImpliedKey, const std::stri
         break;
     case Null:
         break;
-    case ObjectId:
-        text = KvOidText(variable());
+    case ObjectId: {
+        // An OID has at least one arc: none means the instance lacks the key.
+        const auto arcs = variable();
+        if (arcs.empty())
+            throw LibraryError(KvBadKeyCount);
+        text = KvOidText(arcs);
         break;
+    }
     case IpAddress: case NsapAddr:
         if (auto ids = fixed(4))
             text = dottedQuad(octetsOf(*ids));
@@ -827,9 +865,12 @@ std::string KvDecodeKey(KvSNMPVarItem& key, bool lastImpliedKey, const std::stri
         text = octetsOf(variable());
         break;
     case Ipv6Address:
-        if (lastImpliedKey)
-            text = KvHexText(octetsOf(in.takeAll()));
-        else if (auto ids = fixed(16))
+        if (lastImpliedKey) {
+            const auto ids = in.takeAll();
+            if (ids.size() != 16)
+                badSyntax();
+            text = KvHexText(octetsOf(ids));
+        } else if (auto ids = fixed(16))
             text = KvHexText(octetsOf(*ids));
         break;
     }
@@ -857,10 +898,10 @@ std::string KvEncodeKey(const KvSNMPVarItem& key, bool lastImpliedKey)
         ids.push_back(text == "true" ? 1 : 0);
         break;
     case Integer:
-        ids.push_back(static_cast<std::uint32_t>(KvLeadingInt32(text)));
+        ids.push_back(static_cast<std::uint32_t>(KvLeadingInt32(numberOrBad(text))));
         break;
     case Counter: case Gauge: case UInteger:
-        ids.push_back(KvLeadingUInt32(text));
+        ids.push_back(KvLeadingUInt32(numberOrBad(text)));
         break;
     case BitStr: case OctetStr: case Opaque:
         variable(hexOrBad(text));
@@ -888,20 +929,17 @@ std::string KvEncodeKey(const KvSNMPVarItem& key, bool lastImpliedKey)
         ids.push_back(KvTimeTicksFromText(text));
         break;
     case Counter64: {
-        const std::uint64_t v = KvLeadingUInt64(text);
+        const std::uint64_t v = KvLeadingUInt64(numberOrBad(text));
         ids.push_back(static_cast<std::uint32_t>(v >> 32));
         ids.push_back(static_cast<std::uint32_t>(v & 0xFFFFFFFFu));
         break;
     }
     case Double:
-        halves(KvLeadingDouble(text));
+        halves(KvLeadingDouble(realOrBad(text)));
         break;
-    case MacAddress: {
-        const std::string o = hexOrBad(text);
-        if (o.size() >= 6)
-            appendOctets(ids, std::string_view(o).substr(0, 6));
+    case MacAddress:
+        appendOctets(ids, octetsOfLength(text, 6));
         break;
-    }
     case DateTime:
         appendOctets(ids, dateTimeOctetsOrBad(text));
         break;
@@ -911,12 +949,9 @@ std::string KvEncodeKey(const KvSNMPVarItem& key, bool lastImpliedKey)
     case DisplayStr:
         variable(text);
         break;
-    case Ipv6Address: {
-        const std::string o = hexOrBad(text);
-        if (o.size() >= 16)
-            appendOctets(ids, std::string_view(o).substr(0, 16));
+    case Ipv6Address:
+        appendOctets(ids, octetsOfLength(text, 16));
         break;
-    }
     default:
         badSyntax();
     }

@@ -149,6 +149,7 @@ KvMessageTable& LibraryMessages()
         "(KvSNMP++) Log database field not found!",
         "(KvSNMP++) Bad syntax for the history chart of log!",
         "(KvSNMP++) Unknown error code!",
+        "(KvSNMP++) Count of the variables in the agent's response differs from the request!",
     });
     return table;
 }

@@ -61,6 +61,7 @@ enum KvLibraryRow : int {
     KvBadControlType = 21,
     KvNotEnoughControls = 22,
     KvUnknownErrorCode = 28,
+    KvResponseMismatch = 29,
 };
 
 struct KvMappedCode {

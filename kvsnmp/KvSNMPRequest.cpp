@@ -63,6 +63,29 @@ void processInto(KvSNMPError& e, Process&& process)
     }
 }
 
+// Bindings are matched to the items asked for by position: an answer with
+// another count would put values into the wrong items, or none into some.
+void checkAnswered(std::size_t received, std::size_t asked)
+{
+    if (received != asked)
+        throw LibraryError(KvResponseMismatch);
+}
+
+// A value that cannot be converted names its item, so that the user sees which
+// entry to correct.
+template <class Convert>
+void namingItem(const KvSNMPVarItem& item, Convert&& convert)
+{
+    try {
+        convert();
+    } catch (const KvSNMPException& e) {
+        if (e.Code() != -500 - KvBadSyntax)
+            throw;
+        const std::string& name = item.Caption.empty() ? item.Oid : item.Caption;
+        throw KvSNMPException(e.Code(), e.Message() + " (" + name + ": \"" + item.Value + "\")");
+    }
+}
+
 engine::Session& session()
 {
     if (!GlobalSession)
@@ -197,7 +220,7 @@ engine::Pdu KvSNMPRequest::buildWritePdu(const std::string& selection)
         else if (isTable())
             oid += "." + instance;
         engine::VarBind vb{oidOrThrow(oid), engine::Value::null()};
-        BindingFromValue(i, vb);
+        namingItem(Variables.ItemAt(i), [&] { BindingFromValue(i, vb); });
         pdu.vbs.push_back(std::move(vb));
     }
     return pdu;
@@ -333,14 +356,15 @@ bool KvSNMPRequest::processResponse(std::span<const engine::VarBind> vbs, int co
     if (walkArcs_.size() < static_cast<std::size_t>(Variables.Count()))
         walkArcs_.resize(static_cast<std::size_t>(Variables.Count()));
     std::string composedPrefix;
+    std::size_t asked = 0;
+    for (int i = 0; i < Variables.Count(); ++i)
+        asked += Variables.IsReadable(i) ? 1 : 0;
+    checkAnswered(vbs.size(), asked);
     for (int i = 0; i < Variables.Count(); ++i) {
         if (!Variables.IsReadable(i))
             continue;
         ++readable;
-        // An agent that answers with fewer bindings than asked for leaves the
-        // rest without a value.
-        static const engine::VarBind missing;
-        const engine::VarBind& vb = r < vbs.size() ? vbs[r] : missing;
+        const engine::VarBind& vb = vbs[r];
         ++r;
         KvSNMPVarItem& item = Variables.ItemAt(i);
         // Without an instance the base OID is the item's own text: no copy.
@@ -403,11 +427,10 @@ void KvSNMPRequest::Set(const std::string& selection)
     const engine::Target t = target();
     const engine::Pdu pdu = buildWritePdu(selection);
     const engine::Response r = session().sendSync(engine::Operation::Set, t, pdu);
-    if (r.code != 0) {
-        const KvMappedCode m = MapErrorCode(r.code);
-        if (m.Code != 0)
-            throw KvSNMPException(m.Code, m.Message);
-    }
+    const KvMappedCode m = MapErrorCode(r.code);
+    if (m.Code != 0)
+        throw KvSNMPException(m.Code, m.Message);
+    checkAnswered(r.vbs.size(), pdu.vbs.size());
 }
 
 void KvSNMPRequest::SetAsync(KvSNMPCallback callback, void* userData, const std::string& selection)
@@ -424,9 +447,10 @@ void KvSNMPRequest::send(engine::Operation op, engine::Pdu pdu, bool read, KvSNM
 {
     const engine::Target t = target();
     std::shared_ptr<KvSNMPRequest*> self = self_;
-    const int rc = session().send(op, t, std::move(pdu), [self, read, callback, userData](const engine::Response& response) {
+    const std::size_t asked = pdu.vbs.size();
+    const int rc = session().send(op, t, std::move(pdu), [self, read, asked, callback, userData](const engine::Response& response) {
         if (KvSNMPRequest* request = *self)
-            request->handleResponse(response, read, callback, userData, engine::Operation::Set, Mode::Write, 0);
+            request->handleResponse(response, read, callback, userData, engine::Operation::Set, Mode::Write, 0, asked);
     });
     if (rc != 0) {
         const KvMappedCode m = MapErrorCode(rc);
@@ -437,7 +461,8 @@ void KvSNMPRequest::send(engine::Operation op, engine::Pdu pdu, bool read, KvSNM
 }
 
 void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback,
-                                   void* userData, engine::Operation op, Mode mode, std::size_t columns)
+                                   void* userData, engine::Operation op, Mode mode, std::size_t columns,
+                                   std::size_t asked)
 {
     // This request is answered; counted down first so that a callback that
     // destroys the request does not wait for its own answer.
@@ -452,6 +477,11 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
     e.ErrorIndex = response.errorIndex;
     e.Device = deviceOf(response, Device);
     e.Finished = true;
+    if (e.Code == 0 && !read && response.vbs.size() != asked) {
+        const KvSNMPException mismatch = LibraryError(KvResponseMismatch);
+        e.Code = mismatch.Code();
+        e.Message = mismatch.Message();
+    }
     bool fromBulk = false;
     if (op == engine::Operation::GetBulk) {
         fromBulk = response.code == 0 && takeBulk(engine::Response(response), columns);
@@ -522,7 +552,7 @@ std::string KvSNMPRequest::InstanceFromKeys()
     for (int k = 0; k < keys; ++k) {
         if (k)
             out += '.';
-        out += EncodeKey(k);
+        namingItem(Variables.ItemAt(k), [&] { out += EncodeKey(k); });
     }
     return out;
 }

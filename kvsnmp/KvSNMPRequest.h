@@ -105,8 +105,9 @@ private:
     // ran out of objects and raises -102 otherwise.
     bool processResponse(std::span<const engine::VarBind> vbs, int code);
     void send(engine::Operation op, engine::Pdu pdu, bool read, KvSNMPCallback callback, void* userData);
+    // asked: for a write, the number of bindings sent, which its response must match.
     void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData,
-                        engine::Operation op, Mode mode, std::size_t columns);
+                        engine::Operation op, Mode mode, std::size_t columns, std::size_t asked = 0);
     void sendRead(Mode mode, KvSNMPCallback callback, void* userData);
     // Hands the outcome to the user's callback; nothing leaves by an exception.
     void deliver(KvSNMPError& e, KvSNMPCallback callback, void* userData);

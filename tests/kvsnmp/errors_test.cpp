@@ -63,7 +63,7 @@ TEST(TablesTest, HaveTheirRowCounts)
     EXPECT_EQ(SnmpV3Messages().Count(), 17);
     EXPECT_EQ(UsmMessages().Count(), 14);
     EXPECT_EQ(SnmpClassMessages().Count(), 23);
-    EXPECT_EQ(LibraryMessages().Count(), 29);
+    EXPECT_EQ(LibraryMessages().Count(), 30);
     EXPECT_EQ(RequestLogMessages().Count(), 2);
     EXPECT_EQ(KvCommonMessages().Count(), 19);
     EXPECT_EQ(KvCommonMessages().Text(10),
@@ -94,7 +94,7 @@ TEST(RaisedErrorsTest, CarryUnifiedCodeAndCurrentText)
     EXPECT_EQ(c.Message(), "Empty value is not allowed!");
 
     // A row outside the table never yields a code outside the library range.
-    EXPECT_EQ(LibraryError(29).Code(), -528);
+    EXPECT_EQ(LibraryError(30).Code(), -528);
     EXPECT_EQ(LibraryError(-1).Code(), -528);
     EXPECT_EQ(CommonError(19).Code(), -528);
 }

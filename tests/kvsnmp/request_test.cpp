@@ -103,6 +103,8 @@ public:
     std::uint16_t port() const { return port_; }
     int requests() const { return requests_; }
     void hold(bool on) { held_ = on; }
+    // Answers with this many bindings more (or, negative, fewer) than asked for.
+    void changeCount(int by) { countChange_ = by; }
 
 private:
     struct Tlv {
@@ -199,7 +201,10 @@ private:
         std::string vbs;
         std::size_t v = 0;
         Tlv vb;
+        int count = countChange_;
         while (read(list.value, v, vb))
+            ++count;
+        for (int i = 0; i < count; ++i)
             vbs += element(0x30, oid(answer_(number)) + element(0x02, std::string(1, '\x01')));
         const std::string body = id.raw + element(0x02, std::string(1, '\0')) + element(0x02, std::string(1, '\0'))
             + element(0x30, vbs);
@@ -212,6 +217,7 @@ private:
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> held_{false};
+    std::atomic<int> countChange_{0};
     std::atomic<int> requests_{0};
 };
 
@@ -690,3 +696,58 @@ TEST_F(Requests, StandardTableOfTheSystemAgent)
 }
 
 } // namespace
+
+// Regression: an answer with fewer (or more) bindings than asked for was taken
+// as good: missing columns stayed "(NOTDONE)", an empty list looked like the end
+// of the table with code 0.
+TEST_F(Requests, ResponseWithAnotherBindingCountFailsTheRequest)
+{
+    Responder agent([](int) { return std::vector<std::uint32_t>{1, 3, 6, 1, 4, 1, 99, 7, 1, 2, 1}; });
+    for (const int by : {-1, -2, 1}) {
+        agent.changeCount(by);
+        auto r = request(MVT_FMV, 0, agent.port());
+        r->Variables.AppendItem("1.3.6.1.4.1.99.7.1.2", "a", Integer, ReadOnly);
+        r->Variables.AppendItem("1.3.6.1.4.1.99.7.1.3", "b", Integer, ReadOnly);
+        EXPECT_EQ(codeOf([&] { r->Get(true); }), -529) << by;
+
+        WalkState s;
+        s.request = r.get();
+        r->GetAsync(&walkStep, &s, true);
+        ASSERT_TRUE(waitFor(s.done, 3000)) << by;
+        EXPECT_EQ(s.last.Code, -529) << by;
+        EXPECT_EQ(s.last.Message, "(KvSNMP++) Count of the variables in the agent's response differs from the request!");
+        EXPECT_TRUE(s.last.Finished);
+        EXPECT_TRUE(s.rows.empty());
+
+        auto write = request(SVT_SV, 0, agent.port());
+        write->Variables.AppendItem("1.3.6.1.4.1.99.7.1.2", "a", Integer, ReadWrite);
+        write->Variables.AppendItem("1.3.6.1.4.1.99.7.1.3", "b", Integer, ReadWrite);
+        write->Variables.ItemAt(0).Value = "1";
+        write->Variables.ItemAt(1).Value = "2";
+        EXPECT_EQ(codeOf([&] { write->Set(""); }), -529) << by;
+        WalkState w;
+        write->SetAsync(&walkStep, &w, "");
+        ASSERT_TRUE(waitFor(w.done, 3000)) << by;
+        EXPECT_EQ(w.last.Code, -529) << by;
+    }
+}
+
+// Regression: letters typed for a number were written to the agent as 0.  The
+// text is refused before anything is sent, and the message names the item.
+TEST_F(Requests, LettersForANumberAreRefusedNotWrittenAsZero)
+{
+    auto r = request(SVT_SV, 0);
+    r->Variables.AppendItem(kScalars + ".2", "MTU", Integer, ReadWrite);
+    r->Get(true);
+    const std::string before = r->Variables.ItemAt(0).Value;
+    r->Variables.ItemAt(0).Value = "abc";
+    try {
+        r->Set("");
+        ADD_FAILURE() << "written";
+    } catch (const KvSNMPException& e) {
+        EXPECT_EQ(e.Code(), -511);
+        EXPECT_EQ(e.Message(), "(KvSNMP++) Bad SNMP syntax! (MTU: \"abc\")");
+    }
+    r->Get(true);
+    EXPECT_EQ(r->Variables.ItemAt(0).Value, before);
+}
