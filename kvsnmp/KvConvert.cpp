@@ -56,10 +56,19 @@ std::uint64_t leadingDigits(std::string_view s, std::uint64_t max, std::size_t* 
     return v;
 }
 
-// Number texts are read leniently ("12 ports" is 12), but a text with no number
-// at the front at all is refused rather than sent as 0.
+// Number texts are read leniently ("12 ports" is 12), but a text with something
+// other than a number at its front is refused rather than sent as 0.  An empty
+// text and the markers of a value not read still read as 0: dialogs leave unused
+// fields empty, and a walk past the end of a key column encodes the marker.
+bool isMarker(const std::string& text)
+{
+    return text == KvNullText || text == KvNotDoneText || skipBlanks(text).empty();
+}
+
 const std::string& numberOrBad(const std::string& text)
 {
+    if (isMarker(text))
+        return text;
     std::string_view s = skipBlanks(text);
     if (!s.empty() && (s.front() == '-' || s.front() == '+'))
         s.remove_prefix(1);
@@ -70,6 +79,8 @@ const std::string& numberOrBad(const std::string& text)
 
 const std::string& realOrBad(const std::string& text)
 {
+    if (isMarker(text))
+        return text;
     std::string_view s = skipBlanks(text);
     if (!s.empty() && s.front() == '+')
         s.remove_prefix(1);
