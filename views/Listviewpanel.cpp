@@ -338,6 +338,7 @@ void TSNMPListViewPanel::ListViewItemsChanged()
     // column's layout for the new text would cost more than the row itself.
     if (binding_ && binding_->Busy()) {
         listPanel_->ListView->SetDeferAppends(true);
+        listPanel_->Filter->SetHolding(true);
         if (!walkTimer_->isActive())
             walkTimer_->start();
         return;
@@ -350,6 +351,7 @@ void TSNMPListViewPanel::WalkTick()
     const bool walking = binding_ && binding_->Busy();
     listPanel_->ListView->FlushAppends();
     listPanel_->ListView->SetDeferAppends(walking);
+    listPanel_->Filter->SetHolding(walking);
     ShowRowCount();
     if (walking)
         walkTimer_->start();

@@ -85,9 +85,18 @@ void TTableFilter::SetText(const QString& text)
     ShowCount();
 }
 
+void TTableFilter::SetHolding(bool on)
+{
+    if (holding_ == on)
+        return;
+    holding_ = on;
+    if (!on && !text_.isEmpty())
+        Apply(0, Total() - 1, true);
+}
+
 void TTableFilter::RowsInserted(int start, int end)
 {
-    if (!text_.isEmpty())
+    if (!text_.isEmpty() && !holding_)
         Apply(start, end, false);
 }
 

@@ -1,7 +1,7 @@
 // The filter of a table view: the rows that do not contain the typed text in
 // any column (letter case ignored) are hidden, and a label says how many rows
 // are shown of how many.  Rows appended while a filter is set are checked as
-// they come, each on its own, so a walk's cost per row stays what it was.
+// they come, or once a walk holding the filter ends.
 #pragma once
 
 #include <QObject>
@@ -18,6 +18,10 @@ public:
     TTableFilter(QTreeWidget* list, QLineEdit* edit, QLabel* count);
 
     void SetText(const QString& text);
+    // While a walk appends rows: each hidden row makes every later append
+    // dearer (the view keeps hidden rows as persistent indexes, which every
+    // insertion visits), so appended rows are checked in one pass on release.
+    void SetHolding(bool on);
     QString Text() const { return text_; }
     int Shown() const;
     int Total() const;
@@ -37,4 +41,5 @@ private:
     QLabel* count_;
     QString text_;
     int hidden_ = 0;
+    bool holding_ = false;
 };

@@ -172,6 +172,13 @@ TEST(TableFilter, CountsFollowTypingDeletingAndAppendedRows)
     delete list.takeTopLevelItem(0);   // a hidden row goes
     panel.Filter->ShowCount();
     EXPECT_EQ(panel.FilterCount->text(), QStringLiteral("3 of 7"));
+    // A walk holds the filter and has its rows checked when it ends.
+    panel.Filter->SetHolding(true);
+    list.addTopLevelItem(new QTreeWidgetItem(QStringList{"9", "new", "up"}));
+    EXPECT_FALSE(list.topLevelItem(7)->isHidden());
+    panel.Filter->SetHolding(false);
+    EXPECT_TRUE(list.topLevelItem(7)->isHidden());
+    EXPECT_EQ(panel.Filter->Shown(), 3);
     list.clear();
     panel.Filter->ShowCount();
     EXPECT_EQ(panel.FilterCount->text(), QStringLiteral("0 of 0"));
