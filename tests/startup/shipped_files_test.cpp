@@ -1,5 +1,6 @@
 // Where the module finds the files it ships with: beside the executable first,
 // then in the installed data folder next to bin/.
+#include "ModuleStartup.h"
 #include "ShippedFiles.h"
 
 #include "KvTestUtil.h"
