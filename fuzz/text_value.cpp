@@ -70,8 +70,10 @@ std::string describe(const KvSNMPVarItem& item, const std::string& what)
 // may show as a text that is refused, but only with the bad-syntax error.
 void checkShownText(KvSNMPVarItem& item, const engine::Value& value, bool received)
 {
+    // The markers of a value not read are sent as no value, whoever wrote them
+    // (an agent's text that reads like one included).
     const std::string shown = KvValueFromBinding(item, value);
-    if (shown == KvNullText)
+    if (shown == KvNullText || shown == KvNotDoneText)
         return;
     item.Value = shown;
     engine::Value back;
@@ -147,8 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Check(same(KvBindingFromValue(item), received), describe(item, "\"" + item.Value + "\" is sent as another value"));
     }
 
-    // The octets as a typed text (but the markers of a value not read, which are
-    // sent as no value).
+    // The octets as a typed text (but the markers, see above).
     item.Value = std::string(rest);
     if (item.Value == KvNullText || item.Value == KvNotDoneText)
         return 0;
