@@ -132,6 +132,7 @@ TEST_P(HostileAgents, EndWithTheirCodeInBoundedTime)
     r.Security.Version = static_cast<std::uint8_t>(c.version);
     r.Timeout = kTimeout;
     r.Retries = kRetries;
+    r.UseGetBulk = false;   // the cases count get-next requests; the agent answers no get-bulk
     const std::string entry = HostileAgent::kEntry;
     if (c.operation == GetScalar) {
         r.Variables.ItemType = SVT_SV;
