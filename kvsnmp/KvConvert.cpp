@@ -652,10 +652,15 @@ double KvNowDayCount()
         + now.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
+// Day counts further from the epoch than this (about the years -6300 and 10100)
+// are shown as plain numbers, and typed dates beyond them are refused: a date
+// that goes out must come back in the same form.
+constexpr double kCalendarDays = 3.0e6;
+
 std::string KvDayCountText(double days)
 {
     // Far outside any calendar the day count is shown as the number it is.
-    if (!std::isfinite(days) || std::fabs(days) > 3.0e6)
+    if (!std::isfinite(days) || std::fabs(days) > kCalendarDays)
         return KvDoubleText(days);
     double whole = std::trunc(days);
     std::int64_t ms = std::llround(std::fabs(days - whole) * 86400000.0);
@@ -718,6 +723,8 @@ std::optional<double> KvDayCountFromText(std::string_view text)
     if (t[0] > 23 || t[1] > 59 || t[2] > 59)
         return std::nullopt;
     const double days = static_cast<double>(dayCountEpoch().daysTo(date));
+    if (std::fabs(days) >= kCalendarDays)
+        return std::nullopt;
     const double fraction = (t[0] * 3600 + t[1] * 60 + t[2]) / 86400.0;
     return days < 0 ? days - fraction : days + fraction;
 }

@@ -1,4 +1,5 @@
 #include "KvSNMPErrors.h"
+#include "KvCatalogueFiles.h"
 
 #include "KvTextFile.h"
 #include "KvTextUtil.h"
@@ -260,15 +261,19 @@ void LoadCatalogue(KvMessageTable& table, const std::string& path)
         table.Replace(static_cast<int>(row), messages[row]);
 }
 
-void LoadCatalogues(const std::string& folder)
+std::span<const KvCatalogueFile> CatalogueFiles()
 {
-    struct Entry { const char* file; KvMessageTable& (*table)(); };
-    static const Entry entries[] = {
+    static const KvCatalogueFile files[] = {
         {"snmpclass.err", &SnmpClassMessages}, {"snmp.err", &SnmpMessages},
         {"snmp.msg", &RequestLogMessages},     {"kvsnmp.err", &LibraryMessages},
         {"snmpv3.err", &SnmpV3Messages},       {"snmpusm.err", &UsmMessages},
         {"common.err", &KvCommonMessages},
     };
-    for (const Entry& e : entries)
-        LoadCatalogue(e.table(), JoinPath(folder, e.file));
+    return files;
+}
+
+void LoadCatalogues(const std::string& folder)
+{
+    for (const KvCatalogueFile& c : CatalogueFiles())
+        LoadCatalogue(c.Table(), JoinPath(folder, c.File));
 }

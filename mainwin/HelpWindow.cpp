@@ -2,8 +2,8 @@
 
 #include "KswResources.h"
 #include "KvUserNotice.h"
+#include "startup/ShippedFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +43,7 @@ bool THelpWindow::Load(const QString& path)
 
 QString HelpFilePath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kHelpFileName));
+    return QString::fromStdString(ShippedFilePath(kHelpFileName));
 }
 
 THelpWindow* ShowHelp(QWidget& owner, const QString& path, const HelpMessagePresenter& present)

@@ -12,6 +12,7 @@
 #include "kvsnmp/KvSNMPSession.h"
 #include "kvsnmp/KvTextUtil.h"
 #include "startup/ModuleStartup.h"
+#include "startup/ShippedFiles.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -236,18 +237,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::LoadMessageCatalogues()
 {
-    struct Catalogue {
-        const char* file;
-        KvMessageTable& (*table)();
-    };
-    static const Catalogue catalogues[] = {
-        {"snmpclass.err", &SnmpClassMessages}, {"snmp.err", &SnmpMessages},     {"snmp.msg", &RequestLogMessages},
-        {"kvsnmp.err", &LibraryMessages},      {"snmpv3.err", &SnmpV3Messages}, {"snmpusm.err", &UsmMessages},
-        {"common.err", &KvCommonMessages},
-    };
-    const std::string folder = JoinPath(ExeFolder(), "errMSg");
-    for (const Catalogue& c : catalogues)
-        LoadCatalogue(c.table(), JoinPath(folder, c.file));
+    LoadCatalogues(ShippedFilePath("errMSg"));
 }
 
 void TMainForm::ShowError(const QString& text)

@@ -16,11 +16,16 @@ using namespace ksw::sim;
 
 namespace {
 
+// The data beside the binary (a build folder) wins; an installed ksw-sim finds
+// its data in the data folder next to its bin/ folder, under every prefix.
 std::string defaultDataPath()
 {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ((ec ? fs::path(".") : exe.parent_path()) / "data" / "ksw4800.snmprec").string();
+    const fs::path folder = ec ? fs::path(".") : exe.parent_path();
+    const fs::path beside = folder / "data" / "ksw4800.snmprec";
+    const fs::path installed = folder / KSW_SIM_DATA_FROM_BIN / "ksw4800.snmprec";
+    return (!fs::exists(beside, ec) && fs::exists(installed, ec) ? installed : beside).string();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "Listviewpanel.h"
 
 #include "ReportColumnFit.h"
+#include "TableExport.h"
+#include "TableFilter.h"
 #include "Viewmodal.h"
 
 #include "KvControls.h"
@@ -9,17 +11,23 @@
 #include "kvsnmp/KvSNMPErrors.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -87,10 +95,25 @@ TListViewPanel::TListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding) : 
 {
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
+    auto* filterRow = new QHBoxLayout;
+    FilterEdit = new QLineEdit(this);
+    FilterEdit->setPlaceholderText(QStringLiteral("Filter"));
+    FilterEdit->setClearButtonEnabled(true);
+    FilterEdit->setToolTip(QStringLiteral("Shows only the rows containing this text"));
+    FilterCount = new QLabel(this);
+    filterRow->addWidget(FilterEdit, 1);
+    filterRow->addWidget(FilterCount);
+    box->addLayout(filterRow);
     ListView = new TReportListView(this);
     box->addWidget(ListView);
     if (binding)
         binding->AttachListView(ListView, false);
+    Filter = new TTableFilter(ListView, FilterEdit, FilterCount);
+
+    auto* copy = new QShortcut(QKeySequence::Copy, ListView, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QShortcut::activated, this, &TListViewPanel::CopySelectedRows);
+    ListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListView, &QWidget::customContextMenuRequested, this, &TListViewPanel::ShowListMenu);
     int chars = 0;
     const QTreeWidgetItem* header = ListView->headerItem();
     for (int c = 0; header && c < ListView->columnCount(); ++c)
@@ -113,6 +136,52 @@ void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons)
     buttons->BT_CheckAll->hide();
     buttons->BT_ClearChecks->hide();
     buttons->ArrangeButtons();
+}
+
+void TListViewPanel::ShowListMenu(const QPoint& pos)
+{
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("Copy"), this, &TListViewPanel::CopySelectedRows);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!ListView->selectedItems().isEmpty());
+    menu.addAction(QStringLiteral("Export…"), this, &TListViewPanel::ExportRows);
+    menu.exec(ListView->viewport()->mapToGlobal(pos));
+}
+
+void TListViewPanel::CopySelectedRows()
+{
+    const TTableText rows = TableRows(*ListView, true);
+    if (!rows.Rows.isEmpty())
+        QGuiApplication::clipboard()->setText(TableCopyText(rows));
+}
+
+void TListViewPanel::ExportRows()
+{
+    // The view's caption without the agent: "IF Table : 10.0.0.1" -> "IF Table.csv".
+    const QString suggested = window()->windowTitle().section(QLatin1Char(':'), 0, 0).trimmed() + QStringLiteral(".csv");
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), suggested,
+                                                      QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (!path.isEmpty())
+        StartExport(path);
+}
+
+TTableExport* TListViewPanel::StartExport(const QString& path)
+{
+    auto* job = new TTableExport(TableRows(*ListView, false), path, this);
+    connect(job, &TTableExport::Finished, this, [this, job, path](bool ok, const QString& error) {
+        job->deleteLater();
+        if (ok || error.isEmpty())
+            return;
+        KvMessageRequest say;
+        say.Owner = window();
+        say.Caption = QStringLiteral("Export");
+        say.Text = QStringLiteral("Cannot write %1: %2").arg(path, error);
+        say.Buttons = QMessageBox::Ok;
+        say.Icon = QMessageBox::Warning;
+        KvShowMessage(say);
+    });
+    job->Start(window());
+    return job;
 }
 
 // ---- TSNMPListViewPanel ------------------------------------------------------
@@ -269,6 +338,7 @@ void TSNMPListViewPanel::ListViewItemsChanged()
     // column's layout for the new text would cost more than the row itself.
     if (binding_ && binding_->Busy()) {
         listPanel_->ListView->SetDeferAppends(true);
+        listPanel_->Filter->SetHolding(true);
         if (!walkTimer_->isActive())
             walkTimer_->start();
         return;
@@ -281,6 +351,7 @@ void TSNMPListViewPanel::WalkTick()
     const bool walking = binding_ && binding_->Busy();
     listPanel_->ListView->FlushAppends();
     listPanel_->ListView->SetDeferAppends(walking);
+    listPanel_->Filter->SetHolding(walking);
     ShowRowCount();
     if (walking)
         walkTimer_->start();
@@ -291,6 +362,7 @@ void TSNMPListViewPanel::WalkTick()
 void TSNMPListViewPanel::ShowRowCount()
 {
     CtrlBtnPanel()->ST_RowCount->setText(QString::number(listPanel_->ListView->topLevelItemCount()));
+    listPanel_->Filter->ShowCount();
 }
 
 QString TSNMPListViewPanel::RowHint(const QTreeWidgetItem* item) const

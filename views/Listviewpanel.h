@@ -14,8 +14,12 @@
 #include <functional>
 
 class QDialog;
+class QLabel;
+class QLineEdit;
 class QTimer;
 class TReportColumnFit;
+class TTableExport;
+class TTableFilter;
 class QTreeWidgetItem;
 
 // The report list of a table view.  While a walk appends rows, appended rows
@@ -45,13 +49,29 @@ public:
     // Shows the buttons of a table view; Add and Delete only with their status rows.
     void ArrangeCtrlBtn(TCtrlBtnPanel* buttons);
 
+    // Ctrl+C and the list's menu: the selected rows, tab-separated under the
+    // column captions, onto the clipboard.
+    void CopySelectedRows();
+    // The list's menu: asks for a file and exports the shown rows as CSV.
+    void ExportRows();
+    // Writes the shown rows as they are now to path in the background; an
+    // error is reported in a message box.  The export deletes itself once
+    // finished.
+    TTableExport* StartExport(const QString& path);
+
     TReportListView* ListView = nullptr;
+    QLineEdit* FilterEdit = nullptr;
+    QLabel* FilterCount = nullptr;
+    TTableFilter* Filter = nullptr;
     int DeleteStatusRow = -1;
     int AddStatusRow = -1;
     QString AddStatusValue;
     QString DeleteStatusValue;
 
     QSize sizeHint() const override { return size(); }
+
+private:
+    void ShowListMenu(const QPoint& pos);
 };
 
 class TSNMPListViewPanel : public TSNMPEditorPanel {

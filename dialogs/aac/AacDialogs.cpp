@@ -1,9 +1,10 @@
 #include "dialogs/DialogCatalogue.h"
 
 #include "dialogs/aac/Accservercontrol.h"
+#include "dialogs/aac/Enablemethodlistunit.h"
+#include "dialogs/aac/Loginmethodlistunit.h"
 #include "dialogs/aac/Serverinfounit.h"
 
-#include "startup/ModuleStartup.h"
 #include "views/Viewmodal.h"
 
 #include <QMainWindow>
@@ -22,6 +23,8 @@ void OpenEditor(const DialogRequest& request)
 }
 
 constexpr DialogEntry kAacDialogs[] = {
+    {"TEnableMethodForm", &OpenEditor<TEnableMethodForm>},
+    {"TLoginMethodListForm", &OpenEditor<TLoginMethodListForm>},
     {"TServerInformationForm", &OpenEditor<TServerInformationForm>},
     {"TfrmACCServerCtrl", &OpenEditor<TfrmACCServerCtrl>},
 };

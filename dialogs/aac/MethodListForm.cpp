@@ -1,0 +1,169 @@
+#include "dialogs/aac/MethodListForm.h"
+
+#include "dialogs/aac/AacTables.h"
+#include "dialogs/acl/AclTables.h"
+#include "dialogs/common/TextChecks.h"
+
+#include "binding/KvUserNotice.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace MethodListColumn;
+
+namespace {
+
+const QString kDefaultList = QStringLiteral("default");
+
+}  // namespace
+
+TMethodListForm::TMethodListForm(const TMethodListLook& look, QWidget* parent)
+    : TAacListForm(look.Table, 1, "StaticText1", parent),
+      NameEdit(BindEdit(QString::fromLatin1(look.NameLabel), Name, QStringLiteral("%s{l15}"), look.NameEditName)),
+      look_(look)
+{
+    for (int k = 0; k < kSlots; ++k) {
+        const int slot = k + 1;
+        TypeCombo[k] = BindCombo(QString::fromLatin1(look.TypeLabels[k]), TypeOf(slot), look.TypeComboNames[k]);
+        GroupEdit[k] = BindEdit(QString::fromLatin1(look.GroupLabels[k]), GroupOf(slot), QStringLiteral("%s{l15}"),
+                                look.GroupEditNames[k]);
+    }
+    RowComboBox = BindCombo(QString::fromLatin1(look.RowStatusLabel), RowStatus, "RowComboBox");
+    if (look.OwnCaption)
+        SetAgentCaption(QString::fromLatin1(look.OwnCaption));
+    FinishFields(RowStatus);
+    for (int k = 0; k < kSlots; ++k)
+        connect(TypeCombo[k], &QComboBox::currentIndexChanged, this, [this, k] { ApplyServerGroupRule(k); });
+    resize(760, 560);
+
+    NameEdit->clear();
+    RowComboBox->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    SetIdle();
+    ReadFirst();
+    UpdateCount();
+    ApplyServerGroupRules();
+}
+
+// ---- state -----------------------------------------------------------------------
+
+void TMethodListForm::SetIdle()
+{
+    EditButton->setEnabled(false);
+    DeleteButton->setEnabled(false);
+    NameEdit->setEnabled(true);
+    AddButton->setEnabled(true);
+}
+
+void TMethodListForm::SetSelected()
+{
+    EditButton->setEnabled(true);
+    // The default list always exists on the switch: it can be changed, never deleted.
+    DeleteButton->setEnabled(SelectedCell(Name) != kDefaultList);
+    NameEdit->setEnabled(false);
+    AddButton->setEnabled(false);
+}
+
+void TMethodListForm::ClearFields()
+{
+    NameEdit->clear();
+    for (QLineEdit* e : GroupEdit)
+        e->clear();
+    UpdateCount();
+    ApplyServerGroupRules();
+}
+
+void TMethodListForm::LineChanged(bool)
+{
+    ApplyServerGroupRules();
+}
+
+bool TMethodListForm::SlotSet(int slot) const
+{
+    const int item = TypeCombo[slot]->currentIndex();
+    return item >= 0 && item != AacMethodItem::Other;
+}
+
+void TMethodListForm::ApplyServerGroupRule(int slot)
+{
+    GroupEdit[slot]->setEnabled(TypeCombo[slot]->currentIndex() == AacMethodItem::ServerGroup);
+    GroupEdit[slot]->clear();
+}
+
+void TMethodListForm::ApplyServerGroupRules()
+{
+    for (int k = 0; k < kSlots; ++k)
+        ApplyServerGroupRule(k);
+}
+
+// ---- writes ----------------------------------------------------------------------
+
+int TMethodListForm::SlotsToWrite()
+{
+    int terminal = -1;
+    for (int k = 0; k < kSlots; ++k) {
+        if (!SlotSet(k))
+            continue;
+        if (terminal >= 0) {
+            const auto answer = KvShowMessage(
+                {this, KvExecutableFileName(),
+                 QStringLiteral("Method(s) after method local and none is(are) ineffective. "
+                                "Do you want to change your configurations?"),
+                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Question});
+            return answer == QMessageBox::No ? terminal + 1 : -1;
+        }
+        const int item = TypeCombo[k]->currentIndex();
+        if (item == AacMethodItem::Local || item == AacMethodItem::None)
+            terminal = k;
+    }
+    return kSlots;
+}
+
+void TMethodListForm::ExcludeUnsetSlots(TSavedColumnFlags& flags, int slotsToWrite) const
+{
+    for (int k = 0; k < kSlots; ++k) {
+        const int slot = k + 1;
+        if (k >= slotsToWrite || !SlotSet(k))
+            flags.Exclude({TypeOf(slot), GroupOf(slot)});
+        else if (TypeCombo[k]->currentIndex() != AacMethodItem::ServerGroup)
+            flags.Exclude(GroupOf(slot));
+    }
+}
+
+void TMethodListForm::EditClick()
+{
+    if (NameEdit->text().isEmpty()) {
+        RefuseInput(this, QString::fromLatin1(look_.EmptyNameMessage));
+        return;
+    }
+    if (DestroyIfChosen())
+        return;
+    const int slots = SlotsToWrite();
+    if (slots < 0)
+        return;
+    WriteAndRefresh([this, slots](TSavedColumnFlags& flags) {
+        ExcludeUnsetSlots(flags, slots);
+        flags.Exclude(RowStatus);   // Edit leaves the row status as it is
+    });
+}
+
+void TMethodListForm::AddClick()
+{
+    if (NameEdit->text().isEmpty()) {
+        RefuseInput(this, QString::fromLatin1(look_.EmptyNameMessage), NameEdit);
+        return;
+    }
+    if (LineExists({{Name, NameEdit->text()}})) {
+        RefuseInput(this, QString::fromLatin1(look_.DuplicateMessage), NameEdit);
+        return;
+    }
+    if (RowComboBox->currentIndex() != AclRowStatusItem::CreateAndGo) {
+        RefuseInput(this, QStringLiteral("Row State must be createAndGo."), RowComboBox);
+        return;
+    }
+    const int slots = SlotsToWrite();
+    if (slots < 0)
+        return;
+    WriteAndRefresh([this, slots](TSavedColumnFlags& flags) { ExcludeUnsetSlots(flags, slots); });
+}

@@ -1,0 +1,73 @@
+// Taking a table view's contents away: the selected rows as text for the
+// clipboard, and the whole table as a CSV file.  Both carry the values as the
+// list shows them, under the column captions.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QProgressDialog;
+class QTreeWidget;
+class QWidget;
+
+// The texts of a list's rows at one moment: later reads may empty the list
+// while a file is still being written from them.
+struct TTableText {
+    QStringList Header;
+    QList<QStringList> Rows;
+};
+
+// The rows the list shows (rows a filter hides are left out), or only the
+// selected ones among them, in the list's order.
+TTableText TableRows(const QTreeWidget& list, bool selectedOnly);
+
+// Tab-separated lines, the header first, each ended by a line break.  A tab or
+// line break inside a value would start a new cell or row where it is pasted,
+// so it becomes a space.
+QString TableCopyText(const TTableText& table);
+
+// One CSV record: a field holding a comma, a double quote, CR or LF is quoted
+// with its quotes doubled; UTF-8; ended by CRLF.
+QByteArray CsvRecord(const QStringList& fields);
+
+// Writes a table as CSV a slice of rows at a time from the event loop, so that
+// a big table does not hold up the window.  The file appears whole, through a
+// temporary file in the same folder renamed at the end, or not at all.
+class TTableExport : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int RowsPerSlice = 2000;
+    // Shown only once an export has run this long.
+    static constexpr int ProgressAfterMs = 1000;
+
+    TTableExport(TTableText table, const QString& path, QObject* parent = nullptr);
+    ~TTableExport() override;
+
+    // Starts writing; progressOwner (may be null) parents the progress
+    // dialog, whose Cancel abandons the file.  Finished follows exactly once,
+    // always from the event loop.
+    void Start(QWidget* progressOwner);
+    void Cancel();
+
+Q_SIGNALS:
+    // After each slice: the rows written so far.
+    void Written(qsizetype rows);
+    // ok false: error says why (empty after a Cancel).
+    void Finished(bool ok, const QString& error);
+
+private:
+    void WriteSlice();
+    void Finish(bool ok, const QString& error);
+
+    TTableText table_;
+    QSaveFile file_;
+    qsizetype next_ = 0;
+    bool done_ = false;
+    QProgressDialog* progress_ = nullptr;
+};
