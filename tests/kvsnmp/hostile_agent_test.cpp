@@ -23,6 +23,8 @@ constexpr int kTimeout = 30;      // hundredths of a second per attempt
 constexpr int kRetries = 1;
 
 enum Operation { GetScalar, GetRow, Walk };
+// Which ways of walking a v2c walk case runs with (v1 walks only with get-next).
+enum Walks { BothWalks, GetNextOnly, GetBulkOnly };
 
 struct HostileCase {
     const char* name;
@@ -33,6 +35,15 @@ struct HostileCase {
     int code;               // what the operation ends with
     int rows;               // rows a walk delivers before it ends
     std::size_t valueSize;  // the text column's value size in the last row (0: not checked)
+    Walks walks = BothWalks;
+    int bulkRows = 1;       // the most rows the agent answers a get-bulk with
+    int requests = 0;       // requests the agent is sent (0: not checked)
+};
+
+struct HostileRun {
+    HostileCase c;
+    bool bulk;    // the walk asks with get-bulk
+    bool async;
 };
 
 // What an operation ended with.
@@ -106,7 +117,7 @@ Outcome runAsync(KvSNMPRequest& r, Operation operation, int waitMs)
     return run.outcome;
 }
 
-class HostileAgents : public ::testing::TestWithParam<std::tuple<HostileCase, bool>> {
+class HostileAgents : public ::testing::TestWithParam<HostileRun> {
 protected:
     static void SetUpTestSuite()
     {
@@ -122,8 +133,8 @@ QTemporaryDir* HostileAgents::folder_ = nullptr;
 
 TEST_P(HostileAgents, EndWithTheirCodeInBoundedTime)
 {
-    const auto& [c, async] = GetParam();
-    HostileAgent agent(c.fault, c.faultFrom, kRows);
+    const auto& [c, bulk, async] = GetParam();
+    HostileAgent agent(c.fault, c.faultFrom, kRows, c.bulkRows);
     ASSERT_TRUE(agent.ok());
 
     KvSNMPRequest r;
@@ -132,7 +143,7 @@ TEST_P(HostileAgents, EndWithTheirCodeInBoundedTime)
     r.Security.Version = static_cast<std::uint8_t>(c.version);
     r.Timeout = kTimeout;
     r.Retries = kRetries;
-    r.UseGetBulk = false;   // the cases count get-next requests; the agent answers no get-bulk
+    r.UseGetBulk = bulk;
     const std::string entry = HostileAgent::kEntry;
     if (c.operation == GetScalar) {
         r.Variables.ItemType = SVT_SV;
@@ -158,12 +169,16 @@ TEST_P(HostileAgents, EndWithTheirCodeInBoundedTime)
         EXPECT_EQ(o.valueSize, c.valueSize);
     }
     EXPECT_LE(agent.requests(), maxRequests);
+    if (c.requests) {
+        EXPECT_EQ(agent.requests(), c.requests);
+    }
     EXPECT_LT(t.elapsed(), maxMs);
 }
 
 constexpr int kTimedOut = -405;
 constexpr int kTooBig = -101;
 constexpr int kNoSuchName = -102;
+constexpr int kMismatch = -529;   // the answer's bindings are not the ones asked for
 constexpr std::size_t kHugeHex = 2 * HostileAgent::kHugeLength;
 
 const HostileCase kCases[] = {
@@ -189,11 +204,37 @@ const HostileCase kCases[] = {
     {"truncated_get", Fault::Truncated, 1, 1, GetRow, kTimedOut, 0, 0},
     {"silence_get", Fault::Silence, 1, 1, GetScalar, kTimedOut, 0, 0},
     {"silence_mid_walk", Fault::Silence, 2, 1, Walk, kTimedOut, 1, 0},
+    {"fewer_varbinds_get", Fault::FewerVarbinds, 1, 1, GetRow, kMismatch, 0, 0},
+    {"fewer_varbinds_mid_walk", Fault::FewerVarbinds, 2, 1, Walk, kMismatch, 1, 0},
+    {"no_varbinds_get", Fault::NoVarbinds, 1, 1, GetScalar, kMismatch, 0, 0},
+    {"no_varbinds_first", Fault::NoVarbinds, 1, 1, Walk, kMismatch, 0, 0},
+    {"no_varbinds_mid_walk_v1", Fault::NoVarbinds, 2, 0, Walk, kMismatch, 1, 0},
+    // A get-bulk answer may be cut short to fit the agent's message size: the
+    // whole rows count, the cut one is asked for again.
+    {"bulk_rows", Fault::None, 1, 1, Walk, 0, kRows, 10, GetBulkOnly, 2, 2},
+    {"bulk_cut_mid_row", Fault::BulkCut, 1, 1, Walk, 0, kRows, 10, GetBulkOnly, 2},
+    {"bulk_cut_first_row", Fault::BulkCut, 1, 1, Walk, 0, kRows, 10, GetBulkOnly, 1},
+    {"bulk_empty", Fault::BulkEmpty, 1, 1, Walk, 0, kRows, 10, GetBulkOnly},
+    {"bulk_empty_mid_walk", Fault::BulkEmpty, 2, 1, Walk, 0, kRows, 10, GetBulkOnly, 2},
 };
 
-INSTANTIATE_TEST_SUITE_P(Faults, HostileAgents, ::testing::Combine(::testing::ValuesIn(kCases), ::testing::Bool()),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_async" : "");
-                         });
+std::vector<HostileRun> hostileRuns()
+{
+    std::vector<HostileRun> runs;
+    for (const HostileCase& c : kCases) {
+        const bool bulkWalk = c.operation == Walk && c.version != 0;
+        for (const bool bulk : {false, true}) {
+            if (bulk ? !bulkWalk || c.walks == GetNextOnly : bulkWalk && c.walks == GetBulkOnly)
+                continue;
+            for (const bool async : {false, true})
+                runs.push_back({c, bulk, async});
+        }
+    }
+    return runs;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, HostileAgents, ::testing::ValuesIn(hostileRuns()), [](const auto& info) {
+    return std::string(info.param.c.name) + (info.param.bulk ? "_bulk" : "") + (info.param.async ? "_async" : "");
+});
 
 } // namespace

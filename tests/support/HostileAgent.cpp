@@ -20,7 +20,7 @@ using Oid = std::vector<std::uint32_t>;
 enum : std::uint8_t {
     kInteger = 0x02, kOctets = 0x04, kNull = 0x05, kObjectId = 0x06, kSequence = 0x30,
     kCounter32 = 0x41, kEndOfMibView = 0x82, kNoSuchInstance = 0x81,
-    kGet = 0xA0, kGetNext = 0xA1, kResponse = 0xA2,
+    kGet = 0xA0, kGetNext = 0xA1, kResponse = 0xA2, kGetBulk = 0xA5,
 };
 
 struct Element {
@@ -135,8 +135,8 @@ struct Object {
 
 } // namespace
 
-HostileAgent::HostileAgent(Fault fault, int faultFrom, int rows)
-    : fault_(fault), faultFrom_(faultFrom), rows_(rows)
+HostileAgent::HostileAgent(Fault fault, int faultFrom, int rows, int bulkRows)
+    : fault_(fault), faultFrom_(faultFrom), rows_(rows), bulkRows_(bulkRows)
 {
     fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
@@ -224,19 +224,19 @@ std::string HostileAgent::answer(const std::string& request)
         }
     std::sort(objects.begin(), objects.end(), [](const Object& a, const Object& b) { return a.oid < b.oid; });
 
+    const bool bulk = pdu->tag == kGetBulk;
     std::int64_t errorStatus = 0, errorIndex = 0;
-    std::string bindings;
-    for (std::size_t i = 0; i < asked.size(); ++i) {
-        const Oid& oid = asked[i];
+    // The binding that answers oid (its successor for get-next and get-bulk), with
+    // the fault applied; names what it answers for in `name`.
+    auto answerOne = [&](const Oid& oid, std::size_t position, Oid& name) {
         const Object* found = nullptr;
-        if (pdu->tag == kGetNext) {
+        if (pdu->tag == kGetNext || bulk) {
             const auto next = std::upper_bound(objects.begin(), objects.end(), oid,
                                                [](const Oid& o, const Object& b) { return o < b.oid; });
             found = next == objects.end() ? nullptr : &*next;
             if (fault == Fault::BackwardsOid || fault == Fault::EqualOid) {
                 // The object at or before the one asked for, whatever it was.
-                auto at = std::upper_bound(objects.begin(), objects.end(), oid,
-                                           [](const Oid& o, const Object& b) { return o < b.oid; });
+                auto at = next;
                 if (at != objects.begin())
                     --at;
                 if (fault == Fault::BackwardsOid && at != objects.begin() && at->oid == oid)
@@ -248,21 +248,16 @@ std::string HostileAgent::answer(const std::string& request)
             found = it == objects.end() ? nullptr : &*it;
         }
         std::string value;
-        Oid name = found ? found->oid : oid;
+        name = found ? found->oid : oid;
         if (fault == Fault::EqualOid || fault == Fault::EndOfMibView)
             name = oid;
-        if (fault == Fault::EndOfMibView || (!found && pdu->tag == kGetNext)) {
+        if (fault == Fault::EndOfMibView || !found) {
             if (v1 && !errorStatus) {
                 errorStatus = 2;   // noSuchName
-                errorIndex = static_cast<std::int64_t>(i + 1);
+                errorIndex = static_cast<std::int64_t>(position + 1);
             }
-            value = element(v1 ? kNull : kEndOfMibView, {});
-        } else if (!found) {
-            if (v1 && !errorStatus) {
-                errorStatus = 2;
-                errorIndex = static_cast<std::int64_t>(i + 1);
-            }
-            value = element(v1 ? kNull : kNoSuchInstance, {});
+            const bool ended = fault == Fault::EndOfMibView || pdu->tag == kGetNext || bulk;
+            value = element(v1 ? kNull : ended ? kEndOfMibView : kNoSuchInstance, {});
         } else if (found->tag == kInteger) {
             value = fault == Fault::WrongType ? element(kOctets, "not a number") : integer(found->number);
         } else {
@@ -273,11 +268,35 @@ std::string HostileAgent::answer(const std::string& request)
                 text.assign(kHugeLength, 'h');
             value = fault == Fault::WrongType ? element(kCounter32, std::string(1, '\x07')) : element(kOctets, text);
         }
-        if (fault == Fault::FewerVarbinds && i + 1 == asked.size())
-            break;
-        if (fault != Fault::NoVarbinds)
-            bindings += element(kSequence, objectId(name) + value);
+        return element(kSequence, objectId(name) + value);
+    };
+
+    std::vector<std::string> answered;
+    Oid named;
+    if (bulk) {
+        // Non-repeaters and max-repetitions stand where error status and index are.
+        const auto nonRepeaters = static_cast<std::size_t>(
+            std::clamp<std::int64_t>(integerValue(status->contents), 0, static_cast<std::int64_t>(asked.size())));
+        const std::int64_t repetitions = std::clamp<std::int64_t>(integerValue(index->contents), 0, bulkRows_);
+        for (std::size_t i = 0; i < nonRepeaters; ++i)
+            answered.push_back(answerOne(asked[i], i, named));
+        std::vector<Oid> last(asked.begin() + static_cast<std::ptrdiff_t>(nonRepeaters), asked.end());
+        for (std::int64_t r = 0; r < repetitions; ++r)
+            for (Oid& oid : last) {
+                answered.push_back(answerOne(oid, answered.size(), named));
+                oid = named;
+            }
+    } else {
+        for (std::size_t i = 0; i < asked.size(); ++i)
+            answered.push_back(answerOne(asked[i], i, named));
     }
+    if (!answered.empty() && (fault == Fault::FewerVarbinds || (bulk && fault == Fault::BulkCut)))
+        answered.pop_back();
+    if (fault == Fault::NoVarbinds || (bulk && fault == Fault::BulkEmpty))
+        answered.clear();
+    std::string bindings;
+    for (const std::string& b : answered)
+        bindings += b;
     if (fault == Fault::TooBig) {
         errorStatus = 1;
         errorIndex = 0;

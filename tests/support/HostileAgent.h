@@ -1,7 +1,8 @@
 // A small SNMPv1/v2c agent on loopback for tests of how the module copes with
 // agents that misbehave.  It serves one scalar and a two-column table, answers
-// get and get-next correctly, and from a chosen request on answers every request
-// with one chosen fault.  Each datagram is answered on its own thread as it comes.
+// get, get-next and get-bulk correctly, and from a chosen request on answers
+// every request with one chosen fault.  Datagrams are answered in turn on the
+// agent's own thread.
 #pragma once
 
 #include <atomic>
@@ -22,6 +23,8 @@ public:
         WrongRequestId,  // another request id than the request's
         FewerVarbinds,   // the last binding is left out
         NoVarbinds,      // no binding at all
+        BulkCut,         // get-bulk answers lose their last binding (their last row is cut)
+        BulkEmpty,       // get-bulk answers hold no binding; get and get-next are right
         EndOfMibView,    // every binding is endOfMibView
         Garbage,         // bytes that are no SNMP message
         Truncated,       // a correct response cut in the middle
@@ -35,7 +38,10 @@ public:
     static constexpr std::size_t kHugeLength = 65000;
 
     // faultFrom: the number of the first request (from 1) answered with the fault.
-    explicit HostileAgent(Fault fault, int faultFrom = 1, int rows = 3);
+    // bulkRows: the most repetitions a get-bulk is answered with, as an agent that
+    // keeps its answers small does; one makes a get-bulk walk ask once per row,
+    // as a get-next walk does.
+    explicit HostileAgent(Fault fault, int faultFrom = 1, int rows = 3, int bulkRows = 1);
     ~HostileAgent();
     HostileAgent(const HostileAgent&) = delete;
     HostileAgent& operator=(const HostileAgent&) = delete;
@@ -51,6 +57,7 @@ private:
     Fault fault_;
     int faultFrom_;
     int rows_;
+    int bulkRows_;
     int fd_ = -1;
     std::uint16_t port_ = 0;
     std::thread thread_;
