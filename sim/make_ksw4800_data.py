@@ -593,6 +593,31 @@ def octet_value(col, ctx):
     return "00"
 
 
+# Per-port states, by option label, that follow the interfaces above: every port
+# enabled, the link up where ifOperStatus is up, gigabit ports past port 48.
+PORT_STATES = [
+    (r"^port ctrl admin state$", lambda p: "enabled"),
+    (r"^link status$", lambda p: "link-pass" if oper(p) == 1 else "link-fail"),
+    (r"^nway status$", lambda p: ("full-1Gigabps" if p > 48 else "full-100Mbps") if oper(p) == 1 else "auto"),
+    (r"^type$", lambda p: "portType-1000Base-TX" if p > 48 else "portType-100Base-TX"),
+    (r"^stp port state$", lambda p: "forwarding" if oper(p) == 1 else "disabled"),
+]
+
+
+def port_state(col, ctx):
+    """The value of a per-port state column, or None where no rule speaks for it."""
+    if "port" not in ctx:
+        return None
+    for pattern, label_of in PORT_STATES:
+        if re.search(pattern, col.caption, re.I):
+            label = label_of(ctx["port"])
+            for v, option, _text in col.options:
+                if option == label:
+                    return v
+            raise SystemExit(f"\"{col.caption}\" has no option \"{label}\"")
+    return None
+
+
 def first_choice(options):
     for v, label, text in options:
         if label.lower() not in ("other", "invalid", "unknown", "none"):
@@ -667,6 +692,9 @@ def column_value(table, col, ctx):
                 v = 1
             if re.search(r"owner$", col.caption, re.I):
                 v = 1  # "acl": made through the access lists
+            state = port_state(col, ctx)
+            if state is not None:
+                v = state
             values = [o[0] for o in col.options]
             rng = (min(values), max(values))
         else:

@@ -117,4 +117,40 @@ TEST(SimViewData, EveryDefinitionObjectIsAnsweredWithAValueOfItsSyntax)
     EXPECT_GT(columns, 900);
 }
 
+// The OID of the column a definition table names by caption.
+Oid columnOf(const KvSNMPVarDef* defs, const char* caption)
+{
+    for (; defs->Oid; ++defs)
+        if (std::strcmp(defs->Caption, caption) == 0)
+            return parseOid(defs->Oid);
+    ADD_FAILURE() << "no column \"" << caption << "\"";
+    return {};
+}
+
+long long integerAt(Oid column, int port)
+{
+    column.push_back(static_cast<std::uint32_t>(port));
+    const auto it = shipped().objects.find(column);
+    return it == shipped().objects.end() ? -1 : it->second.asInteger();
+}
+
+// Generic values made every port's control say "disabled" and every link "link-pass".
+TEST(SimViewData, PortStatesFollowTheInterfaces)
+{
+    const Oid ifAdminStatus = parseOid("1.3.6.1.2.1.2.2.1.7"), ifOperStatus = parseOid("1.3.6.1.2.1.2.2.1.8");
+    const Oid adminState = columnOf(PortControlTableDefs, "Port Ctrl Admin State");
+    const Oid linkStatus = columnOf(PortInformationTableDefs, "Link Status");
+    constexpr long long kIfUp = 1, kIfDown = 2, kEnabled = 3, kLinkPass = 2, kLinkFail = 3;
+    int up = 0;
+    for (int port = 1; port <= 50; ++port) {
+        SCOPED_TRACE("port " + std::to_string(port));
+        EXPECT_EQ(integerAt(adminState, port) == kEnabled, integerAt(ifAdminStatus, port) != kIfDown);
+        const bool linkUp = integerAt(ifOperStatus, port) == kIfUp;
+        EXPECT_EQ(integerAt(linkStatus, port), linkUp ? kLinkPass : kLinkFail);
+        up += linkUp ? 1 : 0;
+    }
+    EXPECT_GT(up, 0);
+    EXPECT_LT(up, 50);
+}
+
 } // namespace
