@@ -6,12 +6,14 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <charconv>
 #include <cstring>
+#include <climits>
 #include <fstream>
 #include <sstream>
 
@@ -447,6 +449,57 @@ MibData parseSnmprec(const std::string& text, const std::string& name, std::vect
     return data;
 }
 
+namespace {
+
+// Every gzip member begins with these two octets.
+bool gzipAt(const unsigned char* p, std::size_t size) { return size >= 2 && p[0] == 0x1f && p[1] == 0x8b; }
+
+// A recording of a large agent runs to tens of megabytes of text; far more than
+// this from a small file is a decompression bomb, not a recording.
+constexpr std::size_t kMaxUncompressed = 512u << 20;
+
+// The text of a gzip file (members one after another are one text, as gunzip
+// gives them).
+std::string gunzip(const std::string& packed, const std::string& path)
+{
+    if (packed.size() > UINT_MAX)
+        throw DataError(path + ": compressed file too large");
+    z_stream z{};
+    if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK)   // 16: gzip wrapping, not zlib's
+        throw DataError(path + ": cannot decompress: out of memory");
+    struct End {
+        z_stream& z;
+        ~End() { inflateEnd(&z); }
+    } end{z};
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
+    z.avail_in = static_cast<uInt>(packed.size());
+    std::string text;
+    char buffer[1 << 16];
+    for (;;) {
+        z.next_out = reinterpret_cast<Bytef*>(buffer);
+        z.avail_out = sizeof buffer;
+        const int rc = inflate(&z, Z_NO_FLUSH);
+        text.append(buffer, sizeof buffer - z.avail_out);
+        if (text.size() > kMaxUncompressed)
+            throw DataError(path + ": decompresses to more than " + std::to_string(kMaxUncompressed >> 20) + " MiB");
+        if (rc == Z_OK)
+            continue;
+        if (rc == Z_STREAM_END) {
+            if (z.avail_in == 0)
+                return text;
+            if (!gzipAt(z.next_in, z.avail_in))
+                throw DataError(path + ": data after the end of the compressed data");
+            inflateReset(&z);
+            continue;
+        }
+        if (rc == Z_BUF_ERROR && z.avail_in == 0)
+            throw DataError(path + ": compressed data cut short");
+        throw DataError(path + ": corrupt compressed data" + (z.msg ? std::string(": ") + z.msg : std::string()));
+    }
+}
+
+} // namespace
+
 MibData loadSnmprec(const std::string& path, std::vector<std::string>* leftOut)
 {
     std::ifstream f(path, std::ios::binary);
@@ -456,7 +509,12 @@ MibData loadSnmprec(const std::string& path, std::vector<std::string>* leftOut)
     ss << f.rdbuf();
     if (f.bad())
         throw DataError(path + ": read error");
-    return parseSnmprec(ss.str(), path, leftOut);
+    std::string text = std::move(ss).str();
+    if (gzipAt(reinterpret_cast<const unsigned char*>(text.data()), text.size()))
+        text = gunzip(text, path);
+    else if (path.size() > 3 && path.compare(path.size() - 3, 3, ".gz") == 0)
+        throw DataError(path + ": not gzip-compressed data");
+    return parseSnmprec(text, path, leftOut);
 }
 
 std::string formatSnmprec(const MibData& data)

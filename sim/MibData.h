@@ -114,7 +114,8 @@ Value parseValue(const std::string& tag, const std::string& value); // throws Da
 // The `TAG|VALUE` text; octet strings that are not plain printable text are hex.
 std::string formatValue(const Value& v);
 
-// Loads a data file; throws DataError naming the file and line of the first
+// Loads a data file, plain or gzip-compressed (told by its content; a name ending
+// in .gz must hold gzip data); throws DataError naming the file and line of the first
 // line it cannot read.  Given `leftOut` it is lenient instead: such lines are
 // left out, and variation-module tags ("2:numeric|rate=1,initial=5") are served
 // as their plain tag's starting value; each gets one "FILE:LINE: why" entry.

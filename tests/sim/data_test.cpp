@@ -168,6 +168,77 @@ TEST(SimData, CorruptDataFileGivesAClearErrorAndExitCode)
     EXPECT_TRUE(missing.err.contains("cannot open")) << missing.err.toStdString();
 }
 
+QByteArray gzipped(const QByteArray& text)
+{
+    QProcess p;
+    p.start("gzip", {"-c", "-n"});
+    p.write(text);
+    p.closeWriteChannel();
+    p.waitForFinished(10000);
+    return p.readAllStandardOutput();
+}
+
+const char* const kShippedData = KSW_SOURCE_DIR "/sim/data/ksw4800.snmprec";
+
+TEST(SimData, CompressedDataFileLoadsAsItsText)
+{
+    QFile shipped(QString::fromLatin1(kShippedData));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray text = shipped.readAll();
+    const std::string expected = formatSnmprec(loadSnmprec(kShippedData));
+    const qsizetype half = text.indexOf('\n', text.size() / 2) + 1;
+    const std::vector<std::pair<QString, QByteArray>> files = {
+        {"whole.snmprec.gz", gzipped(text)},
+        {"two_members.snmprec.gz", gzipped(text.left(half)) + gzipped(text.mid(half))},   // as cat joins them
+        {"told_by_content.snmprec", gzipped(text)},
+    };
+    QTemporaryDir dir;
+    for (const auto& [name, bytes] : files) {
+        ASSERT_FALSE(bytes.isEmpty()) << "gzip did not run";
+        EXPECT_EQ(formatSnmprec(loadSnmprec(writeFile(dir, name, bytes).toStdString())), expected)
+            << name.toStdString();
+    }
+
+    KswSim::Options o;
+    o.dataFile = dir.filePath("whole.snmprec.gz");
+    KswSim sim(o);
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    QStringList args = v2c();
+    args << "--" << "1.3.6.1.2.1.1.5.0";
+    EXPECT_TRUE(runTool("snmpget", args, target(sim)).out.contains("\"KSW-4800\""));
+}
+
+TEST(SimData, CorruptCompressedDataFileIsRefusedClearly)
+{
+    const QByteArray text = "1.3.6.1.2.1.1.5.0|4|KSW\n1.3.6.1.2.1.1.7.0|2|72\n";
+    const QByteArray packed = gzipped(text);
+    ASSERT_GT(packed.size(), 20) << "gzip did not run";
+    auto flipped = [&](qsizetype at) {
+        QByteArray b = packed;
+        b[at] = static_cast<char>(b[at] ^ 0x5a);
+        return b;
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* message;
+    } cases[] = {
+        {"cut_short.snmprec.gz", packed.left(packed.size() - 6), "compressed data cut short"},
+        {"header_only.snmprec.gz", packed.left(10), "compressed data cut short"},
+        {"checksum.snmprec.gz", flipped(packed.size() - 8), "corrupt compressed data"},
+        {"method.snmprec.gz", flipped(2), "corrupt compressed data"},
+        {"trailing.snmprec.gz", packed + "not gzip", "data after the end of the compressed data"},
+        {"plain_text.snmprec.gz", text, "not gzip-compressed data"},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = writeFile(dir, QString::fromLatin1(c.name), c.bytes);
+        const ToolResult r = runSim({"--port", "1", "--data", path});
+        EXPECT_EQ(r.exitCode, 1) << c.name;
+        EXPECT_TRUE(r.err.contains(path + ": " + QString::fromLatin1(c.message))) << c.name << ": " << r.err.toStdString();
+    }
+}
+
 TEST(SimData, BadOptionsAreRefusedAndHelpNamesEveryOption)
 {
     const std::vector<std::pair<QStringList, const char*>> bad = {
