@@ -203,12 +203,17 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Each sub-identifier of an octet key is one octet: a larger one is refused,
+// as cutting it to its low byte would name another row.
 std::string octetsOf(const std::vector<std::uint32_t>& ids)
 {
     std::string out;
     out.reserve(ids.size());
-    for (std::uint32_t id : ids)
-        out += static_cast<char>(id & 0xFF);
+    for (std::uint32_t id : ids) {
+        if (id > 0xFF)
+            badSyntax();
+        out += static_cast<char>(id);
+    }
     return out;
 }
 
@@ -807,11 +812,18 @@ std::string KvDecodeKey(KvSNMPVarItem& key, bool lastImpliedKey, const std::stri
         badSyntax();
     InstanceReader in(instance);
     // Length-prefixed (or, for the last implied key, all remaining) sub-identifiers.
+    // A length beyond the end of the instance is refused: taking what is there
+    // would give a shorter key, that is another row's.
     auto variable = [&]() {
         if (lastImpliedKey)
             return in.takeAll();
         const auto length = in.take(1);
-        return length.empty() ? std::vector<std::uint32_t>() : in.take(length[0]);
+        if (length.empty())
+            return std::vector<std::uint32_t>();
+        auto ids = in.take(length[0]);
+        if (ids.size() != length[0])
+            badSyntax();
+        return ids;
     };
     // Exactly n sub-identifiers; nothing when the instance ends before.
     auto fixed = [&](std::size_t n) -> std::optional<std::vector<std::uint32_t>> {

@@ -254,11 +254,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Keys, ::testing::Values(
 
 TEST(Convert, KeysNeverReadPastTheInstance)
 {
-    // A length prefix larger than what follows takes what is there.
-    KvSNMPVarItem k = item(DisplayStr);
-    EXPECT_EQ(KvDecodeKey(k, false, "200.97.98"), "");
-    EXPECT_EQ(k.Value, "ab");
-    // Fixed-size keys cut short have no value.
+    // Fixed-size keys cut short have no value (a length prefix larger than what
+    // follows is refused: see RefusedKeys).
     KvSNMPVarItem ip = item(IpAddress);
     EXPECT_EQ(KvDecodeKey(ip, false, "10.1"), "");
     EXPECT_EQ(ip.Value, "(NULL)");
@@ -282,14 +279,46 @@ TEST(Convert, KeyOfTheWrongLengthIsRefusedNotCut)
         {Ipv6Address, false, "000000000000000000000000000000000102"}};
     for (const Case& c : encodes)
         EXPECT_EQ(codeOf([&] { KvEncodeKey(item(c.syntax, c.value), c.implied); }), -511) << c.value;
-
-    KvSNMPVarItem v6 = item(Ipv6Address);
-    EXPECT_EQ(codeOf([&] { KvDecodeKey(v6, true, "1"); }), -511);
-    // An object identifier has at least one arc: none is a key the instance lacks.
-    KvSNMPVarItem oid = item(ObjectId);
-    EXPECT_EQ(codeOf([&] { KvDecodeKey(oid, true, ""); }), -514);
-    EXPECT_EQ(codeOf([&] { KvDecodeKey(oid, false, "0.5"); }), -514);
 }
+
+// Instances that hold no key of the syntax are refused rather than read as some
+// other row's key.  Each row names the fault it guards.
+struct RefusedKeyCase {
+    const char* fault;
+    std::uint32_t syntax;
+    bool implied;
+    const char* instance;
+    int code;
+};
+
+class RefusedKeys : public ::testing::TestWithParam<RefusedKeyCase> {};
+
+TEST_P(RefusedKeys, DecodeGivesTheError)
+{
+    const RefusedKeyCase& c = GetParam();
+    KvSNMPVarItem k = item(c.syntax);
+    EXPECT_EQ(codeOf([&] { KvDecodeKey(k, c.implied, c.instance); }), c.code) << c.instance;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, RefusedKeys, ::testing::Values(
+    RefusedKeyCase{"ImpliedIpv6OfOneSubIdReadAsOneOctet", Ipv6Address, true, "1", -511},
+    // An object identifier has at least one arc: none is a key the instance lacks.
+    RefusedKeyCase{"ImpliedObjectIdOfNoArcs", ObjectId, true, "", -514},
+    RefusedKeyCase{"ObjectIdOfNoArcs", ObjectId, false, "0.5", -514},
+    // A length prefix beyond the instance's end took what was there: a shorter key.
+    RefusedKeyCase{"LengthBeyondInstanceCutObjectId", ObjectId, false, "254.253", -511},
+    RefusedKeyCase{"LengthBeyondInstanceCutDisplay", DisplayStr, false, "200.97.98", -511},
+    RefusedKeyCase{"LengthBeyondInstanceCutOctets", OctetStr, false, "3.1.2", -511},
+    RefusedKeyCase{"LengthWithNothingAfterIt", OctetStr, false, "1", -511},
+    // Sub-identifiers above 255 in octet keys were cut to their low byte.
+    RefusedKeyCase{"SubIdAboveOctetCutOctets", OctetStr, false, "2.1.258", -511},
+    RefusedKeyCase{"SubIdAboveOctetCutImpliedOctets", OctetStr, true, "256", -511},
+    RefusedKeyCase{"SubIdAboveOctetCutDisplay", DisplayStr, false, "1.353", -511},
+    RefusedKeyCase{"SubIdAboveOctetCutIp", IpAddress, false, "10.1.2.259", -511},
+    RefusedKeyCase{"SubIdAboveOctetCutMac", MacAddress, false, "0.1.2.3.4.4294967295", -511},
+    RefusedKeyCase{"SubIdAboveOctetCutIpv6", Ipv6Address, true, "256.0.0.0.0.0.0.0.0.0.0.0.0.0.0.1", -511},
+    RefusedKeyCase{"SubIdAboveOctetCutDateAndTime", DateTime, false, "7.214.5.8.14.30.0.0.43.264.0", -511}),
+    [](const auto& info) { return std::string(info.param.fault); });
 
 TEST(Convert, KeysWithLabelsAndShortFixedKeys)
 {
