@@ -90,6 +90,43 @@ const std::string& realOrBad(const std::string& text)
     return text;
 }
 
+// The power of ten of the leading digit of a decimal number ("-120.5e3" gives 5,
+// "0.004" gives -3); only its sign matters to the caller, so it saturates.
+long decimalExponent(std::string_view number)
+{
+    std::size_t i = 0;
+    if (i < number.size() && number[i] == '-')
+        ++i;
+    long significant = 0;   // integer digits from the first non-zero one
+    for (; i < number.size() && isDigit(number[i]); ++i)
+        if (significant > 0 || number[i] != '0')
+            ++significant;
+    long fractionZeros = 0;   // before the first non-zero digit, when the integer part is 0
+    bool found = significant > 0;
+    if (i < number.size() && number[i] == '.') {
+        for (++i; i < number.size() && isDigit(number[i]); ++i) {
+            if (found)
+                continue;
+            if (number[i] == '0')
+                ++fractionZeros;
+            else
+                found = true;
+        }
+    }
+    long exponent = 0;
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        ++i;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+'))
+            ++i;
+        const auto magnitude = static_cast<long>(leadingDigits(number.substr(i), 1000000000));
+        exponent = negative ? -magnitude : magnitude;
+    }
+    if (significant > 0)
+        return exponent + significant - 1;
+    return exponent - fractionZeros - 1;
+}
+
 bool isOctetsTag(std::uint8_t tag)
 {
     return tag == engine::kOctetString || tag == engine::kBitString || tag == engine::kOpaque
@@ -508,9 +545,13 @@ double KvLeadingDouble(std::string_view text)
     double v = 0;
     auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves v alone then; give the sign's limit.
-        return (!s.empty() && s.front() == '-') ? -std::numeric_limits<double>::infinity()
-                                                 : std::numeric_limits<double>::infinity();
+        // from_chars leaves v alone then.  Too large a number gives the sign's
+        // largest finite value: the text of that value, rounded to 15 digits, lies
+        // just beyond it and must read back as it.  Too small a number gives 0.
+        const bool negative = s.front() == '-';
+        if (decimalExponent(std::string_view(s.data(), static_cast<std::size_t>(ptr - s.data()))) < 0)
+            return negative ? -0.0 : 0.0;
+        return negative ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
     }
     return ec == std::errc() ? v : 0.0;
 }
@@ -819,7 +860,7 @@ std::string KvDecodeKey(KvSNMPVarItem& key, bool lastImpliedKey, const std::stri
             return in.takeAll();
         const auto length = in.take(1);
         if (length.empty())
-            return std::vector<std::uint32_t>();
+            throw LibraryError(KvBadKeyCount);   // not even the length: the instance lacks the key
         auto ids = in.take(length[0]);
         if (ids.size() != length[0])
             badSyntax();

@@ -158,6 +158,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, Send, ::testing::Values(
     SendCase{"Counter64", Counter64, "18446744073709551615", number(engine::kCounter64, 18446744073709551615ull)},
     SendCase{"TimeTicks", TimeTicks, "1 day 0:00:01.02", number(engine::kTimeTicks, 8640102)},
     SendCase{"Double", Double, "2.5", octets(doubleOctets(2.5))},
+    // Regression: a number too small for a double was sent as infinity.
+    SendCase{"DoubleUnderflowSentAsInfinity", Double, "-0.0001e-400", octets(doubleOctets(-0.0))},
+    SendCase{"DoubleOverflowSaturates", Double, "-123e999", octets(doubleOctets(-1.7976931348623157e308))},
     SendCase{"DateAndTime", DateTime, "2006-5-8,14:30:0.0,+8:0", octets(kDateAndTime)},
     SendCase{"DateAndTimeWest", DateTime, "2006-5-8,14:30:0.0,-5:30", octets(kDateAndTime.substr(0, 8) + bytes({'-', 5, 30}))},
     SendCase{"DateAndTimeNoZone", DateTime, "2006-5-8,14:30:0.0", octets(kDateAndTime.substr(0, 8) + bytes({'+', 0, 0}))},
@@ -244,6 +247,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Keys, ::testing::Values(
     KeyCase{"Ip", IpAddress, false, "10.1.2.3.161", "10.1.2.3", "161"},
     KeyCase{"Mac", MacAddress, false, "0.1.2.171.205.239", "000102ABCDEF", ""},
     KeyCase{"Counter64", Counter64, false, "1.2", "4294967298", ""},
+    // Regression: the largest double's 15-digit text read back as infinity.
+    KeyCase{"LargestDoubleCameBackAsInfinity", Double, false, "4294967295.2146435071", "1.79769313486232e+308", ""},
     KeyCase{"Gauge", Gauge, false, "4294967295", "4294967295", ""},
     KeyCase{"TimeTicks", TimeTicks, false, "8640102.1", "1 day 0:00:01.02", "1"},
     KeyCase{"Null", Null, false, "4.5", "(NULL)", "4.5"},
@@ -310,6 +315,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, RefusedKeys, ::testing::Values(
     RefusedKeyCase{"LengthBeyondInstanceCutDisplay", DisplayStr, false, "200.97.98", -511},
     RefusedKeyCase{"LengthBeyondInstanceCutOctets", OctetStr, false, "3.1.2", -511},
     RefusedKeyCase{"LengthWithNothingAfterIt", OctetStr, false, "1", -511},
+    // An empty instance decoded as the empty string, which encodes as "0".
+    RefusedKeyCase{"NoLengthReadAsEmptyOctets", OctetStr, false, "", -514},
     // Sub-identifiers above 255 in octet keys were cut to their low byte.
     RefusedKeyCase{"SubIdAboveOctetCutOctets", OctetStr, false, "2.1.258", -511},
     RefusedKeyCase{"SubIdAboveOctetCutImpliedOctets", OctetStr, true, "256", -511},
