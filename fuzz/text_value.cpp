@@ -146,6 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         && (received.tag != engine::kObjectId || !received.oid.empty());
     if (exactValue) {
         item.Value = KvValueFromBinding(item, received);
+        if (item.Value == KvNullText || item.Value == KvNotDoneText)
+            return 0;   // a marker is sent as no value (see checkShownText)
         fuzz::Check(same(KvBindingFromValue(item), received), describe(item, "\"" + item.Value + "\" is sent as another value"));
     }
 
