@@ -21,18 +21,31 @@ bool SameName(const std::string& latin1FromFile, const QString& wanted)
 std::string KvIni::ReadString(const std::string& section, const std::string& key,
                               const std::string& defaultValue) const
 {
+    return ReadStrings(section, {key}, defaultValue).front();
+}
+
+std::vector<std::string> KvIni::ReadStrings(const std::string& section, const std::vector<std::string>& keys,
+                                            const std::string& defaultValue) const
+{
+    std::vector<std::string> values(keys.size(), defaultValue);
     kvtext::LineReader reader(path_, true);
     if (!reader.IsOpen())
-        return defaultValue;
+        return values;
 
     // The names asked for are trimmed as the profile reader trims them.
     const QString wantedSection = QString::fromStdString(kvtext::Trim(section));
-    const QString wantedKey = QString::fromStdString(kvtext::Trim(key));
+    std::vector<QString> wantedKeys;
+    wantedKeys.reserve(keys.size());
+    for (const std::string& key : keys)
+        wantedKeys.push_back(QString::fromStdString(kvtext::Trim(key)));
+    // The first line of a key's name decides it, with a value or without.
+    std::vector<bool> decided(keys.size(), false);
+    std::size_t open = keys.size();
 
     bool inSection = false;
     std::string line;
     bool truncated = false;
-    while (reader.Next(line, kLineKeep, truncated)) {
+    while (open > 0 && reader.Next(line, kLineKeep, truncated)) {
         if (auto nul = line.find('\0'); nul != std::string::npos)
             line.resize(nul);
         std::string text = kvtext::Trim(line);
@@ -43,22 +56,28 @@ std::string KvIni::ReadString(const std::string& section, const std::string& key
             if (close == std::string::npos)
                 continue;   // not a section header; not a key either
             if (inSection)
-                return defaultValue;   // the first section of that name did not hold the key
+                break;   // the first section of that name did not hold the keys left
             inSection = SameName(kvtext::Trim(text.substr(1, close - 1)), wantedSection);
             continue;
         }
         if (!inSection)
             continue;
         std::size_t eq = text.find('=');
-        std::string name = kvtext::Trim(text.substr(0, eq));
-        if (!SameName(name, wantedKey))
-            continue;
-        if (eq == std::string::npos)
-            return defaultValue;
-        std::string value = kvtext::Trim(text.substr(eq + 1));
-        if (value.size() > MaxValueLength)
-            value = kvtext::Trim(value.substr(0, MaxValueLength));
-        return value.empty() ? defaultValue : kvtext::Latin1ToUtf8(value);
+        const std::string name = kvtext::Trim(text.substr(0, eq));
+        const QString found = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            if (decided[k] || found.compare(wantedKeys[k], Qt::CaseInsensitive) != 0)
+                continue;
+            decided[k] = true;
+            --open;
+            if (eq == std::string::npos)
+                continue;
+            std::string value = kvtext::Trim(text.substr(eq + 1));
+            if (value.size() > MaxValueLength)
+                value = kvtext::Trim(value.substr(0, MaxValueLength));
+            if (!value.empty())
+                values[k] = kvtext::Latin1ToUtf8(value);
+        }
     }
-    return defaultValue;
+    return values;
 }

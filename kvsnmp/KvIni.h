@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Reads "[section]" / "key=value" files the way the classic profile reader does:
 //  - section and key names compare case-insensitively; blanks around a key name
@@ -22,6 +23,10 @@ public:
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
+    // Several keys of one section in one pass over the file: for each key what
+    // ReadString would give, in the order of keys.
+    std::vector<std::string> ReadStrings(const std::string& section, const std::vector<std::string>& keys,
+                                         const std::string& defaultValue) const;
 
     static constexpr std::size_t MaxValueLength = 4095;
 

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -279,9 +280,14 @@ void LoadModuleConfigurationFile(const std::string& path)
 {
     if (!QFileInfo(QString::fromStdString(path)).isFile())
         return;
-    const KvIni ini(path);
-    const std::string section = "Program Information";
-    auto text = [&](const char* key) { return ini.ReadString(section, key, ""); };
+    // Every key in one pass over the file.
+    static const std::vector<std::string> keys = {
+        "Version",      "AgentPort",    "ContextName",  "ContextEngineID", "SecurityModel", "SecurityLevel",
+        "SecurityName", "AuthProtocol", "PrivProtocol", "AuthPassword",    "PrivPassword",  "UseGetBulk"};
+    const std::vector<std::string> values = KvIni(path).ReadStrings("Program Information", keys, "");
+    auto text = [&](const char* key) {
+        return values.at(static_cast<std::size_t>(std::find(keys.begin(), keys.end(), key) - keys.begin()));
+    };
     auto number = [&](const char* key, std::int32_t def,
                       std::int32_t min = std::numeric_limits<std::int32_t>::min(),
                       std::int32_t max = std::numeric_limits<std::int32_t>::max()) {

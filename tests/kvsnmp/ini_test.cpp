@@ -1,4 +1,4 @@
-// KvIni::ReadString against files of every shape.
+// KvIni::ReadString and ReadStrings against files of every shape.
 #include "KvIni.h"
 
 #include <QTemporaryDir>
@@ -58,8 +58,16 @@ TEST_F(IniTest, ReadsValuesLikeTheProfileReader)
         {"Latin-1 value becomes UTF-8", "[S]\nk=caf\xE9\n", "S", "k", "caf\xC3\xA9"},
         {"empty file", "", "S", "k", "DEF"},
     };
-    for (const IniCase& c : cases)
-        EXPECT_EQ(KvIni(Write(c.file)).ReadString(c.section, c.key, "DEF"), c.expected) << c.name;
+    for (const IniCase& c : cases) {
+        const KvIni ini(Write(c.file));
+        EXPECT_EQ(ini.ReadString(c.section, c.key, "DEF"), c.expected) << c.name;
+        // Read in one pass with other keys of the same files, every key comes out as on its own.
+        const std::vector<std::string> keys = {"j", c.key, "k", "J"};
+        const std::vector<std::string> together = ini.ReadStrings(c.section, keys, "DEF");
+        ASSERT_EQ(together.size(), keys.size());
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            EXPECT_EQ(together[i], ini.ReadString(c.section, keys[i], "DEF")) << c.name << ", key " << keys[i];
+    }
 }
 
 TEST_F(IniTest, ValuesAreCutAt4095CharactersThenTrimmed)
