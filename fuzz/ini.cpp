@@ -1,5 +1,6 @@
 // The ini reader.  The input's first line names "section|key", the rest is the
-// file.  A value comes back trimmed, bounded and valid UTF-8, or the default.
+// file.  A value comes back trimmed, bounded and valid UTF-8, or the default, and
+// the same when read together with other keys.
 #include "FuzzSupport.h"
 
 #include "kvsnmp/KvIni.h"
@@ -16,6 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const KvIni ini(file.Write(content));
     const std::string kDefault = "\x01 default";   // no value can come back like this: it is trimmed
     const std::string value = ini.ReadString(section, key, kDefault);
+    // Read in one pass with other keys, the key comes out as on its own.
+    fuzz::Check(ini.ReadStrings(section, {"k", key, section}, kDefault)[1] == value,
+                "a key read with others differs from the key read alone");
     if (value == kDefault)
         return 0;
     fuzz::Check(!value.empty(), "an empty value instead of the default");
