@@ -12,6 +12,7 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <charconv>
 #include <exception>
 
 bool DefaultUseGetBulk = true;
@@ -314,14 +315,20 @@ bool KvSNMPRequest::takeBulk(engine::Response&& response, std::size_t columns)
     bulk_.peer = deviceOf(response, Device);
     bulk_.vbs = std::move(response.vbs);
     bulk_.columns = columns;
-    bulk_.next = 0;
+    bulk_.next.assign(columns, 0);
     return true;
 }
 
 bool KvSNMPRequest::nextBulkRow()
 {
-    const std::size_t at = bulk_.next++ * bulk_.columns;
-    return processResponse(std::span<const engine::VarBind>(bulk_.vbs).subspan(at, bulk_.columns), 0);
+    const std::size_t columns = bulk_.columns;
+    rowBindings_.clear();
+    for (std::size_t c = 0; c < columns; ++c)
+        rowBindings_.push_back(&bulk_.vbs[bulk_.next[c] * columns + c]);
+    const bool more = processRow(rowBindings_, 0);
+    for (std::size_t c = 0; c < columns; ++c)
+        bulk_.next[c] += rowTaken_[c] ? 1 : 0;
+    return more;
 }
 
 void KvSNMPRequest::deliverBulkRow(KvSNMPCallback callback, void* userData)
@@ -350,9 +357,14 @@ void KvSNMPRequest::deliverBulkRow(KvSNMPCallback callback, void* userData)
 
 bool KvSNMPRequest::processResponse(std::span<const engine::VarBind> vbs, int code)
 {
-    std::size_t r = 0;
-    std::string rowInstance;
-    int readable = 0, done = 0;
+    rowBindings_.clear();
+    for (const engine::VarBind& vb : vbs)
+        rowBindings_.push_back(&vb);
+    return processRow(rowBindings_, code);
+}
+
+bool KvSNMPRequest::processRow(std::span<const engine::VarBind* const> vbs, int code)
+{
     if (walkArcs_.size() < static_cast<std::size_t>(Variables.Count()))
         walkArcs_.resize(static_cast<std::size_t>(Variables.Count()));
     std::string composedPrefix;
@@ -360,24 +372,33 @@ bool KvSNMPRequest::processResponse(std::span<const engine::VarBind> vbs, int co
     for (int i = 0; i < Variables.Count(); ++i)
         asked += Variables.IsReadable(i) ? 1 : 0;
     checkAnswered(vbs.size(), asked);
-    for (int i = 0; i < Variables.Count(); ++i) {
+    rowDone_.assign(vbs.size(), 0);
+    rowTaken_.assign(vbs.size(), 0);
+
+    // Which columns have ended, and which row the others are at: get-next
+    // answers a column that lacks a row with its next instance, so the row is
+    // the least instance answered.
+    const engine::VarBind* row = nullptr;
+    std::size_t rowArcsFrom = 0;   // where the instance begins in row's OID
+    auto instanceOf = [](const engine::Oid& oid, std::size_t from) {
+        return std::span<const std::uint32_t>(oid).subspan(from);
+    };
+    int readable = 0, done = 0;
+    for (int i = 0, r = 0; i < Variables.Count(); ++i) {
         if (!Variables.IsReadable(i))
             continue;
         ++readable;
-        const engine::VarBind& vb = vbs[r];
-        ++r;
+        const engine::VarBind& vb = *vbs[static_cast<std::size_t>(r)];
         KvSNMPVarItem& item = Variables.ItemAt(i);
         // Without an instance the base OID is the item's own text: no copy.
         const std::string& prefix =
             Variables.Instance.empty() ? item.Oid : (composedPrefix = Variables.BaseOid(i));
-        // One text buffer serves every binding of every response.
-        std::string& received = receivedText_;
-        KvOidText(vb.oid, received);
         WalkArcs& arcs = walkArcs_[static_cast<std::size_t>(i)];
 
         if (code == -102 && isTable()) {
             // SNMPv1 ends a walk with noSuchName, echoing the OIDs asked for.
-            if (item.CurrentOid == received)
+            KvOidText(vb.oid, receivedText_);
+            if (item.CurrentOid == receivedText_)
                 return false;
             throw mappedError(2);
         }
@@ -391,28 +412,63 @@ bool KvSNMPRequest::processResponse(std::span<const engine::VarBind> vbs, int co
             auto current = KvOidFromText(item.CurrentOid);
             arcs.current = current ? std::move(*current) : engine::Oid{};
         }
-        const bool columnDone = IsColumnDone(arcs.prefix, arcs.current, vb.oid);
-        if (columnDone) {
+        if (IsColumnDone(arcs.prefix, arcs.current, vb.oid)) {
+            rowDone_[static_cast<std::size_t>(r)] = 1;
             ++done;
+        } else if (!isTable()) {
+            // A row list asks for one row: every binding is its own.
+        } else if (const auto instance = instanceOf(vb.oid, arcs.prefix.size());
+                   !row || std::ranges::lexicographical_compare(instance, instanceOf(row->oid, rowArcsFrom))) {
+            row = &vb;
+            rowArcsFrom = arcs.prefix.size();
+        }
+        ++r;
+    }
+    bulk_.columnEnded = done > 0;
+
+    rowInstance_.clear();
+    if (row) {
+        for (const std::uint32_t arc : instanceOf(row->oid, rowArcsFrom)) {
+            char digits[16];
+            if (!rowInstance_.empty())
+                rowInstance_ += '.';
+            rowInstance_.append(digits, std::to_chars(digits, digits + sizeof digits, arc).ptr);
+        }
+    }
+    for (int i = 0, r = -1; i < Variables.Count(); ++i) {
+        if (!Variables.IsReadable(i))
+            continue;
+        ++r;
+        const engine::VarBind& vb = *vbs[static_cast<std::size_t>(r)];
+        KvSNMPVarItem& item = Variables.ItemAt(i);
+        WalkArcs& arcs = walkArcs_[static_cast<std::size_t>(i)];
+        const std::string& prefix = arcs.prefixText;
+        if (rowDone_[static_cast<std::size_t>(r)]) {
             item.Value = KvNotDoneText;
-            item.CurrentOid = prefix + "." + InstanceFromKeys();
+            item.CurrentOid = prefix + "." + InstanceFromKeys();   // the keys still hold the previous row
             arcs.currentText.clear();   // the arcs are read from the text when next sent
             continue;
         }
+        if (row && !std::ranges::equal(instanceOf(vb.oid, arcs.prefix.size()), instanceOf(row->oid, rowArcsFrom))) {
+            // The agent has no value of this column in this row; the binding
+            // belongs to a later row, so the column is asked again from here.
+            item.Value = KvNullText;
+            item.CurrentOid = prefix + "." + rowInstance_;
+            arcs.currentText.clear();
+            continue;
+        }
         ValueFromBinding(i, vb);
-        // The row is the one the first column still running is at; a column
-        // that has ended points into another column, not at this row.
-        if (rowInstance.empty() && received.size() > prefix.size())
-            rowInstance = received.substr(prefix.size() + 1);
-        item.CurrentOid = received;   // keeps the item's capacity: no allocation per row
-        arcs.currentText = received;
+        // One text buffer serves every binding of every response.
+        KvOidText(vb.oid, receivedText_);
+        item.CurrentOid = receivedText_;   // keeps the item's capacity: no allocation per row
+        arcs.currentText = receivedText_;
         arcs.current.assign(vb.oid.begin(), vb.oid.end());
+        rowTaken_[static_cast<std::size_t>(r)] = 1;
     }
-    bulk_.columnEnded = done > 0;
     if (done == readable)
         return false;
     if (isTable())
-        KeysFromInstance(rowInstance);
+        KeysFromInstance(rowInstance_);
     for (int i = 0; i < Variables.Count(); ++i)
         EvaluateDerived(i, true);
     return isTable();

@@ -104,6 +104,11 @@ private:
     // agent's noSuchName on a table, ends the walk quietly when the agent merely
     // ran out of objects and raises -102 otherwise.
     bool processResponse(std::span<const engine::VarBind> vbs, int code);
+    // The same over one binding per readable item.  The row is the least
+    // instance the running columns answered with; a column that answered with a
+    // later one lacks this row: its value is "(NULL)" and it is asked again from
+    // the row.  rowTaken_ tells which bindings the row took.
+    bool processRow(std::span<const engine::VarBind* const> vbs, int code);
     void send(engine::Operation op, engine::Pdu pdu, bool read, KvSNMPCallback callback, void* userData);
     // asked: for a write, the number of bindings sent, which its response must match.
     void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData,
@@ -112,20 +117,31 @@ private:
     // Hands the outcome to the user's callback; nothing leaves by an exception.
     void deliver(KvSNMPError& e, KvSNMPCallback callback, void* userData);
 
-    // A get-bulk walk: the rows of the last response not handed out yet.  A row
-    // is taken from them only while every column runs (a column that has ended
-    // is asked again from the row's keys, which the next get-bulk row does not
-    // answer); from the first ended column on, the walk asks with get-next.
+    // A get-bulk walk: the bindings of the last response not handed out yet.
+    // Each column's bindings are the successive get-next answers of that column,
+    // so a column lacking a row keeps its next binding for a later row: every
+    // column has its own position.  A row is taken from them only while every
+    // column runs and has a binding left (a column that has ended is asked again
+    // from the row's keys, which the next get-bulk row does not answer); from
+    // the first ended column on, the walk asks with get-next.
     static constexpr int kBulkRows = 25;
     struct BulkRows {
         bool off = false;                 // get-next for the rest of this walk
         bool columnEnded = false;         // in the row handed out last
         int maxRepetitions = kBulkRows;   // halved after each tooBig
-        std::vector<engine::VarBind> vbs; // rows of `columns` bindings
+        std::vector<engine::VarBind> vbs; // repetitions of `columns` bindings
         std::size_t columns = 0;
-        std::size_t next = 0;             // the next row to hand out
+        std::vector<std::size_t> next;    // per column, the repetition to hand out next
         KvSNMPDevice peer;
-        bool HasRow() const { return columns > 0 && !columnEnded && (next + 1) * columns <= vbs.size(); }
+        bool HasRow() const
+        {
+            if (columns == 0 || columnEnded)
+                return false;
+            for (std::size_t c = 0; c < columns; ++c)
+                if (next[c] * columns + c >= vbs.size())
+                    return false;
+            return true;
+        }
     };
     BulkRows bulk_;
     bool useBulk() const;
@@ -150,6 +166,12 @@ private:
     };
     std::vector<WalkArcs> walkArcs_;
     std::string receivedText_;
+    std::string rowInstance_;
+    // Per readable item of the row processed last: its binding, whether the
+    // column has ended, and whether the row took the binding.
+    std::vector<const engine::VarBind*> rowBindings_;
+    std::vector<char> rowDone_;
+    std::vector<char> rowTaken_;
 
     // Shared with the callbacks of outstanding requests: null once the request is gone.
     std::shared_ptr<KvSNMPRequest*> self_;

@@ -37,6 +37,7 @@ const std::string kScalars = "1.3.6.1.4.1.99.1";
 const std::string kUneven = "1.3.6.1.4.1.99.2.1";    // key 1; column 2 has rows 1..3, column 3 rows 1..5
 const std::string kImplied = "1.3.6.1.4.1.99.3.1";   // implied text key 1; column 2 writable
 const std::string kTwoKeys = "1.3.6.1.4.1.99.4.1";   // text key 1, integer key 2; column 3
+const std::string kGapped = "1.3.6.1.4.1.99.5.1";    // key 1; column 2 has rows 2 and 3, column 3 rows 1, 3 and 4
 const std::string kLast = "1.3.6.1.4.1.99.9.1";      // columns 1 and 2, rows 1..3, the last objects served
 
 const char* kData = R"(# request test data
@@ -66,6 +67,11 @@ const char* kData = R"(# request test data
 1.3.6.1.4.1.99.4.1.3.2.65.66.1|4|ab-one
 1.3.6.1.4.1.99.4.1.3.2.65.66.2|4|ab-two
 #!writable 1.3.6.1.4.1.99.4.1.3 4 0..32
+1.3.6.1.4.1.99.5.1.2.2|4|name-2
+1.3.6.1.4.1.99.5.1.2.3|4|name-3
+1.3.6.1.4.1.99.5.1.3.1|65|100
+1.3.6.1.4.1.99.5.1.3.3|65|300
+1.3.6.1.4.1.99.5.1.3.4|65|400
 1.3.6.1.4.1.99.9.1.1.1|2|1
 1.3.6.1.4.1.99.9.1.1.2|2|2
 1.3.6.1.4.1.99.9.1.1.3|2|3
@@ -362,6 +368,24 @@ TEST_F(Requests, WalkOfATableWithUnevenColumns)
     EXPECT_EQ(r->Variables.ItemAt(0).CurrentOid, kUneven + ".1.5");
 }
 
+// Regression: a column lacking a row filed the next row it has under the row
+// walked (get-next answers with the next instance there is), so values landed
+// in the wrong rows and the rows after a gap came out shifted.  A value the
+// agent has not got for a row is "(NULL)" in that row; the column is asked
+// again from the row, so its next value lands where it belongs.
+TEST_F(Requests, GapInAColumnFiledAnotherRowsValue)
+{
+    auto r = request(MVT_FMV, 1);
+    r->Variables.AppendItem(kGapped + ".1", "index", Integer, NotAccess);
+    r->Variables.AppendItem(kGapped + ".2", "name", DisplayStr, ReadOnly);
+    r->Variables.AppendItem(kGapped + ".3", "count", Counter, ReadOnly);
+    const Rows expected = {{"1", "(NULL)", "100"}, {"2", "name-2", "(NULL)"}, {"3", "name-3", "300"},
+                           {"4", "(NOTDONE)", "400"}};
+    EXPECT_EQ(walk(*r), expected);
+    r->UseGetBulk = false;
+    EXPECT_EQ(walk(*r), expected);
+}
+
 TEST_F(Requests, WalkFilteredByRows)
 {
     auto r = request(MVT_FMV, 1);
@@ -626,9 +650,11 @@ TEST_F(Requests, WalkEndsWhenTheAgentGoesBackwards)
 // Get-bulk walks give the rows of the get-next walk, whatever the table's shape
 // and whatever the agent refuses: after tooBig with fewer repetitions, after any
 // other refusal with get-next for the rest of the walk.  v1 never asks with it.
+enum class Table { Uneven, Gapped, Last };
+
 struct BulkCase {
     const char* name;
-    bool lastTable;   // the table at the end of the agent's objects, else the uneven one
+    Table table;
     int version;
     int refusal;      // error status of the agent's refusals, 0 for none
     int refusals;
@@ -646,13 +672,14 @@ TEST_P(BulkWalks, SameRowsAsGetNext)
         auto r = request(MVT_FMV, 1, relay.port());
         r->Security.Version = static_cast<std::uint8_t>(c.version);
         r->UseGetBulk = bulk;
-        if (c.lastTable) {
+        if (c.table == Table::Last) {
             r->Variables.AppendItem(kLast + ".1", "index", Integer, ReadOnly);
             r->Variables.AppendItem(kLast + ".2", "name", DisplayStr, ReadOnly);
         } else {
-            r->Variables.AppendItem(kUneven + ".1", "index", Integer, NotAccess);
-            r->Variables.AppendItem(kUneven + ".2", "name", DisplayStr, ReadOnly);
-            r->Variables.AppendItem(kUneven + ".3", "count", Counter, ReadOnly);
+            const std::string& table = c.table == Table::Gapped ? kGapped : kUneven;
+            r->Variables.AppendItem(table + ".1", "index", Integer, NotAccess);
+            r->Variables.AppendItem(table + ".2", "name", DisplayStr, ReadOnly);
+            r->Variables.AppendItem(table + ".3", "count", Counter, ReadOnly);
         }
         return walk(*r);
     };
@@ -666,12 +693,13 @@ TEST_P(BulkWalks, SameRowsAsGetNext)
 
 INSTANTIATE_TEST_SUITE_P(
     Agents, BulkWalks,
-    ::testing::Values(BulkCase{"UnevenColumns", false, 1, 0, 0, 1},   // get-next once a column has ended
-                      BulkCase{"EndOfTheAgentsObjects", true, 1, 0, 0, 1},
-                      BulkCase{"VersionOne", false, 0, 0, 0, 0},
-                      BulkCase{"TooBigOnce", false, 1, 1, 1, 2},
-                      BulkCase{"TooBigAlways", false, 1, 1, 99, 5},   // 25, 12, 6, 3, 1 repetitions
-                      BulkCase{"Refused", false, 1, 5, 1, 1}),
+    ::testing::Values(BulkCase{"UnevenColumns", Table::Uneven, 1, 0, 0, 1},   // get-next once a column has ended
+                      BulkCase{"GappedColumns", Table::Gapped, 1, 0, 0, 1},   // a gap costs no request
+                      BulkCase{"EndOfTheAgentsObjects", Table::Last, 1, 0, 0, 1},
+                      BulkCase{"VersionOne", Table::Uneven, 0, 0, 0, 0},
+                      BulkCase{"TooBigOnce", Table::Uneven, 1, 1, 1, 2},
+                      BulkCase{"TooBigAlways", Table::Uneven, 1, 1, 99, 5},   // 25, 12, 6, 3, 1 repetitions
+                      BulkCase{"Refused", Table::Uneven, 1, 5, 1, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Requests, StandardTableOfTheSystemAgent)
