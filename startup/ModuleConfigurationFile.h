@@ -32,9 +32,17 @@ struct ModuleConfigurationRecord {
 std::string ModuleConfigurationBytes(const ModuleConfigurationRecord& record);
 inline constexpr int ConfigurationTextErrorCode = -511;
 
-// Writes the file whole or not at all: a new private (0600) file in the same
-// folder receives the bytes and then replaces the old file in one step; on
-// any failure the old file stays as it was and no temporary file is left.
-// Returns false with the reason in error.
+// The bytes that replace the file old: the module's section as above, where
+// the old one stood, followed by the section's other keys and comments (a
+// setting such as "UseGetBulk=0" that the record does not hold); the other
+// sections unchanged.  Text before the first section is not kept.  Lines end
+// with CR LF.
+std::string ModuleConfigurationBytes(const ModuleConfigurationRecord& record, const std::string& old);
+
+// Writes the file whole or not at all, keeping what the old file holds beyond
+// the record (see above): a new private (0600) file in the same folder
+// receives the bytes and then replaces the old file in one step; on any
+// failure, an old file that cannot be read included, the old file stays as it
+// was and no temporary file is left.  Returns false with the reason in error.
 bool WriteModuleConfigurationFile(const std::string& path, const ModuleConfigurationRecord& record,
                                   std::string& error);

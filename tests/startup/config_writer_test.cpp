@@ -5,6 +5,7 @@
 #include "KvTestUtil.h"
 #include "ModuleConfigurationFile.h"
 #include "ModuleStartup.h"
+#include "kvsnmp/KvSNMPRequest.h"
 #include "kvsnmp/KvSNMPSession.h"
 
 #include <QDir>
@@ -68,12 +69,14 @@ const WriteCase kCases[] = {
      3, 161, 3, 5, 19, "SHA256_AES_User", "ctx"},
 };
 
-class ConfigWriter : public ::testing::TestWithParam<WriteCase> {
+class ConfigFolder : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path() const { return dir.filePath("10.0.0.1.cfg"); }
     QStringList entries() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
 };
+
+class ConfigWriter : public ConfigFolder, public ::testing::WithParamInterface<WriteCase> {};
 
 TEST_P(ConfigWriter, WritesTheLayoutThatStartUpReadsBack)
 {
@@ -105,7 +108,55 @@ TEST_P(ConfigWriter, WritesTheLayoutThatStartUpReadsBack)
 INSTANTIATE_TEST_SUITE_P(Versions, ConfigWriter, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class ConfigWriterFailure : public ConfigWriter {};
+// Regression: rewriting the file dropped every key the connection settings do
+// not hold ("UseGetBulk=0" among them) and every other section.  The module's
+// section is written where it stood with its other keys and comments after
+// the module's own; other sections stay as they were.
+struct KeptCase {
+    const char* name;
+    const char* old;
+    const char* bytes;   // with V1 standing for the written section
+    bool getBulk;        // what start-up then reads
+};
+
+const KeptCase kKeptCases[] = {
+    {"OtherKeysAndSections",
+     "[Program Information]\r\nAgentIP=10.9.9.9\r\nUseGetBulk=0\r\n; tuned by hand\r\n version = 3\r\n\r\n"
+     "[Viewer]\r\nColumns=4\r\n",
+     "V1\r\nUseGetBulk=0\r\n; tuned by hand\r\n[Viewer]\r\nColumns=4\r\n", false},
+    // Names compare without regard to case; LF line ends become CR LF.
+    {"SectionAfterAnother", "[Viewer]\nColumns=4\n[program information]\nusegetbulk=0\nAGENTPORT=99",
+     "[Viewer]\r\nColumns=4\r\nV1\r\nusegetbulk=0", false},
+    // Text before the first section is no setting.
+    {"NoSectionOfTheModuleYet", "old\r[Viewer]\rColumns=4", "V1\r\n[Viewer]\r\nColumns=4", true},
+};
+
+class ConfigWriterKeeps : public ConfigFolder, public ::testing::WithParamInterface<KeptCase> {};
+
+TEST_P(ConfigWriterKeeps, RewriteDroppedKeysAndSectionsItDoesNotWrite)
+{
+    const KeptCase& c = GetParam();
+    WriteFile(path(), c.old);
+    std::string error;
+    ASSERT_TRUE(WriteModuleConfigurationFile(path().toStdString(), kCases[0].record, error)) << error;
+    std::string expected = c.bytes;
+    expected.replace(expected.find("V1"), 2, kCases[0].bytes);
+    EXPECT_EQ(readAll(path()), expected);
+    EXPECT_EQ(modeOf(path()), 0600u);
+
+    ResetDefaultParameters();
+    DefaultUseGetBulk = true;
+    LoadModuleConfigurationFile(path().toStdString());
+    EXPECT_EQ(DefaultSecurity.Version, 0) << "the written version is the one read";
+    EXPECT_EQ(DefaultDevice.Port, 161);
+    EXPECT_EQ(DefaultUseGetBulk, c.getBulk);
+    DefaultUseGetBulk = true;
+}
+
+INSTANTIATE_TEST_SUITE_P(OldFiles, ConfigWriterKeeps, ::testing::ValuesIn(kKeptCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ConfigWriterFailure : public ConfigFolder {};
 
 TEST_F(ConfigWriterFailure, ReplacementThatCannotBeMadeLeavesTheOldFolderEntry)
 {
@@ -125,7 +176,7 @@ TEST_F(ConfigWriterFailure, MissingFolderIsReported)
     EXPECT_FALSE(error.empty());
 }
 
-class ConfigWriterText : public ConfigWriter {};
+class ConfigWriterText : public ConfigFolder {};
 
 TEST_F(ConfigWriterText, ValueThatWouldBreakTheFileIsRefusedAndOldFileKept)
 {
