@@ -200,6 +200,7 @@ const HostileCase kCases[] = {
     {"end_of_mib_view_first", Fault::EndOfMibView, 1, 1, Walk, 0, 0, 0},
     {"end_of_mib_view_mid_walk", Fault::EndOfMibView, 2, 1, Walk, 0, 1, 0},
     {"no_such_name_mid_walk_v1", Fault::EndOfMibView, 2, 0, Walk, 0, 1, 0},
+    {"no_such_name_get_v1", Fault::EndOfMibView, 1, 0, GetScalar, kNoSuchName, 0, 0},
     {"garbage_get", Fault::Garbage, 1, 1, GetScalar, kTimedOut, 0, 0},
     {"truncated_get", Fault::Truncated, 1, 1, GetRow, kTimedOut, 0, 0},
     {"silence_get", Fault::Silence, 1, 1, GetScalar, kTimedOut, 0, 0},
