@@ -4,13 +4,14 @@
 // tells the user when a dialog is not available yet.
 #pragma once
 
+#include "views/Viewmodal.h"
+
+#include <QMainWindow>
 #include <QString>
 
 #include <functional>
 #include <span>
 #include <string_view>
-
-class QMainWindow;
 
 // What a dialog gets from the menu item that opens it.
 struct DialogRequest {
@@ -49,3 +50,15 @@ std::span<const DialogEntry> AacDialogs();
 
 // The opener of a class; null when no family has it.
 DialogOpener FindDialog(std::string_view className);
+
+// The opener of a dialog class whose constructor takes its owner: the dialog
+// lives for the modal run only, under the catalogue's caption as given (it
+// carries the agent's address already) or, without one, its own.
+template <typename Form>
+void OpenDialogForm(const DialogRequest& request)
+{
+    Form form(request.Window);
+    if (!request.Caption.isEmpty())
+        form.setWindowTitle(request.Caption);
+    TRunModal(form);
+}

@@ -3,7 +3,7 @@
 #include "FrontPanelPicture.h"
 #include "KswResources.h"
 #include "MainMenu.h"
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"
 #include "binding/KvSNMPRequest2Leds.h"

@@ -2,7 +2,7 @@
 
 #include "HelpWindow.h"
 #include "Mainunit.h"
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "binding/KvControls.h"
 #include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPRequest.h"

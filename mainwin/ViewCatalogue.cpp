@@ -3,7 +3,7 @@
 #include "About.h"
 #include "MainMenu.h"
 #include "Mainunit.h"
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"
 #include "binding/KvUserNotice.h"

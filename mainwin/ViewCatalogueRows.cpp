@@ -2,7 +2,7 @@
 #include "About.h"
 #include "ModuleCommands.h"
 #include "ViewCatalogue.h"
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 
 namespace {
 

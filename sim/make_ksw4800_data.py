@@ -185,7 +185,7 @@ for p in FLAP:
 
 # ---------------------------------------------------------------------------
 # Every view and dedicated dialog.  The objects come from the program's own
-# definition tables (mainwin/defs), so a view added there is served once this
+# definition tables (defs/), so a view added there is served once this
 # script runs again; the rules below give each table its rows and each column a
 # plausible value of its syntax.  Objects written above are kept as they are.
 
@@ -221,7 +221,7 @@ class Table:
 
 
 def read_definition_tables():
-    defs = os.path.join(ROOT, "mainwin", "defs")
+    defs = os.path.join(ROOT, "defs")
     text = open(os.path.join(defs, "ViewOptionLists.cpp"), encoding="utf-8").read()
     rows = {}
     for name, body in re.findall(r"constexpr KvOptionDef (\w+)Rows\[\] = \{(.*?)\n\};", text, re.S):

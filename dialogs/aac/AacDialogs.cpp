@@ -5,28 +5,13 @@
 #include "dialogs/aac/Loginmethodlistunit.h"
 #include "dialogs/aac/Serverinfounit.h"
 
-#include "views/Viewmodal.h"
-
-#include <QMainWindow>
-
 namespace {
 
-// The editor lives for the modal run only.  The catalogue's caption carries
-// the agent's address already and replaces the editor's own.
-template <typename Form>
-void OpenEditor(const DialogRequest& request)
-{
-    Form form(request.Window);
-    if (!request.Caption.isEmpty())
-        form.setWindowTitle(request.Caption);
-    TRunModal(form);
-}
-
 constexpr DialogEntry kAacDialogs[] = {
-    {"TEnableMethodForm", &OpenEditor<TEnableMethodForm>},
-    {"TLoginMethodListForm", &OpenEditor<TLoginMethodListForm>},
-    {"TServerInformationForm", &OpenEditor<TServerInformationForm>},
-    {"TfrmACCServerCtrl", &OpenEditor<TfrmACCServerCtrl>},
+    {"TEnableMethodForm", &OpenDialogForm<TEnableMethodForm>},
+    {"TLoginMethodListForm", &OpenDialogForm<TLoginMethodListForm>},
+    {"TServerInformationForm", &OpenDialogForm<TServerInformationForm>},
+    {"TfrmACCServerCtrl", &OpenDialogForm<TfrmACCServerCtrl>},
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "dialogs/aac/AacListForm.h"
 
-#include "dialogs/acl/AclTables.h"
+#include "defs/ViewDefinitions.h"
 
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"
@@ -14,13 +14,8 @@ TAacListForm::TAacListForm(const KvSNMPVarDef* table, int keyCount, const char* 
     : TAclTableForm(table, keyCount, parent), GetButton(MakeButton(QStringLiteral("Refresh"), "GetButton")),
       EditButton(MakeButton(QStringLiteral("Edit"), "EditButton")),
       AddButton(MakeButton(QStringLiteral("Add"), "AddButton")),
-      DeleteButton(MakeButton(QStringLiteral("Delete"), "DeleteButton")), Counter(new QLabel)
+      DeleteButton(MakeButton(QStringLiteral("Delete"), "DeleteButton")), Counter(MakeCounter(counterName))
 {
-    Counter->setObjectName(QString::fromLatin1(counterName));
-    Counter->setFrameShape(QFrame::Panel);
-    Counter->setFrameShadow(QFrame::Sunken);
-    Counter->setAlignment(Qt::AlignCenter);
-    AddToButtonColumn(Counter);
 }
 
 void TAacListForm::FinishFields(int rowStatusColumn)
@@ -34,24 +29,16 @@ void TAacListForm::FinishFields(int rowStatusColumn)
             SetIdle();
         LineChanged(selected);
     });
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(ListView->model(), signal, this, &TAacListForm::UpdateCount);
-    connect(ListView->model(), &QAbstractItemModel::modelReset, this, &TAacListForm::UpdateCount);
-    connect(GetButton, &QPushButton::clicked, this, &TAacListForm::Refresh);
-    connect(EditButton, &QPushButton::clicked, this, [this] {
-        if (Binding())
-            EditClick();
-    });
-    connect(AddButton, &QPushButton::clicked, this, [this] {
-        if (Binding())
-            AddClick();
-    });
-    connect(DeleteButton, &QPushButton::clicked, this, &TAacListForm::DeleteClick);
+    CountLines(ListView, Counter);
+    ConnectButtons({{GetButton, [this] { Refresh(); }},
+                    {EditButton, [this] { EditClick(); }},
+                    {AddButton, [this] { AddClick(); }},
+                    {DeleteButton, [this] { DeleteClick(); }}});
 }
 
 void TAacListForm::UpdateCount()
 {
-    Counter->setText(QString::number(KvReportRowCount(ListView)));
+    ShowLineCount(ListView, Counter);
 }
 
 bool TAacListForm::LineExists(std::initializer_list<std::pair<int, QString>> cells) const
@@ -94,7 +81,7 @@ void TAacListForm::WriteAndRefresh(const std::function<void(TSavedColumnFlags&)>
 
 bool TAacListForm::DestroyIfChosen()
 {
-    if (RowComboBox->currentIndex() != AclRowStatusItem::Destroy)
+    if (RowComboBox->currentIndex() != RowStatusItem::Destroy)
         return false;
     DeleteClick();
     return true;
@@ -102,5 +89,5 @@ bool TAacListForm::DestroyIfChosen()
 
 void TAacListForm::DeleteClick()
 {
-    WriteThenRefresh([this] { DestroyRow(rowStatusColumn_, RowComboBox, AclRowStatusItem::Destroy); });
+    WriteThenRefresh([this] { DestroyRow(rowStatusColumn_, RowComboBox, RowStatusItem::Destroy); });
 }

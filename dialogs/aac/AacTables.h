@@ -1,17 +1,10 @@
-// The access authentication tables the dedicated editors write: login and
-// enable method lists, authentication servers and the server-group control,
-// with their value sets and column numbers (1-based, as in the MIB).
+// The column numbers and list items the access authentication editors name in
+// their tables (login and enable method lists, authentication servers and the
+// server-group control; the tables are LoginMethodListDefs, EnableMethodListDefs,
+// AuthServerDefs and ServerGroupControlDefs).  Columns are 1-based, as in the MIB.
 #pragma once
 
-#include "kvsnmp/KvOptionList.h"
-#include "kvsnmp/KvSNMPVarDef.h"
-
-// Method types in the order the type lists show them; the enable lists have
-// "local-enable" (7) where the login lists have "local" (6).
-extern const KvOptionList AacLoginMethodTypeOptions;
-extern const KvOptionList AacEnableMethodTypeOptions;
-extern const KvOptionList AacAuthProtocolOptions;   // 1 tacacs, 2 xtacacs, 3 tacacs-plus, 4 radius
-extern const KvOptionList AacGroupRowStateOptions;  // 1 add, 2 delete
+#include "defs/ViewDefinitions.h"
 
 // Items of the method type lists.
 namespace AacMethodItem {
@@ -22,11 +15,6 @@ constexpr int ServerGroup = 4, Local = 5, None = 6, Other = 7;
 namespace AacProtocolItem {
 constexpr int Tacacs = 0, Xtacacs = 1, TacacsPlus = 2, Radius = 3;
 }
-
-extern const KvSNMPVarDef LoginMethodListDefs[11];
-extern const KvSNMPVarDef EnableMethodListDefs[11];
-extern const KvSNMPVarDef AuthServerDefs[8];
-extern const KvSNMPVarDef ServerGroupControlDefs[5];
 
 namespace MethodListColumn {
 enum : int { Name = 1, Method1Type, Method1Group, Method2Type, Method2Group, Method3Type, Method3Group,

@@ -1,7 +1,6 @@
 #include "dialogs/aac/MethodListForm.h"
 
 #include "dialogs/aac/AacTables.h"
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/common/TextChecks.h"
 
 #include "binding/KvUserNotice.h"
@@ -39,7 +38,7 @@ TMethodListForm::TMethodListForm(const TMethodListLook& look, QWidget* parent)
     resize(760, 560);
 
     NameEdit->clear();
-    RowComboBox->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
     SetIdle();
     ReadFirst();
     UpdateCount();
@@ -158,7 +157,7 @@ void TMethodListForm::AddClick()
         RefuseInput(this, QString::fromLatin1(look_.DuplicateMessage), NameEdit);
         return;
     }
-    if (RowComboBox->currentIndex() != AclRowStatusItem::CreateAndGo) {
+    if (RowComboBox->currentIndex() != RowStatusItem::CreateAndGo) {
         RefuseInput(this, QStringLiteral("Row State must be createAndGo."), RowComboBox);
         return;
     }

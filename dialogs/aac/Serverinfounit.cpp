@@ -1,7 +1,6 @@
 #include "dialogs/aac/Serverinfounit.h"
 
 #include "dialogs/aac/AacTables.h"
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/common/TextChecks.h"
 
 #include "binding/KvSNMPRequest2Edits.h"
@@ -50,7 +49,7 @@ TServerInformationForm::TServerInformationForm(QWidget* parent)
 
     for (QLineEdit* e : {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit})
         e->clear();
-    RowComboBox->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
     SetIdle();
     ReadFirst();
     UpdateCount();
@@ -144,7 +143,7 @@ void TServerInformationForm::AddClick()
                     IPEdit);
         return;
     }
-    if (RowComboBox->currentIndex() != AclRowStatusItem::CreateAndGo) {
+    if (RowComboBox->currentIndex() != RowStatusItem::CreateAndGo) {
         RefuseInput(this, QStringLiteral("Row State must be createAndGo."), RowComboBox);
         return;
     }

@@ -28,19 +28,10 @@ TAclRuleForm::TAclRuleForm(const KvSNMPVarDef* table, const char* checkAllName, 
     : TAclTableForm(table, 2, parent), GetButton(MakeButton(QStringLiteral("Refresh"), "GetButton")),
       EditButton(MakeButton(QStringLiteral("Edit"), "EditButton")),
       AddButton(MakeButton(QStringLiteral("Add"), "AddButton")),
-      DeleteButton(MakeButton(QStringLiteral("Delete"), "DeleteButton")), StaticText1(new QLabel),
-      CheckAllButton(new QPushButton(QStringLiteral("Check All"))),
-      ClearChecksButton(new QPushButton(QStringLiteral("Clear Checks"))), Picker(new TPortUitForm)
+      DeleteButton(MakeButton(QStringLiteral("Delete"), "DeleteButton")), StaticText1(MakeCounter("StaticText1")),
+      CheckAllButton(MakeButton(QStringLiteral("Check All"), checkAllName)),
+      ClearChecksButton(MakeButton(QStringLiteral("Clear Checks"), clearChecksName)), Picker(new TPortUitForm)
 {
-    StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setFrameShape(QFrame::Panel);
-    StaticText1->setFrameShadow(QFrame::Sunken);
-    StaticText1->setAlignment(Qt::AlignCenter);
-    AddToButtonColumn(StaticText1);
-    CheckAllButton->setObjectName(QString::fromLatin1(checkAllName));
-    ClearChecksButton->setObjectName(QString::fromLatin1(clearChecksName));
-    AddToButtonColumn(CheckAllButton);
-    AddToButtonColumn(ClearChecksButton);
 
     auto* portPanel = new QGroupBox;
     portPanel->setObjectName(QStringLiteral("StackingPortPanel"));
@@ -96,21 +87,13 @@ void TAclRuleForm::FinishFields(int portColumn, const QString& rowStatusLabel, i
     Binding()->AssociateCheckBits(portColumn - 1, TPortUitForm::BitList(), Picker->Boxes());
     AttachList([this] { OnSelection(); });
 
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(ListView->model(), signal, this, &TAclRuleForm::UpdateCount);
-    connect(ListView->model(), &QAbstractItemModel::modelReset, this, &TAclRuleForm::UpdateCount);
-    connect(GetButton, &QPushButton::clicked, this, &TAclRuleForm::Refresh);
-    connect(EditButton, &QPushButton::clicked, this, [this] {
-        if (Binding())
-            EditClick();
-    });
-    connect(AddButton, &QPushButton::clicked, this, [this] {
-        if (Binding())
-            AddClick();
-    });
-    connect(DeleteButton, &QPushButton::clicked, this, &TAclRuleForm::DeleteClick);
-    connect(CheckAllButton, &QPushButton::clicked, this, [this] { SetFieldChecks(true); });
-    connect(ClearChecksButton, &QPushButton::clicked, this, [this] { SetFieldChecks(false); });
+    CountLines(ListView, StaticText1);
+    ConnectButtons({{GetButton, [this] { Refresh(); }},
+                    {EditButton, [this] { EditClick(); }},
+                    {AddButton, [this] { AddClick(); }},
+                    {DeleteButton, [this] { DeleteClick(); }},
+                    {CheckAllButton, [this] { SetFieldChecks(true); }},
+                    {ClearChecksButton, [this] { SetFieldChecks(false); }}});
 }
 
 void TAclRuleForm::ReadFirstAndCount()
@@ -182,7 +165,7 @@ void TAclRuleForm::ClearFields()
 
 void TAclRuleForm::UpdateCount()
 {
-    StaticText1->setText(QString::number(KvReportRowCount(ListView)));
+    ShowLineCount(ListView, StaticText1);
 }
 
 bool TAclRuleForm::DuplicateExists() const
@@ -209,7 +192,7 @@ bool TAclRuleForm::RefuseExistingOrUncreated(const QString& duplicateMessage)
         RefuseInput(this, duplicateMessage, ProfileIdEdit);
         return true;
     }
-    if (RowComboBox->currentIndex() != AclRowStatusItem::CreateAndGo || !cbxRow->isChecked()) {
+    if (RowComboBox->currentIndex() != RowStatusItem::CreateAndGo || !cbxRow->isChecked()) {
         RefuseInput(this, QStringLiteral("Row State must be checked and set to createAndGo."), RowComboBox);
         return true;
     }
@@ -218,7 +201,7 @@ bool TAclRuleForm::RefuseExistingOrUncreated(const QString& duplicateMessage)
 
 bool TAclRuleForm::DestroyIfChosen()
 {
-    if (RowComboBox->currentIndex() != AclRowStatusItem::Destroy || !cbxRow->isChecked())
+    if (RowComboBox->currentIndex() != RowStatusItem::Destroy || !cbxRow->isChecked())
         return false;
     WriteAndRefresh([this](TSavedColumnFlags& flags) { flags.ExcludeRange(kFirstField, portColumn_); });
     return true;
@@ -289,7 +272,7 @@ void TAclRuleForm::DeleteClick()
     if (!Binding())
         return;
     WriteAndRefresh(std::function<void()>([this] {
-        DestroyRow(rowStatusColumn_, RowComboBox, AclRowStatusItem::Destroy);
+        DestroyRow(rowStatusColumn_, RowComboBox, RowStatusItem::Destroy);
     }));
 }
 

@@ -82,6 +82,17 @@ QPushButton* TAclTableForm::MakeButton(const QString& caption, const char* name)
     return b;
 }
 
+QLabel* TAclTableForm::MakeCounter(const char* name)
+{
+    auto* counter = new QLabel;
+    counter->setObjectName(QString::fromLatin1(name));
+    counter->setFrameShape(QFrame::Panel);
+    counter->setFrameShadow(QFrame::Sunken);
+    counter->setAlignment(Qt::AlignCenter);
+    AddToButtonColumn(counter);
+    return counter;
+}
+
 void TAclTableForm::AddToButtonColumn(QWidget* widget)
 {
     buttons_->insertWidget(buttons_->count() - 1, widget);   // above the stretch

@@ -35,6 +35,8 @@ protected:
     void SetAgentCaption(const QString& text);
 
     QPushButton* MakeButton(const QString& caption, const char* name);
+    // The sunken line counter, next in the button column.
+    QLabel* MakeCounter(const char* name);
     // Below the fields, filling the rest of the field area.
     void AddBelowFields(QWidget* widget);
     void AddToButtonColumn(QWidget* widget);

@@ -13,7 +13,7 @@
 using namespace EthernetRuleColumn;
 
 TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* parent)
-    : TAclRuleForm(EthernetRuleDefs, "AddCheckButton", "CleanCheButton", parent),
+    : TAclRuleForm(AclEthernetRuleTableDefs, "AddCheckButton", "CleanCheButton", parent),
       MaskIDEdit(AddIdEdit(QStringLiteral("Mask ID"), ProfileId, QStringLiteral("%i{n1x6}"), "MaskIDEdit")),
       AccessEdit(AddIdEdit(QStringLiteral("Access ID"), AccessId, QStringLiteral("%i{n1x128}"), "AccessEdit")),
       VlanRuleEdit(AddEditField(QStringLiteral("VLAN Rule"), Vlan, QStringLiteral("%s{l32}"), "VlanRuleEdit",

@@ -11,7 +11,7 @@
 using namespace EthernetProfileColumn;
 
 TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* parent)
-    : TAclTableForm(EthernetProfileDefs, 1, parent),
+    : TAclTableForm(AclEthernetTableDefs, 1, parent),
       IDEdit(BindEdit(QStringLiteral("Ethernet Mask ID"), ProfileId, QStringLiteral("%i{n1x255}"), "IDEdit")),
       UseVLanComBo(BindCombo(QStringLiteral("Use VLAN"), UseVlan, "UseVLanComBo")),
       MacMaskStateComBo(BindCombo(QStringLiteral("MAC Address Mask State"), MacMaskState, "MacMaskStateComBo")),
@@ -28,10 +28,10 @@ TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* parent)
 {
     SetAgentCaption(QStringLiteral("Ethernet Mask Information :"));
     AttachList([] {});
-    connect(BT_Get, &QPushButton::clicked, this, &TEthernetMaskInformationForm::Refresh);
-    connect(SetBtn, &QPushButton::clicked, this, &TEthernetMaskInformationForm::SetClick);
-    connect(BT_Set, &QPushButton::clicked, this, &TEthernetMaskInformationForm::AddClick);
-    connect(BT_Delete, &QPushButton::clicked, this, &TEthernetMaskInformationForm::DeleteClick);
+    ConnectButtons({{BT_Get, [this] { Refresh(); }},
+                    {SetBtn, [this] { SetClick(); }},
+                    {BT_Set, [this] { AddClick(); }},
+                    {BT_Delete, [this] { DeleteClick(); }}});
     resize(760, 520);
     ReadFirst();
 }
@@ -69,7 +69,7 @@ void TEthernetMaskInformationForm::SetClick()
         WriteWithExclusions([this](TSavedColumnFlags& flags) {
             ExcludeUnusedMasks(flags);
             // A Set of "destroy" deletes the profile: only the status goes.
-            if (RowStatusComBo->currentIndex() == AclRowStatusItem::Destroy)
+            if (RowStatusComBo->currentIndex() == RowStatusItem::Destroy)
                 flags.ExcludeRange(UseVlan, UseEthernetType);
             flags.Exclude(Owner);
         });
@@ -81,7 +81,7 @@ void TEthernetMaskInformationForm::AddClick()
     Write([this] {
         WriteWithExclusions([this](TSavedColumnFlags& flags) {
             ExcludeUnusedMasks(flags);
-            RowStatusComBo->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+            RowStatusComBo->setCurrentIndex(RowStatusItem::CreateAndGo);
             flags.Exclude(Owner);
         });
     });
@@ -89,5 +89,5 @@ void TEthernetMaskInformationForm::AddClick()
 
 void TEthernetMaskInformationForm::DeleteClick()
 {
-    Write([this] { DestroyRow(RowStatus, RowStatusComBo, AclRowStatusItem::Destroy); });
+    Write([this] { DestroyRow(RowStatus, RowStatusComBo, RowStatusItem::Destroy); });
 }

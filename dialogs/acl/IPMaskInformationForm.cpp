@@ -33,7 +33,7 @@ constexpr int kPortOptionOther = 0;
 }  // namespace
 
 TIPMaskInformationForm::TIPMaskInformationForm(QWidget* parent)
-    : TAclTableForm(IpProfileDefs, 1, parent),
+    : TAclTableForm(AclIpTableDefs, 1, parent),
       IPIDEdit(BindEdit(QStringLiteral("IP Mask ID"), ProfileId, QStringLiteral("%i{n1x255l3}"), "IPIDEdit")),
       UseVLANCBox(BindCombo(QStringLiteral("Use VLAN"), UseVlan, "UseVLANCBox")),
       IpAddMaskStateComboBox(BindCombo(QStringLiteral("IP Address Mask State"), IpMaskState, "IpAddMaskStateComboBox")),
@@ -71,15 +71,15 @@ TIPMaskInformationForm::TIPMaskInformationForm(QWidget* parent)
             ClearFields();
         }
     });
-    connect(BT_Get, &QPushButton::clicked, this, &TIPMaskInformationForm::Refresh);
-    connect(SetBtn, &QPushButton::clicked, this, &TIPMaskInformationForm::SetClick);
-    connect(BT_Add, &QPushButton::clicked, this, &TIPMaskInformationForm::AddClick);
-    connect(BT_Delete, &QPushButton::clicked, this, &TIPMaskInformationForm::DeleteClick);
+    ConnectButtons({{BT_Get, [this] { Refresh(); }},
+                    {SetBtn, [this] { SetClick(); }},
+                    {BT_Add, [this] { AddClick(); }},
+                    {BT_Delete, [this] { DeleteClick(); }}});
 
     const std::pair<QComboBox*, int> initial[] = {
         {UseVLANCBox, -1},    {IpAddMaskStateComboBox, 0}, {UseDSCPComBo, 1},          {UseProTypeComBo, 0},
         {ICMPOptionCBox, 0},  {IGMPOptionCBox, 0},         {TCPOptionComBo, 0},        {UDPOptionComBo, 0},
-        {TCPFlagBitOptionComBo, 1}, {ProOptionComBo, 1},   {RowStatusComBo, AclRowStatusItem::Active}};
+        {TCPFlagBitOptionComBo, 1}, {ProOptionComBo, 1},   {RowStatusComBo, RowStatusItem::Active}};
     for (const auto& [combo, item] : initial)
         combo->setCurrentIndex(item);
     resize(820, 640);
@@ -237,7 +237,7 @@ void TIPMaskInformationForm::SetClick()
 {
     if (!Binding() || !CheckMask())
         return;
-    if (RowStatusComBo->currentIndex() == AclRowStatusItem::Destroy)
+    if (RowStatusComBo->currentIndex() == RowStatusItem::Destroy)
         DeleteClick();
     else
         WriteMask();
@@ -255,7 +255,7 @@ void TIPMaskInformationForm::AddClick()
             return;
         }
     }
-    if (RowStatusComBo->currentIndex() != AclRowStatusItem::CreateAndGo) {
+    if (RowStatusComBo->currentIndex() != RowStatusItem::CreateAndGo) {
         RefuseInput(this, QStringLiteral("Row Status must be createAndGo."), RowStatusComBo);
         return;
     }
@@ -266,7 +266,7 @@ void TIPMaskInformationForm::DeleteClick()
 {
     if (!Binding())
         return;
-    if (Guarded([this] { DestroyRow(RowStatus, RowStatusComBo, AclRowStatusItem::Destroy); })) {
+    if (Guarded([this] { DestroyRow(RowStatus, RowStatusComBo, RowStatusItem::Destroy); })) {
         Refresh();
         return;
     }

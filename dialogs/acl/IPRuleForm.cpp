@@ -22,7 +22,7 @@ enum ProtocolItem { None = 0, Icmp, Igmp, Tcp, Udp, ProtocolIdItem };
 }  // namespace
 
 TIPRuleForm::TIPRuleForm(QWidget* parent)
-    : TAclRuleForm(IpRuleDefs, "CheckButton", "UncheckButton", parent),
+    : TAclRuleForm(AclIpRuleTableDefs, "CheckButton", "UncheckButton", parent),
       IPRuleEdit(AddIdEdit(QStringLiteral("IP Rule ID"), ProfileId, QStringLiteral("%i{n1x6}"), "IPRuleEdit")),
       AccessIDEdit(AddIdEdit(QStringLiteral("IP Rule Access ID"), AccessId, QStringLiteral("%i{n1x128}"),
                              "AccessIDEdit")),
@@ -72,7 +72,7 @@ TIPRuleForm::TIPRuleForm(QWidget* parent)
     for (const auto& [combo, item] : initial)
         combo->setCurrentIndex(item);
     ApplyPriorityControls();
-    RowComboBox->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
     SetIdle();
     ReadFirstAndCount();
 }

@@ -21,7 +21,7 @@ constexpr int kDenyItem = 0;
 }  // namespace
 
 TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget* parent)
-    : TAclRuleForm(PacketRuleDefs, "CheckButton", "UncheckButton", parent),
+    : TAclRuleForm(AclPacketRuleTableDefs, "CheckButton", "UncheckButton", parent),
       ProfileIDEdit(AddIdEdit(QStringLiteral("Profile ID"), ProfileId, QStringLiteral("%i{n1x255}"), "ProfileIDEdit")),
       AccessIDEdit(AddIdEdit(QStringLiteral("Access ID"), AccessId, QStringLiteral("%i{n1x255}"), "AccessIDEdit")),
       OffsetGroupFirstEdit(AddEditField(QStringLiteral("Packet(s) Offset [0 to 15]"), Offset0,
@@ -50,7 +50,7 @@ TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget* parent
     FinishFields(Port, QStringLiteral("Row Status"), RowStatus, "RowComboBox", "cbxRow", Owner, "ST_Owner");
     connect(PermitComboBox, &QComboBox::currentIndexChanged, this, &TUserDefinedInformationRuleForm::ResetDone);
     ClearFields();
-    RowComboBox->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
     SetIdle();
     ReadFirstAndCount();
 }
@@ -160,7 +160,7 @@ void TUserDefinedInformationRuleForm::AddClick()
                     ProfileIDEdit);
         return;
     }
-    if (cbxRow->isChecked() && RowComboBox->currentIndex() != AclRowStatusItem::CreateAndGo) {
+    if (cbxRow->isChecked() && RowComboBox->currentIndex() != RowStatusItem::CreateAndGo) {
         RefuseInput(this, QStringLiteral("Row State must be createAndGo."), RowComboBox);
         return;
     }

@@ -7,6 +7,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
 
 // ---- saved column flags -------------------------------------------------------------
 
@@ -112,6 +115,30 @@ void TBindingDialog::DestroyRow(int rowStatusColumn, QComboBox* rowStatus, int d
                 flags.Exclude(c);
         rowStatus->setCurrentIndex(destroyItem);
     });
+}
+
+void TBindingDialog::ConnectButtons(std::initializer_list<TButtonAction> actions)
+{
+    for (const TButtonAction& a : actions)
+        connect(a.Button, &QPushButton::clicked, this, [this, run = a.Run] {
+            if (binding_)
+                run();
+        });
+}
+
+void TBindingDialog::CountLines(QTreeWidget* list, QLabel* counter)
+{
+    auto show = [list, counter] { ShowLineCount(list, counter); };
+    QAbstractItemModel* model = list->model();
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model, signal, this, show);
+    connect(model, &QAbstractItemModel::modelReset, this, show);
+    show();
+}
+
+void TBindingDialog::ShowLineCount(QTreeWidget* list, QLabel* counter)
+{
+    counter->setText(QString::number(KvReportRowCount(list)));
 }
 
 void TBindingDialog::DisconnectChildren()

@@ -17,6 +17,9 @@ class KvSNMPRequest2Edits;
 class KvSNMPVarList;
 class KvStatusBar;
 class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
 
 // The flags word of every column of a list, saved when made and put back when
 // it goes: a write leaves no column excluded on any way out, a refused value
@@ -77,6 +80,19 @@ protected:
     // The write in which only the row status goes out, as the destroy item of
     // the row-status list that `rowStatus` shows.
     void DestroyRow(int rowStatusColumn, QComboBox* rowStatus, int destroyItem);
+
+    // A button and what its clicks run.
+    struct TButtonAction {
+        QPushButton* Button;
+        std::function<void()> Run;
+    };
+    // Connects each button to its action.  An action runs only while the
+    // binding is there: a click can still come in while the dialog closes.
+    void ConnectButtons(std::initializer_list<TButtonAction> actions);
+    // The counter shows the number of lines in the list, from now on and
+    // whenever lines come or go.
+    void CountLines(QTreeWidget* list, QLabel* counter);
+    static void ShowLineCount(QTreeWidget* list, QLabel* counter);
 
     // Signals of the dialog's own widgets stop reaching the dialog.  The first
     // destructor of a dialog that connects them calls it: the widgets are

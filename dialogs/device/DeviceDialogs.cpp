@@ -12,7 +12,7 @@ const DialogEntry kDeviceDialogs[] = {
     {"SNMPConfig", &RunUsmSetup},
     {"TSTP_Info", &OpenSTPInfo},
     {"TEquipmentBasicInfoForm", &OpenEquipmentBasicInfoForm},
-    {"TMSInformationForm", &OpenMSInformationForm},
+    {"TMSInformationForm", &OpenDialogForm<TMSInformationForm>},
 };
 
 } // namespace

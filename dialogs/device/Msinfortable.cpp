@@ -1,6 +1,6 @@
 #include "dialogs/device/Msinfortable.h"
 
-#include "dialogs/acl/AclTables.h"
+#include "defs/ViewDefinitions.h"
 #include "dialogs/device/Msunit.h"
 
 #include "binding/KvControls.h"
@@ -19,24 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-using namespace KvSyntax;
-using KvAccess::ReadOnly;
-using KvAccess::ReadWrite;
-
-constexpr KvSNMPVarDef MemberSwitchDefs[] = {
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.1", "ID", Integer, KvAccess::NotAccess),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.2", "Device Name", DisplayStr, ReadOnly),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.3", "MAC Address", MacAddress, ReadOnly),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.4", "Firmware Version", DisplayStr, ReadOnly),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.5", "Capability", DisplayStr, ReadOnly),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.6", "Platform", DisplayStr, ReadOnly),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.7", "Hold Time", Integer, ReadOnly),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.8", "Cas Source", Integer, ReadWrite),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.9", "Password", DisplayStr, ReadWrite),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.10", "Row Status", Integer, ReadWrite, &AclRowStatusOptions),
-    {},
-};
 
 // Members sit behind the commander: their answers take longer than the
 // module's usual time-out allows.
@@ -86,10 +68,10 @@ TMSInformationForm::TMSInformationForm(QWidget* owner)
 
     connect(ListView1, &QTreeWidget::itemSelectionChanged, this,
             [this] { DeleteButton->setEnabled(KvSelectedReportRow(ListView1) >= 0); });
-    connect(GetButton, &QPushButton::clicked, this, &TMSInformationForm::GetButtonClick);
-    connect(AddButton, &QPushButton::clicked, this, &TMSInformationForm::AddButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TMSInformationForm::DeleteButtonClick);
-    connect(EditButton, &QPushButton::clicked, this, &TMSInformationForm::EditButtonClick);
+    ConnectButtons({{GetButton, [this] { GetButtonClick(); }},
+                    {AddButton, [this] { AddButtonClick(); }},
+                    {DeleteButton, [this] { DeleteButtonClick(); }},
+                    {EditButton, [this] { EditButtonClick(); }}});
     Walk();
 }
 
@@ -121,7 +103,7 @@ void TMSInformationForm::GetButtonClick()
 void TMSInformationForm::AddButtonClick()
 {
     editor_->SetMode(TMSEditForm::NewMember);
-    editor_->Row_Status->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    editor_->Row_Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     TRunModal(*editor_);
     Walk();
 }
@@ -149,12 +131,4 @@ void TMSInformationForm::EditButtonClick()
     // The member's id names the row the editor writes.
     editor_->MSIDEdit->setText(KvReportCell(ListView1, row, 0));
     TRunModal(*editor_);
-}
-
-void OpenMSInformationForm(const DialogRequest& request)
-{
-    TMSInformationForm form(request.Window);
-    if (!request.Caption.isEmpty())
-        form.setWindowTitle(request.Caption);
-    TRunModal(form);
 }

@@ -2,7 +2,6 @@
 // new member through the member editor, Delete of the selected member.
 #pragma once
 
-#include "dialogs/DialogCatalogue.h"
 #include "dialogs/common/BindingDialog.h"
 
 class QLabel;
@@ -39,6 +38,3 @@ private:
 
     TMSEditForm* editor_ = nullptr;
 };
-
-// The opener the device table of the dialog catalogue lists.
-void OpenMSInformationForm(const DialogRequest& request);

@@ -1,6 +1,6 @@
 #include "dialogs/device/Msunit.h"
 
-#include "dialogs/acl/AclTables.h"
+#include "defs/ViewDefinitions.h"
 #include "dialogs/common/TextChecks.h"
 
 #include "binding/KvControls.h"
@@ -18,18 +18,8 @@
 
 namespace {
 
-using namespace KvSyntax;
-
-// The columns of the member switch table the editor writes; item k of the
-// list is the k-th of them.
-constexpr KvSNMPVarDef MemberEditDefs[] = {
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.1", "ID", Integer, KvAccess::NotAccess),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.8", "Member Candidate Source", Integer, KvAccess::ReadWrite),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.9", "Member Password", DisplayStr, KvAccess::ReadWrite),
-    ColumnDef("1.3.6.1.4.1.97531.12.8.1.3.1.10", "Member Row Status", Integer, KvAccess::ReadWrite, &AclRowStatusOptions),
-    {},
-};
-
+// Columns of MemberEditDefs, the member switch table's columns the editor
+// writes: item k of its list is the k-th of them.
 namespace EditItem {
 constexpr int MemberId = 1, Candidate = 2, Password = 3, RowStatus = 4;
 }
@@ -134,7 +124,7 @@ bool TMSEditForm::CheckNewMember()
         RefuseInput(this, QStringLiteral("Member Candidate ID is needed."), KeyIDEdit);
         return false;
     }
-    if (Row_Status->currentIndex() != AclRowStatusItem::CreateAndGo) {
+    if (Row_Status->currentIndex() != RowStatusItem::CreateAndGo) {
         RefuseInput(this, QStringLiteral("Member Row State must be createAndGo."), Row_Status);
         return false;
     }
@@ -164,6 +154,6 @@ void TMSEditForm::DestroyMember(const QString& memberId)
     SetInstance(memberId);
     WriteWithExclusions([this](TSavedColumnFlags& flags) {
         flags.Exclude({EditItem::Candidate, EditItem::Password});
-        Row_Status->setCurrentIndex(AclRowStatusItem::Destroy);
+        Row_Status->setCurrentIndex(RowStatusItem::Destroy);
     });
 }

@@ -1,6 +1,8 @@
 #include "dialogs/device/Stpinfo.h"
 #include "dialogs/device/DeviceOpeners.h"
 
+#include "defs/ViewDefinitions.h"
+
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"
 #include "binding/KvUserNotice.h"
@@ -24,41 +26,7 @@
 
 namespace {
 
-using namespace KvSyntax;
-using namespace KvAccess;
-
-const KvOptionDef kVersionRows[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {0, nullptr}};
-const KvOptionList kVersionOptions(kVersionRows, KvOptionList::IntegerValues);
-const KvOptionDef kDisabledEnabledRows[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
-const KvOptionList kDisabledEnabled(kDisabledEnabledRows, KvOptionList::IntegerValues);
-
-#define STP_DEF(n, caption, options) \
-    {"1.3.6.1.4.1.97531.12.15.1." n, caption, Integer, ReadWrite, options, nullptr, nullptr, nullptr, nullptr, nullptr}
-#define STP_END {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}
-
-// Every variable, in the order of the controls.
-const KvSNMPVarDef kStpDefs[] = {
-    STP_DEF("2", "MSTP STP Version", &kVersionOptions),
-    STP_DEF("3", "MSTP STP Max Age", nullptr),
-    STP_DEF("4", "MSTP STP Hello Time", nullptr),
-    STP_DEF("5", "MSTP STP Forward Delay", nullptr),
-    STP_DEF("6", "MSTP STP Max Hops", nullptr),
-    STP_DEF("7", "MSTP STP Tx Hold Count", nullptr),
-    STP_DEF("8", "MSTP STP Forward BPDU", &kDisabledEnabled),
-    STP_DEF("9", "MSTP STP LBD", &kDisabledEnabled),
-    STP_DEF("10", "MSTP STP LBD Recover Time", nullptr),
-    STP_END,
-};
-// The version, and the spanning-tree state that decides whether a version
-// change makes the switch work for a while.
-const KvSNMPVarDef kVersionDefs[] = {
-    STP_DEF("2", "MSTP STP Version", &kVersionOptions),
-    STP_DEF("1", "Spanning Tree Algorithm", &kDisabledEnabled),
-    STP_END,
-};
-#undef STP_DEF
-#undef STP_END
-
+// Items of StpSettingsDefs.
 enum StpVariable { VVersion, VMaxAge, VHelloTime, VForwardDelay, VMaxHops, VTxHoldCount, VBpdu, VLbd, VLbdRecover };
 constexpr int kHelloTimeIndex = VHelloTime;
 
@@ -95,16 +63,16 @@ TSTP_Info::TSTP_Info(QWidget* owner, const QString& caption, const QString& vers
     : QDialog(owner), versionText_(versionText), versionChanged_(std::move(versionChanged))
 {
     setWindowTitle(caption);
-    full_ = makeBinding(this, kStpDefs);
+    full_ = makeBinding(this, StpSettingsDefs);
     // The same without the Hello Time, which MSTP has no use for.
     mstpWrite_ = makeBinding(this, nullptr);
-    for (int i = 0; kStpDefs[i].Oid; ++i) {
-        const KvSNMPVarDef& d = kStpDefs[i];
+    for (int i = 0; StpSettingsDefs[i].Oid; ++i) {
+        const KvSNMPVarDef& d = StpSettingsDefs[i];
         if (i != VHelloTime)
             mstpWrite_->Variables().AppendItem(d.Oid, i == VMaxAge ? "MSTP STP MaxAge" : d.Caption, d.Syntax, d.Access,
                                                d.Options);
     }
-    version_ = makeBinding(this, kVersionDefs);
+    version_ = makeBinding(this, StpVersionStateDefs);
     full_->Request().Timeout = kWriteTimeout;
     mstpWrite_->Request().Timeout = kWriteTimeout;
 

@@ -1,6 +1,8 @@
 #include "dialogs/device/Summertime.h"
 #include "dialogs/device/DeviceOpeners.h"
 
+#include "defs/ViewDefinitions.h"
+
 #include "binding/KvSNMPRequest2Edits.h"
 #include "binding/KvUserNotice.h"
 #include "kvsnmp/KvOptionList.h"
@@ -21,30 +23,12 @@ namespace {
 using namespace KvSyntax;
 using namespace KvAccess;
 
-const KvOptionDef kStatusRows[] = {{0, "disable"}, {1, "repeating"}, {2, "annual"}, {0, nullptr}};
-const KvOptionList kStatusOptions(kStatusRows, KvOptionList::IntegerValues);
-
 const KvOptionDef kMonthRows[] = {{1, "Jan"}, {2, "Feb"}, {3, "Mar"}, {4, "Apr"}, {5, "May"}, {6, "Jun"},
                                   {7, "Jul"}, {8, "Aug"}, {9, "Sep"}, {10, "Oct"}, {11, "Nov"}, {12, "Dec"},
                                   {0, nullptr}};
 const KvOptionDef kWeekdayRows[] = {{1, "Sun"}, {2, "Mon"}, {3, "Tue"}, {4, "Wed"}, {5, "Thu"}, {6, "Fri"},
                                     {7, "Sat"}, {0, nullptr}};
 const KvOptionDef kWeekRows[] = {{1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {0, "last"}, {0, nullptr}};
-
-constexpr const char* kBase = "1.3.6.1.4.1.97531.12.10.12.";
-
-#define ST_DEF(n, caption, syntax, options) \
-    {n, caption, syntax, ReadWrite, options, nullptr, nullptr, nullptr, nullptr, nullptr}
-const KvSNMPVarDef kSummerTimeDefs[] = {
-    ST_DEF("1.3.6.1.4.1.97531.12.10.12.1", "Summer Time Status", Integer, &kStatusOptions),
-    ST_DEF("1.3.6.1.4.1.97531.12.10.12.2", "Summer Time Offset", Integer, nullptr),
-    ST_DEF("1.3.6.1.4.1.97531.12.10.12.3", "Repeat Summer Time Start", OctetStr, nullptr),
-    ST_DEF("1.3.6.1.4.1.97531.12.10.12.4", "Repeat Summer Time End", OctetStr, nullptr),
-    ST_DEF("1.3.6.1.4.1.97531.12.10.12.5", "Annual Summer Time Start", OctetStr, nullptr),
-    ST_DEF("1.3.6.1.4.1.97531.12.10.12.6", "Annual Summer Time End", OctetStr, nullptr),
-    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-};
-#undef ST_DEF
 
 constexpr int kRowCount = 6;
 constexpr int kValueWidth = 240;
@@ -116,7 +100,7 @@ TSummerTimeForm::TSummerTimeForm(QWidget* owner, const QString& caption)
 {
     setWindowTitle(caption);
     KvSNMPVarList& vars = binding_->Variables();
-    vars.AppendTable(kSummerTimeDefs);
+    vars.AppendTable(SummerTimeDefs);
     vars.ItemType = SVT_SV;
     binding_->SetMode(KvSNMPRequest2Controls::Synchronous);
 
@@ -218,7 +202,7 @@ int TSummerTimeForm::Mode() const
     const QComboBox* status = StatusList();
     if (status->currentIndex() < 0)
         return -1;
-    return kStatusOptions.IndexOfLabel(status->currentText().toStdString());
+    return SummerTimeStatusOptions.IndexOfLabel(status->currentText().toStdString());
 }
 
 void TSummerTimeForm::ShowMode()

@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"EditLeavesTheRowStatus", false, true, A{"tacacs-plus", "none", "", ""}, {}, kNo, false, {2, 4},
                   "3"},
         WriteCase{"EditDestroySendsOnlyTheStatus", false, true, A{"radius", "local", "tacacs", ""},
-                  [](TMethodListForm& f) { f.RowComboBox->setCurrentIndex(AclRowStatusItem::Destroy); }, kNo, false,
+                  [](TMethodListForm& f) { f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy); }, kNo, false,
                   {10}, ""},
         WriteCase{"EnableEditAfterTerminalKept", true, true, A{"none", "radius", "", ""}, {}, kNo, true, {2}, "8"}));
 
@@ -200,7 +200,7 @@ TEST_P(MethodListAddRefused, ShowsOneMessageAndSendsNothing)
     EXPECT_TRUE(Sets().empty());
 }
 
-constexpr int kCreate = AclRowStatusItem::CreateAndGo;
+constexpr int kCreate = RowStatusItem::CreateAndGo;
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, MethodListAddRefused,
@@ -211,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Has already a record with the same Login Method List Name. Please Change Login Method List Name."},
         RefusalCase{"EnableListed", true, "default", kCreate,
                     "Has already a record with the same Enable MethodList Name. Please Change Enable MethodList Name."},
-        RefusalCase{"NotCreate", false, "ops", AclRowStatusItem::Active, "Row State must be createAndGo."}));
+        RefusalCase{"NotCreate", false, "ops", RowStatusItem::Active, "Row State must be createAndGo."}));
 
 TEST_F(AacMethodListTest, DefaultListCanBeEditedButNotDeleted)
 {

@@ -54,7 +54,7 @@ void FillNewServer(TServerInformationForm& f)
     f.KeyEdit->setText(QStringLiteral("k3y"));
     f.TimeoutEdit->setText(QStringLiteral("7"));
     f.RetryCEdit->setText(QStringLiteral("3"));
-    f.RowComboBox->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    f.RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
 }
 
 using F = TServerInformationForm;
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                         f.ProtocolComboBox->setCurrentText(QStringLiteral("radius"));
                     },
                     "Has already a record with the same Server IP and Protocol. Please change Server IP or Protocol."},
-        RefusalCase{"NotCreate", [](F& f) { f.RowComboBox->setCurrentIndex(AclRowStatusItem::Active); },
+        RefusalCase{"NotCreate", [](F& f) { f.RowComboBox->setCurrentIndex(RowStatusItem::Active); },
                     "Row State must be createAndGo."}));
 
 struct EditCase {
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                {3, 6}},
                       EditCase{"Destroy", false,
-                               [](F& f) { f.RowComboBox->setCurrentIndex(AclRowStatusItem::Destroy); }, {7}},
+                               [](F& f) { f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy); }, {7}},
                       EditCase{"Delete", true, [](F&) {}, {7}}));
 
 TEST_F(AacServerTest, SelectingATacacsPlusServerClosesTheRetryCount)

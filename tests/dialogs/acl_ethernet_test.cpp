@@ -73,12 +73,12 @@ TEST_P(EthernetMask, WritesTheColumnsTheMaskStateUses)
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, EthernetMask,
-    ::testing::Values(MaskCase{"SetOther", "SetBtn", "other", AclRowStatusItem::Active, {2, 3, 6, 7, 8}, "1"},
-                      MaskCase{"SetDst", "SetBtn", "dst-mac-addr", AclRowStatusItem::Active, {2, 3, 5, 6, 7, 8}, "1"},
-                      MaskCase{"SetSrc", "SetBtn", "src-mac-addr", AclRowStatusItem::Active, {2, 3, 4, 6, 7, 8}, "1"},
-                      MaskCase{"SetBoth", "SetBtn", "dst-src-mac-addr", AclRowStatusItem::Active,
+    ::testing::Values(MaskCase{"SetOther", "SetBtn", "other", RowStatusItem::Active, {2, 3, 6, 7, 8}, "1"},
+                      MaskCase{"SetDst", "SetBtn", "dst-mac-addr", RowStatusItem::Active, {2, 3, 5, 6, 7, 8}, "1"},
+                      MaskCase{"SetSrc", "SetBtn", "src-mac-addr", RowStatusItem::Active, {2, 3, 4, 6, 7, 8}, "1"},
+                      MaskCase{"SetBoth", "SetBtn", "dst-src-mac-addr", RowStatusItem::Active,
                                {2, 3, 4, 5, 6, 7, 8}, "1"},
-                      MaskCase{"SetDestroy", "SetBtn", "dst-src-mac-addr", AclRowStatusItem::Destroy, {8}, "6"},
+                      MaskCase{"SetDestroy", "SetBtn", "dst-src-mac-addr", RowStatusItem::Destroy, {8}, "6"},
                       MaskCase{"AddDst", "BT_Set", "dst-mac-addr", 0, {2, 3, 5, 6, 7, 8}, "4"},
                       MaskCase{"Delete", "BT_Delete", "other", 0, {8}, "6"}));
 
@@ -118,7 +118,7 @@ void FillNewRule(TEthernetInformationRuleForm& f)
     f.EnableReplaceDSCPCBox->setCurrentText(QStringLiteral("enabled"));
     f.ReplaceDSCPEdit->setText(QStringLiteral("40"));
     f.PermitComboBox->setCurrentText(QStringLiteral("permit"));
-    f.RowComboBox->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    f.RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
     Box(f, "cbxRow")->setChecked(true);
 }
 
@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Has already a record with the same Mask ID and Access ID. Please change eithor of them."},
         RefusalCase{"RowNotChecked", [](F& f) { Box(f, "cbxRow")->setChecked(false); },
                     "Row State must be checked and set to createAndGo."},
-        RefusalCase{"RowNotCreate", [](F& f) { f.RowComboBox->setCurrentIndex(AclRowStatusItem::Active); },
+        RefusalCase{"RowNotCreate", [](F& f) { f.RowComboBox->setCurrentIndex(RowStatusItem::Active); },
                     "Row State must be checked and set to createAndGo."}));
 
 struct WriteCase {
@@ -274,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {14, 15}},
         WriteCase{"EditDestroy", true,
                   [](F& f) {
-                      f.RowComboBox->setCurrentIndex(AclRowStatusItem::Destroy);
+                      f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy);
                       f.CheckAllButton->click();
                   },
                   {15}},
@@ -283,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](F& f) {
                       f.CheckAllButton->click();
                       Box(f, "cbxEnablePriority")->setChecked(false);
-                      f.RowComboBox->setCurrentIndex(AclRowStatusItem::Active);
+                      f.RowComboBox->setCurrentIndex(RowStatusItem::Active);
                       f.Picker->Boxes()[5]->setChecked(true);
                   },
                   {3, 4, 5, 6, 7, 11, 12, 13, 15}},
@@ -292,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(
                       f.CheckAllButton->click();
                       f.EnablePriorityComboBox->setCurrentText(QStringLiteral("enabled"));
                       f.PriorityEdit->setText(QStringLiteral("2"));
-                      f.RowComboBox->setCurrentIndex(AclRowStatusItem::Active);
+                      f.RowComboBox->setCurrentIndex(RowStatusItem::Active);
                   },
                   kAllButPort}));
 

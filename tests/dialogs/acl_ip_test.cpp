@@ -47,7 +47,7 @@ void NewProfile(M& f)
 {
     f.IPIDEdit->setText(QStringLiteral("9"));
     f.UseVLANCBox->setCurrentIndex(0);
-    f.RowStatusComBo->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    f.RowStatusComBo->setCurrentIndex(RowStatusItem::CreateAndGo);
 }
 
 struct MaskCase {
@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "BT_Add", {2, 3, 6, 7, 16, 17, 18, 19}},
         MaskCase{"SetTcpLine", [](M&) {}, "SetBtn", {2, 3, 4, 5, 6, 7, 10, 13, 14, 15, 19}},
-        MaskCase{"SetDestroy", [](M& f) { f.RowStatusComBo->setCurrentIndex(AclRowStatusItem::Destroy); }, "SetBtn",
+        MaskCase{"SetDestroy", [](M& f) { f.RowStatusComBo->setCurrentIndex(RowStatusItem::Destroy); }, "SetBtn",
                  {19}},
         MaskCase{"Delete", [](M&) {}, "BT_Delete", {19}}));
 
@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Please input a valid value"},
         RefusalCase{"Duplicate", [](M& f) { f.IPIDEdit->setText(QStringLiteral("3")); },
                     "There is already a record with the same IP Mask ID. Please modified it."},
-        RefusalCase{"NotCreate", [](M& f) { f.RowStatusComBo->setCurrentIndex(AclRowStatusItem::Active); },
+        RefusalCase{"NotCreate", [](M& f) { f.RowStatusComBo->setCurrentIndex(RowStatusItem::Active); },
                     "Row Status must be createAndGo."}));
 
 TEST_F(AclAgentTest, IpMaskStartsWithItsInitialChoices)
@@ -271,7 +271,7 @@ TEST_P(IpRuleWrite, SendsTheProtocolsColumns)
         ASSERT_EQ(form.IPRuleEdit->text(), "3");
         ASSERT_EQ(form.ProtocolComboBox->currentText(), "tcp");
         EXPECT_FALSE(form.ProtocolComboBox->isEnabled());
-        form.RowComboBox->setCurrentIndex(AclRowStatusItem::Active);
+        form.RowComboBox->setCurrentIndex(RowStatusItem::Active);
     }
     c.Change(form);
     (c.Edit ? form.EditButton : form.AddButton)->click();
@@ -340,7 +340,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"EditDestroy", true,
                  [](R& f) {
                      f.CheckAllButton->click();
-                     f.RowComboBox->setCurrentIndex(AclRowStatusItem::Destroy);
+                     f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy);
                  },
                  {22}}));
 

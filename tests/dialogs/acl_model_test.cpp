@@ -146,7 +146,7 @@ class RuleForm : public TBindingDialog {
 public:
     RuleForm()
     {
-        CreateBinding(EthernetRuleDefs, 2);
+        CreateBinding(AclEthernetRuleTableDefs, 2);
         KvSNMPRequest2Edits& b = *Binding();
         b.AssociateEdits(0, QStringLiteral("%i{n1x6}"), {&profile});
         b.AssociateEdits(1, QStringLiteral("%i{n1x128}"), {&access});
@@ -175,7 +175,7 @@ std::vector<std::uint32_t> AccessWords(const KvSNMPVarList& list)
 // Only the port and the row status go out: the other columns are excluded.
 void WritePortAndStatus(RuleForm& form)
 {
-    form.rowStatus.setCurrentIndex(AclRowStatusItem::Active);
+    form.rowStatus.setCurrentIndex(RowStatusItem::Active);
     form.WriteWithExclusions([](TSavedColumnFlags& flags) {
         for (int c = EthernetRuleColumn::Vlan; c <= EthernetRuleColumn::Owner; ++c)
             if (c != EthernetRuleColumn::Port && c != EthernetRuleColumn::RowStatus)
@@ -188,8 +188,8 @@ using Write = AclAgentTest;
 TEST_F(Write, DestroySendsOnlyTheRowStatusAsSix)
 {
     RuleForm form;
-    form.rowStatus.setCurrentIndex(AclRowStatusItem::Active);
-    form.DestroyRow(EthernetRuleColumn::RowStatus, &form.rowStatus, AclRowStatusItem::Destroy);
+    form.rowStatus.setCurrentIndex(RowStatusItem::Active);
+    form.DestroyRow(EthernetRuleColumn::RowStatus, &form.rowStatus, RowStatusItem::Destroy);
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);
     ASSERT_EQ(sets[0].Bindings.size(), 1u);

@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"EditDestroy", "EditButton",
                   [](P& f) {
                       f.CheckAllButton->click();
-                      f.RowComboBox->setCurrentIndex(AclRowStatusItem::Destroy);
+                      f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy);
                   },
                   {15}, "6"},
         WriteCase{"Delete", "DeleteButton", [](P&) {}, {15}, "6"}));
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"RowCheckedNotCreate",
                     [](P& f) {
                         Box(f, "cbxRow")->setChecked(true);
-                        f.RowComboBox->setCurrentIndex(AclRowStatusItem::Active);
+                        f.RowComboBox->setCurrentIndex(RowStatusItem::Active);
                     },
                     "Row State must be createAndGo."},
         RefusalCase{"ThreeWindows",

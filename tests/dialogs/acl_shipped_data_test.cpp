@@ -71,7 +71,7 @@ TEST_P(ShippedData, EveryLineShowsAndWritesBack)
 
     KvSelectReportRow(form->ListView, 0);
     form->CheckAllButton->click();
-    form->RowComboBox->setCurrentIndex(AclRowStatusItem::Active);
+    form->RowComboBox->setCurrentIndex(RowStatusItem::Active);
     form->EditButton->click();
     EXPECT_EQ(messages, QStringList{});
     EXPECT_TRUE(Succeeded(*form)) << form->StatusText().toStdString();
@@ -79,7 +79,7 @@ TEST_P(ShippedData, EveryLineShowsAndWritesBack)
     form->ProfileIdEdit->setText(QString::fromLatin1(GetParam().NewIds[0]));
     form->AccessIdEdit->setText(QString::fromLatin1(GetParam().NewIds[1]));
     form->Picker->Boxes()[49]->setChecked(true);
-    form->RowComboBox->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+    form->RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
     form->cbxRow->setChecked(true);
     form->AddButton->click();
     EXPECT_EQ(messages, QStringList{});

@@ -79,7 +79,7 @@ TEST_P(MemberAddRefused, ShowsOneMessageAndSendsNothing)
         e.MSIDEdit->setText(QString::fromLatin1(c.Id));
         e.KeyIDEdit->setText(QString::fromLatin1(c.Candidate));
         if (c.PickCreate)
-            e.Row_Status->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+            e.Row_Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     });
     EXPECT_EQ(messages_->Texts(), QStringList{QString::fromLatin1(c.Message)});
     EXPECT_TRUE(Sets().empty());
@@ -106,7 +106,7 @@ TEST_F(MemberSwitchTest, AddWritesCandidateEmptyPasswordAndCreate)
         EXPECT_EQ(e.Row_Status->currentIndex(), -1);
         e.MSIDEdit->setText(QStringLiteral("7"));
         e.KeyIDEdit->setText(QStringLiteral("2"));
-        e.Row_Status->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+        e.Row_Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(messages_->Texts(), QStringList{});
@@ -124,7 +124,7 @@ TEST_F(MemberSwitchTest, AddWritesCandidateEmptyPasswordAndCreate)
     AddThrough(form, [](TMSEditForm& e) {
         e.MSIDEdit->setText(QStringLiteral("8"));
         e.KeyIDEdit->setText(QStringLiteral("4"));
-        e.Row_Status->setCurrentIndex(AclRowStatusItem::CreateAndGo);
+        e.Row_Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     });
     ASSERT_EQ(Sets().size(), 2u);
     EXPECT_EQ(Columns(Sets()[1], kMembers, "8"), (std::vector<int>{8, 9, 10}));

@@ -1,7 +1,7 @@
 // The view catalogue against the definition tables it binds, its titles, and
 // every generic view built from its rows without an agent.
 #include "ViewCatalogue.h"
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "binding/KvSNMPRequest2Edits.h"
 #include "views/Guiconfigform.h"
 #include "views/Listviewpanel.h"

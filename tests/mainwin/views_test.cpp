@@ -35,6 +35,7 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -493,6 +494,40 @@ TEST_F(CatalogueViews, PortMirrorTableOpensTheMirrorManagementView)
     }});
     RunViewEntry(window_, "PortMirrorTable1");
     EXPECT_EQ(title, QStringLiteral("Mirror Management : 127.0.0.1"));
+}
+
+// Regression: the access-control editors put the agent's address after a
+// catalogue caption that already ends with it.  Every dedicated dialog the
+// catalogue opens names the agent once at most, and exactly once where its
+// title is followed by the address.
+TEST_F(CatalogueViews, DialogCaptionsNameTheAgentOnce)
+{
+    const QString address = QString::fromStdString(MainTexts.AgentIP);
+    std::set<std::string> opened;
+    for (const ViewCatalogueRow& row : ViewCatalogue()) {
+        if (row.Action != ViewAction::Dialog || !FindDialog(row.Target))
+            continue;
+        SCOPED_TRACE(row.Item);
+        QString caption;
+        ModalScript script({[&](QDialog& d) {
+            caption = d.windowTitle();
+            return static_cast<int>(QDialog::Rejected);
+        }});
+        RunViewEntry(window_, row.Item);
+        ASSERT_TRUE(script.Done());
+        opened.insert(row.Target);
+        EXPECT_LE(caption.count(address), 1) << caption.toStdString();
+        if (row.Title.Form == ViewTitleForm::Agent) {
+            EXPECT_EQ(caption, ViewCaption(row.Title, address));
+        }
+    }
+    // Every dialog of the dialog catalogue was among them; "SNMPConfig" starts
+    // the host's tool and opens no window.
+    for (auto family : {DeviceDialogs(), AclDialogs(), AacDialogs()})
+        for (const DialogEntry& entry : family)
+            if (std::string_view(entry.ClassName) != "SNMPConfig") {
+                EXPECT_TRUE(opened.count(entry.ClassName)) << entry.ClassName;
+            }
 }
 
 // A dedicated editor that is not built yet says so instead of doing nothing.

@@ -1,7 +1,7 @@
 // The shipped KSW-4800 data answers every object that a view reads, with a value
 // the view can show and, where the view writes, a rule that accepts the write.
 #include "MibData.h"
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 
 #include <gtest/gtest.h>
 

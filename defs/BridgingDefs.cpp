@@ -1,5 +1,5 @@
 // Single IP Configuration, RSTP, Bridge, VLAN and RMON menus.
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "defs/DefinitionRows.h"
 
 using namespace ViewDefRows;

@@ -1,5 +1,5 @@
 // 802.1X menu: port access control, RADIUS and MAC authentication.
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "defs/DefinitionRows.h"
 
 using namespace ViewDefRows;

@@ -1,5 +1,5 @@
 // Layer2 Management menu.
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "defs/DefinitionRows.h"
 
 using namespace ViewDefRows;

@@ -1,4 +1,5 @@
-// Constant definition tables of the views and the option lists they share.
+// Constant definition tables of the views and the dedicated editors, and the
+// option lists they share.
 //
 // Every table is an array of KvSNMPVarDef records ended by a record whose Oid is
 // null; the declared bound is the number of definitions plus that terminator.
@@ -11,8 +12,8 @@
 // code may read an option list before main() starts.
 #pragma once
 
-#include "KvOptionList.h"
-#include "KvSNMPVarDef.h"
+#include "kvsnmp/KvOptionList.h"
+#include "kvsnmp/KvSNMPVarDef.h"
 
 // Option lists
 extern const KvOptionList ProtocolCapabilityOptions;
@@ -29,6 +30,10 @@ extern const KvOptionList SystemResetOptions;
 extern const KvOptionList Rs232PortOptions;
 extern const KvOptionList SeverityOptions;
 extern const KvOptionList RowStatusOptions;
+// Items of a drop-down list bound to RowStatusOptions, which lists its labels in order.
+namespace RowStatusItem {
+constexpr int Active = 0, CreateAndGo = 1, Destroy = 2;
+}
 extern const KvOptionList InetAddressTypeOptions;
 extern const KvOptionList StorageTypeOptions;
 extern const KvOptionList HopAddressTypeOptions;
@@ -113,6 +118,10 @@ extern const KvOptionList AacServerProtocolOptions;
 extern const KvOptionList StpVersionOptions;
 extern const KvOptionList SaveConfigOptions;
 extern const KvOptionList SummerTimeStatusOptions;
+extern const KvOptionList AacLoginMethodTypeOptions;   // the login lists' method types
+extern const KvOptionList AacEnableMethodTypeOptions;  // the enable lists' method types
+extern const KvOptionList AacAuthProtocolOptions;      // 1 tacacs, 2 xtacacs, 3 tacacs-plus, 4 radius
+extern const KvOptionList AacGroupRowStateOptions;     // 1 add, 2 delete
 
 // Basic Configuration menu: system, files, ping and trace route, time, access control lists, CPU
 // filter, system log, link aggregation and interface tables.
@@ -296,12 +305,23 @@ extern const KvSNMPVarDef SystemResetDefs[2];
 extern const KvSNMPVarDef SaveConfigDefs[2];
 extern const KvSNMPVarDef SummerTimeDefs[7];
 
-// Every table above, in menu order, for code that walks all of them.
+// The dedicated editors' own tables: login and enable method lists, authentication
+// servers, server groups, spanning-tree settings and member switches.
+extern const KvSNMPVarDef LoginMethodListDefs[11];
+extern const KvSNMPVarDef EnableMethodListDefs[11];
+extern const KvSNMPVarDef AuthServerDefs[8];
+extern const KvSNMPVarDef ServerGroupControlDefs[5];
+extern const KvSNMPVarDef StpSettingsDefs[10];
+extern const KvSNMPVarDef StpVersionStateDefs[3];
+extern const KvSNMPVarDef MemberSwitchDefs[11];
+extern const KvSNMPVarDef MemberEditDefs[5];
+
+// Every table above, the views' in menu order, for code that walks all of them.
 struct ViewDefinitionTable {
     const char* Name;
     const KvSNMPVarDef* Defs;
     int Count;  // records before the terminator
 };
 
-inline constexpr int ViewDefinitionTableCount = 165;
+inline constexpr int ViewDefinitionTableCount = 173;
 extern const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount];

@@ -1,5 +1,5 @@
 // The catalogue of all definition tables.
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 
 const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount] = {
     {"BasicInformationDefs", BasicInformationDefs, 3},
@@ -167,4 +167,12 @@ const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount] = {
     {"SystemResetDefs", SystemResetDefs, 1},
     {"SaveConfigDefs", SaveConfigDefs, 1},
     {"SummerTimeDefs", SummerTimeDefs, 6},
+    {"LoginMethodListDefs", LoginMethodListDefs, 10},
+    {"EnableMethodListDefs", EnableMethodListDefs, 10},
+    {"AuthServerDefs", AuthServerDefs, 7},
+    {"ServerGroupControlDefs", ServerGroupControlDefs, 4},
+    {"StpSettingsDefs", StpSettingsDefs, 9},
+    {"StpVersionStateDefs", StpVersionStateDefs, 2},
+    {"MemberSwitchDefs", MemberSwitchDefs, 10},
+    {"MemberEditDefs", MemberEditDefs, 4},
 };

@@ -1,6 +1,6 @@
 // SNMP V3 menu: engine, target, user-based security, view-based access, notification and community
 // tables.
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "defs/DefinitionRows.h"
 
 using namespace ViewDefRows;

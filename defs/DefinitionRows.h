@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "KvSNMPVarDef.h"
+#include "kvsnmp/KvSNMPVarDef.h"
 
 namespace ViewDefRows {
 

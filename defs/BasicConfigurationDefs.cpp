@@ -1,6 +1,6 @@
 // Basic Configuration menu: system, files, ping and trace route, time, access control lists, CPU
 // filter, system log, link aggregation and interface tables.
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "defs/DefinitionRows.h"
 
 using namespace ViewDefRows;

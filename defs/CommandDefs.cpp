@@ -1,6 +1,6 @@
 // Objects read and written outside the generic views: the spanning-tree version, the device
 // commands and the daylight-saving dialog.
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 #include "defs/DefinitionRows.h"
 
 using namespace ViewDefRows;

@@ -1,6 +1,6 @@
 // The option lists of the view definitions.  Lists with the same rows are one
 // object, shared by every definition that names it.
-#include "ViewDefinitions.h"
+#include "defs/ViewDefinitions.h"
 
 namespace {
 
