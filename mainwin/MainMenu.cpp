@@ -358,6 +358,16 @@ TMainMenu::TMainMenu(QMainWindow& window, MenuRunner run, MenuErrorPresenter pre
 
 bool TMainMenu::CanChoose(const QString& name, std::string* why) const
 {
+    return reachable(name, false, why);
+}
+
+bool TMainMenu::CanOpen(const QString& name, std::string* why) const
+{
+    return reachable(name, true, why);
+}
+
+bool TMainMenu::reachable(const QString& name, bool hiddenWithEntry, std::string* why) const
+{
     auto refuse = [&](const char* reason) {
         if (why)
             *why = "The menu item " + name.toStdString() + reason;
@@ -370,15 +380,24 @@ bool TMainMenu::CanChoose(const QString& name, std::string* why) const
             at = i;
     if (at == items.size())
         return refuse(" does not exist");
-    // The item and every submenu above it must be visible and enabled.
+    // An item the design hides still works when the catalogue has its entry
+    // (the access-control editors sit behind such items).  One hidden for the
+    // module's mode, or disabled, does not.
+    const bool hiddenAllowed = hiddenWithEntry && !FindViewEntry(items[at].Name).empty();
+    // The item and every submenu above it must be enabled, and visible unless allowed.
     int level = items[at].Level + 1;
     for (std::size_t i = at + 1; i-- > 0;) {
         if (items[i].Level >= level)
             continue;
         level = items[i].Level;
         const QAction* a = Action(QString::fromLatin1(items[i].Name));
-        if (!a || !a->isVisible() || !a->isEnabled())
-            return refuse(" is hidden or disabled");
+        if (!a)
+            return refuse(" does not exist");
+        if (!a->isVisible() && !(hiddenAllowed && items[i].Hidden()))
+            return refuse(" is hidden");
+        // A hidden action also reads as disabled: its own state is the design's.
+        if (a->isVisible() ? !a->isEnabled() : items[i].Disabled())
+            return refuse(" is disabled");
     }
     if (!items[at].HasAction())
         return refuse(" does nothing");
@@ -388,7 +407,7 @@ bool TMainMenu::CanChoose(const QString& name, std::string* why) const
 void TMainMenu::Choose(const QString& name)
 {
     std::string why;
-    if (!CanChoose(name, &why))
+    if (!CanOpen(name, &why))
         throw KvSNMPException(-500 - KvUnknownErrorCode, why);
     runItem(window_, run_, presentError_, name);
 }

@@ -75,10 +75,14 @@ public:
     QMenu* Submenu(const QString& name) const { return menus_.value(name); }
     int Count() const { return static_cast<int>(actions_.size()); }
 
-    // Runs an item as if the user had chosen it.  Items the user cannot reach
-    // (unknown, hidden, disabled, or without an action) raise an error.
+    // Runs an item as if the user had chosen it (--open).  Besides what the user
+    // could choose, the hidden items with a catalogue entry run: the editors
+    // behind them work.  Unknown and disabled items, and items without an
+    // action, raise an error that names the reason.
     void Choose(const QString& name);
-    // Whether the user could choose the item now (the reason when not).
+    // Whether Choose runs the item (the reason when not).
+    bool CanOpen(const QString& name, std::string* why = nullptr) const;
+    // Whether the user could choose the item now from the menu (the reason when not).
     bool CanChoose(const QString& name, std::string* why = nullptr) const;
 
     // The SNMPv3 groups are enabled exactly when the default SNMP version is 3.
@@ -87,6 +91,8 @@ public:
     void ApplyLocalConfigMode(bool localConfigMode);
 
 private:
+    bool reachable(const QString& name, bool hiddenWithEntry, std::string* why) const;
+
     QMainWindow& window_;
     MenuRunner run_;
     MenuErrorPresenter presentError_;

@@ -470,19 +470,23 @@ TEST(MenuDispatch, AnErrorEscapingAnEntryIsShownNotPropagated)
 
 struct ChooseCase {
     const char* Item;
-    bool Runs;
+    bool Runs;      // by Choose (--open)
+    bool UserCan;   // from the menu
 };
 
 class MenuChoose : public ::testing::TestWithParam<ChooseCase> {};
 
-// Choosing from outside (--open) reaches exactly what the user could click.
-TEST_P(MenuChoose, RunsOnlyItemsTheUserCouldChoose)
+// Choosing from outside (--open) reaches what the user could click and the
+// hidden items that have a catalogue entry, and nothing else.
+TEST_P(MenuChoose, RunsWhatTheUserCouldChooseAndHiddenCatalogueItems)
 {
     QMainWindow window;
     std::vector<std::string> ran;
     TMainMenu menu(window, [&](QMainWindow&, const QString& item) { ran.push_back(item.toStdString()); });
     menu.ApplySnmpVersion(1);
+    menu.ApplyLocalConfigMode(false);
     const QString name = QString::fromLatin1(GetParam().Item);
+    EXPECT_EQ(menu.CanChoose(name), GetParam().UserCan);
     if (GetParam().Runs) {
         menu.Choose(name);
         EXPECT_EQ(ran, std::vector<std::string>{GetParam().Item});
@@ -494,13 +498,36 @@ TEST_P(MenuChoose, RunsOnlyItemsTheUserCouldChoose)
 
 INSTANTIATE_TEST_SUITE_P(
     Items, MenuChoose,
-    ::testing::Values(ChooseCase{"IFXTable1", true}, ChooseCase{"RMON1", true},
-                      ChooseCase{"MirrorManagement", false},      // hidden
-                      ChooseCase{"Info", false},                  // under a hidden submenu
-                      ChooseCase{"Exit", false},                  // hidden and disabled
-                      ChooseCase{"USMUserTable", false},          // SNMPv3 group disabled under v2c
-                      ChooseCase{"Bridge1", false},               // a submenu without an action
-                      ChooseCase{"NoSuchItem", false}));
+    ::testing::Values(ChooseCase{"IFXTable1", true, true}, ChooseCase{"RMON1", true, true},
+                      ChooseCase{"MirrorManagement", true, false},           // hidden, with its view
+                      ChooseCase{"EthernetMaskInformation1", true, false},   // hidden, with its editor
+                      ChooseCase{"Info", true, false},                       // under a hidden submenu
+                      ChooseCase{"TrapReceiver1", false, false},             // hidden, without an action
+                      ChooseCase{"SNMPConfigure1", false, false},            // hidden outside local configuration mode
+                      ChooseCase{"Exit", false, false},                      // hidden and disabled
+                      ChooseCase{"USMUserTable", false, false},              // SNMPv3 group disabled under v2c
+                      ChooseCase{"Bridge1", false, false},                   // a submenu without an action
+                      ChooseCase{"NoSuchItem", false, false}));
+
+// The refusal says why, so that a mistyped --open is told apart from an item
+// that cannot run now.
+TEST(MenuOpen, RefusalNamesTheItemAndTheReason)
+{
+    QMainWindow window;
+    TMainMenu menu(window, [](QMainWindow&, const QString&) {});
+    menu.ApplySnmpVersion(1);
+    const std::pair<const char*, const char*> cases[] = {
+        {"NoSuchItem", "The menu item NoSuchItem does not exist"},
+        {"USMUserTable", "The menu item USMUserTable is disabled"},
+        {"TrapReceiver1", "The menu item TrapReceiver1 is hidden"},
+        {"Bridge1", "The menu item Bridge1 does nothing"},
+    };
+    for (const auto& [item, why] : cases) {
+        std::string reason;
+        EXPECT_FALSE(menu.CanOpen(QString::fromLatin1(item), &reason));
+        EXPECT_EQ(reason, why);
+    }
+}
 
 class RefusingWindow : public QMainWindow {
 public:
