@@ -10,19 +10,16 @@
 #include "KvSNMPRequest2Edits.h"
 #include "KvUserNotice.h"
 
-#include "KswSim.h"
+#include "KswSimOnData.h"
 #include "kvsnmp/KvOptionList.h"
-#include "kvsnmp/KvSNMPSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -55,35 +52,9 @@ const char kData[] =
 
 enum Row { Description = 0, HoldTime = 1, Name = 2, Ports = 3, State = 4 };
 
-class EditorPanel : public ::testing::Test {
+class EditorPanel : public KswSimOnData<> {
 protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new QTemporaryDir;
-        QFile data(dir_->filePath("group.snmprec"));
-        ASSERT_TRUE(data.open(QIODevice::WriteOnly));
-        data.write(kData);
-        data.close();
-        KswSim::Options o;
-        o.dataFile = data.fileName();
-        o.stateFile = dir_->filePath("state.snmprec");
-        sim_ = new KswSim(o);
-        CreateGlobalSession(sim_->tempDir().toStdString());
-    }
-    static void TearDownTestSuite()
-    {
-        delete sim_;
-        delete dir_;
-        sim_ = nullptr;
-        dir_ = nullptr;
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(sim_->running()) << sim_->errorText().toStdString();
-        DefaultDevice.Address = "127.0.0.1";
-        DefaultDevice.Port = sim_->port();
-        DefaultSecurity.Version = 1;
-    }
+    static void SetUpTestSuite() { StartAgent(kData); }
 
     // A binding of the whole group (or of the rows given) with its view on the form.
     std::unique_ptr<KvSNMPRequest2Edits> makeBinding(const std::vector<Row>& rows = {Description, HoldTime, Name, Ports, State})
@@ -129,17 +100,8 @@ protected:
         return lines;
     }
 
-    static KswSim* sim_;
-    static QTemporaryDir* dir_;
     QWidget form;
-    std::vector<KvMessageRequest> messages;
-    KvScopedMessagePresenter presenter{[this](const KvMessageRequest& r) {
-        messages.push_back(r);
-        return QMessageBox::Ok;
-    }};
 };
-KswSim* EditorPanel::sim_ = nullptr;
-QTemporaryDir* EditorPanel::dir_ = nullptr;
 
 TEST_F(EditorPanel, SetCheckedWritesOnlyTheCheckedRows)
 {
