@@ -12,13 +12,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 
-#include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -42,71 +39,6 @@ std::string ss(const QString& s)
 bool isBooleanSyntax(std::uint32_t syntax)
 {
     return syntax == Boolean || syntax == Bool8 || syntax == Bool16;
-}
-
-bool isOctetKind(std::uint32_t syntax)
-{
-    return syntax == BitStr || syntax == OctetStr || syntax == Opaque;
-}
-
-// Fixed edit counts of the syntaxes shown across several edits; 0 for the others.
-int editsNeeded(std::uint32_t syntax)
-{
-    switch (syntax) {
-    case MacAddress: return 6;
-    case Ipv6Address: return 16;
-    case IpAddress: case NsapAddr: return 4;
-    case TimeTicks: return 5;
-    case DateTime: return 10;
-    case BcDateTime: return 7;
-    default: return 0;
-    }
-}
-
-std::uint8_t byteAt(const std::string& octets, std::size_t i)
-{
-    return static_cast<std::uint8_t>(octets[i]);
-}
-
-// A bcdatetime value is a day count from 1899-12-30 with the time of day as its
-// fraction; the edits show it to the millisecond.
-const QDate& dayZero()
-{
-    static const QDate zero(1899, 12, 30);
-    return zero;
-}
-
-double dayCountOfOctets(const std::string& o)
-{
-    std::uint64_t bits = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-        bits |= static_cast<std::uint64_t>(byteAt(o, i)) << (8 * i);
-    double d;
-    std::memcpy(&d, &bits, sizeof d);
-    return d;
-}
-
-struct CalendarParts {
-    int Year, Month, Day, Hour, Minute, Second, Millisecond;
-};
-
-CalendarParts partsOfDayCount(double days)
-{
-    double whole = std::trunc(days);
-    auto ms = static_cast<std::int64_t>(std::llround(std::fabs(days - whole) * 86400000.0));
-    if (ms >= 86400000) {
-        ms -= 86400000;
-        whole += days < 0 ? -1 : 1;
-    }
-    const QDate date = dayZero().addDays(static_cast<qint64>(whole));
-    const int t = static_cast<int>(ms);
-    return {date.year(), date.month(), date.day(), t / 3600000, t / 60000 % 60, t / 1000 % 60, t % 1000};
-}
-
-// The decimal number an edit holds (blank or non-numeric edits count as 0).
-std::uint32_t editNumber(const QLineEdit* e)
-{
-    return KvLeadingUInt32(ss(e->text()));
 }
 
 void setControlText(QWidget* control, const QString& text)
@@ -368,7 +300,7 @@ void KvSNMPRequest2Edits::UpdateAssociation(const KvControlAssociation& a)
                 if (bit / 8 >= o.size())
                     fail(KvPartialIndexOutOfRange);
                 static_cast<QCheckBox*>(a.Controls[static_cast<std::size_t>(k)].data())
-                    ->setChecked((byteAt(o, bit / 8) & (0x80u >> (bit % 8))) != 0);
+                    ->setChecked((static_cast<std::uint8_t>(o[bit / 8]) & (0x80u >> (bit % 8))) != 0);
             }
         } else if (options) {
             int index = options->IndexOfLabel(text);
@@ -407,84 +339,10 @@ void KvSNMPRequest2Edits::UpdateAssociation(const KvControlAssociation& a)
         edit(0)->setText(qs(text));
         return;
     }
-    const std::uint32_t syntax = a.FieldSyntax;
-    const int needed = editsNeeded(syntax);
-    if (n < needed)
-        fail(KvNotEnoughControls);
-    // A value not read yet is left alone like a missing one.
-    const bool isNull = text == KvNullText || text == KvNotDoneText;
-    if (isOctetKind(syntax) || syntax == MacAddress || syntax == Ipv6Address) {
-        const std::string& o = octets();
-        const int shown = needed ? needed : n;
-        if (!needed && static_cast<int>(o.size()) > n)
-            fail(KvNotEnoughControls);
-        for (int k = 0; k < shown; ++k)
-            edit(k)->setText(static_cast<std::size_t>(k) < o.size()
-                                 ? QStringLiteral("%1").arg(byteAt(o, static_cast<std::size_t>(k)), 2, 16, QLatin1Char('0')).toUpper()
-                                 : QString());
-        return;
-    }
-    switch (syntax) {
-    case ObjectId: {
-        std::vector<std::uint32_t> ids;
-        if (!isNull) {
-            auto parsed = KvOidFromText(text);
-            if (!parsed)
-                fail(KvBadPartialValue);
-            ids = *parsed;
-        }
-        if (static_cast<int>(ids.size()) > n)
-            fail(KvNotEnoughControls);
-        for (int k = 0; k < n; ++k)
-            edit(k)->setText(static_cast<std::size_t>(k) < ids.size() ? QString::number(ids[static_cast<std::size_t>(k)]) : QString());
-        return;
-    }
-    case IpAddress: case NsapAddr: {
-        if (isNull)
-            return;
-        const std::string& o = octets();
-        for (int k = 0; k < 4; ++k)
-            edit(k)->setText(QString::number(byteAt(o, static_cast<std::size_t>(k))));
-        return;
-    }
-    case TimeTicks: {
-        if (isNull)
-            return;
-        const std::uint32_t t = KvTimeTicksFromText(text);
-        const std::uint32_t parts[5] = {t / 8640000, t % 8640000 / 360000, t % 360000 / 6000, t % 6000 / 100, t % 100};
-        for (int k = 0; k < 5; ++k)
-            edit(k)->setText(QString::number(parts[k]));
-        return;
-    }
-    case DateTime: {
-        if (isNull)
-            return;
-        const std::optional<KvDateTime> parsed = KvDateTime::FromOctets(octets());
-        if (!parsed)
-            fail(KvBadPartialValue);
-        const KvDateTime& dt = *parsed;
-        const int parts[] = {dt.Year, dt.Month, dt.Day, dt.Hour, dt.Minutes, dt.Seconds, dt.DeciSeconds};
-        for (int k = 0; k < 7; ++k)
-            edit(k)->setText(QString::number(parts[k]));
-        edit(7)->setText(QString(QChar::fromLatin1(dt.Direction)));
-        edit(8)->setText(QString::number(dt.HoursFromUtc));
-        edit(9)->setText(QString::number(dt.MinutesFromUtc));
-        return;
-    }
-    case BcDateTime: {
-        if (isNull)
-            return;
-        if (octets().size() < 8)
-            fail(KvBadPartialValue);
-        const CalendarParts p = partsOfDayCount(dayCountOfOctets(octets()));
-        const int parts[] = {p.Year, p.Month, p.Day, p.Hour, p.Minute, p.Second, p.Millisecond};
-        for (int k = 0; k < 7; ++k)
-            edit(k)->setText(QString::number(parts[k]));
-        return;
-    }
-    default:
-        edit(0)->setText(qs(text));
-    }
+    // The syntax's codec cuts the value into fields; the edits show them in order.
+    const std::vector<std::string> fields = KvEditFields(a.FieldSyntax, text, octets, n);
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        edit(static_cast<int>(k))->setText(qs(fields[k]));
 }
 
 // ---- controls to values ----------------------------------------------------------
@@ -547,57 +405,11 @@ std::string KvSNMPRequest2Edits::ReadAssociation(const KvControlAssociation& a) 
             text = ss(edit(0)->text());
             break;
         }
-        const std::uint32_t syntax = a.FieldSyntax;
-        const int needed = editsNeeded(syntax);
-        if (n < needed)
-            fail(KvNotEnoughControls);
-        if (isOctetKind(syntax) || syntax == MacAddress || syntax == Ipv6Address) {
-            const int used = needed ? needed : n;
-            for (int k = 0; k < used; ++k) {
-                const std::string piece = ss(edit(k)->text());
-                text += piece.empty() ? std::string("00") : piece.size() == 1 ? "0" + piece : piece;
-            }
-        } else if (syntax == ObjectId || syntax == IpAddress || syntax == NsapAddr) {
-            const int used = syntax == ObjectId ? n : 4;
-            for (int k = 0; k < used; ++k) {
-                // An identifier shorter than the row of edits leaves the last ones empty.
-                if (syntax == ObjectId && edit(k)->text().trimmed().isEmpty())
-                    continue;
-                if (!text.empty())
-                    text += '.';
-                text += std::to_string(editNumber(edit(k)));
-            }
-        } else if (syntax == TimeTicks) {
-            std::uint64_t t = std::uint64_t{editNumber(edit(0))} * 8640000 + std::uint64_t{editNumber(edit(1))} * 360000
-                + std::uint64_t{editNumber(edit(2))} * 6000 + std::uint64_t{editNumber(edit(3))} * 100
-                + editNumber(edit(4));
-            text = KvTimeTicksText(static_cast<std::uint32_t>(std::min<std::uint64_t>(t, 0xFFFFFFFFu)));
-        } else if (syntax == DateTime) {
-            KvDateTime dt;
-            dt.Year = static_cast<std::uint16_t>(editNumber(edit(0)));
-            dt.Month = static_cast<std::uint8_t>(editNumber(edit(1)));
-            dt.Day = static_cast<std::uint8_t>(editNumber(edit(2)));
-            dt.Hour = static_cast<std::uint8_t>(editNumber(edit(3)));
-            dt.Minutes = static_cast<std::uint8_t>(editNumber(edit(4)));
-            dt.Seconds = static_cast<std::uint8_t>(editNumber(edit(5)));
-            dt.DeciSeconds = static_cast<std::uint8_t>(editNumber(edit(6)));
-            const QString direction = edit(7)->text();
-            dt.Direction = direction.isEmpty() ? '+' : direction[0].toLatin1();
-            dt.HoursFromUtc = static_cast<std::uint8_t>(editNumber(edit(8)));
-            dt.MinutesFromUtc = static_cast<std::uint8_t>(editNumber(edit(9)));
-            text = dt.Text();
-        } else if (syntax == BcDateTime) {
-            const QDate date(static_cast<int>(editNumber(edit(0))), static_cast<int>(editNumber(edit(1))),
-                             static_cast<int>(editNumber(edit(2))));
-            if (!date.isValid())
-                fail(KvBadPartialValue);
-            const double fraction = (editNumber(edit(3)) * 3600000.0 + editNumber(edit(4)) * 60000.0
-                                     + editNumber(edit(5)) * 1000.0 + editNumber(edit(6))) / 86400000.0;
-            const double days = static_cast<double>(dayZero().daysTo(date));
-            text = KvDayCountText(days < 0 ? days - fraction : days + fraction);
-        } else {
-            text = ss(edit(0)->text());
-        }
+        std::vector<std::string> fields;
+        fields.reserve(static_cast<std::size_t>(n));
+        for (int k = 0; k < n; ++k)
+            fields.push_back(ss(edit(k)->text()));
+        text = KvJoinEditFields(a.FieldSyntax, fields);
         break;
     }
     default:
@@ -638,7 +450,7 @@ void KvSNMPRequest2Edits::ReadControls(int v)
                 value = ReadAssociation(*a);
         } else {
             std::string octets = KvFieldToOctets(item.Options ? item.Options->ValueOf(item.Value) : item.Value, item.Syntax);
-            if (item.Syntax == DisplayStr)
+            if (KvSyntaxCodecOf(item.Syntax).PlainText)
                 octets.clear();   // rebuilt from its fields
             for (const KvControlAssociation* a : mine) {
                 const std::string field = KvFieldToOctets(ReadAssociation(*a), a->FieldSyntax);
