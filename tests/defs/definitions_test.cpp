@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "defs/ViewDefinitions.h"
+#include "kvsnmp/KvSyntaxCodec.h"
 
 namespace {
 
@@ -226,6 +227,31 @@ TEST(ViewDefinitions, NamedTablesAreTheListedOnes)
     // Equal option rows in different tables are the same object.
     EXPECT_EQ(SystemResetDefs[0].Options, BasicConfigDefs[0].Options);
     EXPECT_EQ(VlanStaticTableDefs[5].Options, &RowStatusOptions);
+}
+
+// Every syntax a definition table uses is read, written and used as a key
+// through its codec row; each row is the one its code finds, under a keyword
+// of its own.
+TEST(SyntaxCodecs, CoverEveryDefinitionAndEachRowIsReachable)
+{
+    for (const ViewDefinitionTable& t : ViewDefinitionTables)
+        for (const KvSNMPVarDef* d = t.Defs; d->Oid; ++d) {
+            const KvSyntaxCodec* c = KvFindSyntaxCodec(d->Syntax);
+            ASSERT_NE(c, nullptr) << t.Name << " " << d->Caption << ": syntax " << d->Syntax;
+            EXPECT_TRUE(c->Show && c->Send && c->DecodeKey && c->EncodeKey && c->ToOctets)
+                << t.Name << " " << d->Caption << ": " << c->Keyword;
+        }
+
+    std::set<std::string> keywords;
+    for (const KvSyntaxCodec& c : KvSyntaxCodecs()) {
+        EXPECT_EQ(KvFindSyntaxCodec(c.Syntax), &c) << c.Keyword << ": another row answers for its code";
+        EXPECT_TRUE(keywords.insert(c.Keyword).second) << c.Keyword << " names two rows";
+        // A row has its octet form; the value forms come as a whole or not at all.
+        EXPECT_TRUE(c.ToOctets && (c.PlainText || c.OctetsText)) << c.Keyword;
+        EXPECT_EQ(!c.Show, !c.Send) << c.Keyword;
+        EXPECT_EQ(!c.DecodeKey, !c.EncodeKey) << c.Keyword;
+        EXPECT_EQ(!c.SplitFields, !c.JoinFields) << c.Keyword;
+    }
 }
 
 }  // namespace
