@@ -22,21 +22,6 @@ using namespace kvscan;
 
 constexpr std::uint32_t kMax32 = std::numeric_limits<std::uint32_t>::max();
 
-// Runs for every binding of every response: the digits go straight into the
-// text, which keeps its capacity from one response to the next.
-void writeIds(std::string& out, const std::vector<std::uint32_t>& ids)
-{
-    out.resize(ids.size() * 11);   // at most 10 digits and a dot per arc
-    char* const begin = out.data();
-    char* p = begin;
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        if (i)
-            *p++ = '.';
-        p = std::to_chars(p, begin + out.size(), ids[i]).ptr;
-    }
-    out.resize(static_cast<std::size_t>(p - begin));
-}
-
 // The power of ten of the leading digit of a decimal number ("-120.5e3" gives 5,
 // "0.004" gives -3); only its sign matters to the caller, so it saturates.
 long decimalExponent(std::string_view number)
@@ -257,6 +242,25 @@ std::optional<std::vector<std::uint32_t>> KvOidFromText(std::string_view text)
     }
 }
 
+namespace {
+
+// Runs for every binding of every response: the digits go straight into the
+// text, which keeps its capacity from one response to the next.
+void writeIds(std::string& out, const std::vector<std::uint32_t>& ids)
+{
+    out.resize(ids.size() * 11);   // at most 10 digits and a dot per arc
+    char* const begin = out.data();
+    char* p = begin;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i)
+            *p++ = '.';
+        p = std::to_chars(p, begin + out.size(), ids[i]).ptr;
+    }
+    out.resize(static_cast<std::size_t>(p - begin));
+}
+
+} // namespace
+
 std::string KvOidText(const std::vector<std::uint32_t>& oid)
 {
     std::string out;
@@ -377,11 +381,10 @@ double KvNowDayCount()
 // that goes out must come back in the same form.
 constexpr double kCalendarDays = 3.0e6;
 
-std::string KvDayCountText(double days)
+std::optional<KvCalendarTime> KvDayCountCalendar(double days)
 {
-    // Far outside any calendar the day count is shown as the number it is.
     if (!std::isfinite(days) || std::fabs(days) > kCalendarDays)
-        return KvDoubleText(days);
+        return std::nullopt;
     double whole = std::trunc(days);
     std::int64_t ms = std::llround(std::fabs(days - whole) * 86400000.0);
     if (ms >= 86400000) {
@@ -389,13 +392,22 @@ std::string KvDayCountText(double days)
         whole += days < 0 ? -1 : 1;
     }
     const QDate date = dayCountEpoch().addDays(static_cast<qint64>(whole));
-    const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
-    int hour12 = time.hour() % 12;
+    return KvCalendarTime{date.year(), date.month(), date.day(), static_cast<int>(ms)};
+}
+
+std::string KvDayCountText(double days)
+{
+    // Far outside any calendar the day count is shown as the number it is.
+    const std::optional<KvCalendarTime> c = KvDayCountCalendar(days);
+    if (!c)
+        return KvDoubleText(days);
+    const int hour = c->Millisecond / 3600000;
+    int hour12 = hour % 12;
     if (hour12 == 0)
         hour12 = 12;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d %s", date.year(), date.month(), date.day(),
-                  hour12, time.minute(), time.second(), time.hour() < 12 ? "am" : "pm");
+    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d %s", c->Year, c->Month, c->Day, hour12,
+                  c->Millisecond / 60000 % 60, c->Millisecond / 1000 % 60, hour < 12 ? "am" : "pm");
     return buf;
 }
 
@@ -442,9 +454,18 @@ std::optional<double> KvDayCountFromText(std::string_view text)
     }
     if (t[0] > 23 || t[1] > 59 || t[2] > 59)
         return std::nullopt;
-    const double days = static_cast<double>(dayCountEpoch().daysTo(date));
-    if (std::fabs(days) >= kCalendarDays)
+    const std::optional<double> days =
+        KvCalendarDayCount(parts[0], parts[1], parts[2], (t[0] * 3600 + t[1] * 60 + t[2]) / 86400.0);
+    if (std::fabs(*days) >= kCalendarDays)
         return std::nullopt;
-    const double fraction = (t[0] * 3600 + t[1] * 60 + t[2]) / 86400.0;
-    return days < 0 ? days - fraction : days + fraction;
+    return days;
+}
+
+std::optional<double> KvCalendarDayCount(int year, int month, int day, double fractionOfDay)
+{
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return std::nullopt;
+    const double days = static_cast<double>(dayCountEpoch().daysTo(date));
+    return days < 0 ? days - fractionOfDay : days + fractionOfDay;
 }

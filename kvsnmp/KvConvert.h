@@ -78,6 +78,16 @@ struct KvDateTime {
 // Date-times as a day count: days since 1899-12-30 00:00 local time, the
 // fraction being the time of day.
 double KvNowDayCount();
+// The calendar date of a day count and its time of day in milliseconds; nothing
+// for a count outside the calendar the date form shows (or no number at all).
+struct KvCalendarTime {
+    int Year = 0, Month = 0, Day = 0;
+    int Millisecond = 0;
+};
+std::optional<KvCalendarTime> KvDayCountCalendar(double days);
+// The day count of a date and a time of day given as a fraction of the day
+// (before the epoch the fraction goes further back); nothing for no valid date.
+std::optional<double> KvCalendarDayCount(int year, int month, int day, double fractionOfDay);
 // "yyyy/mm/dd hh:nn:ss am/pm" on the 12-hour clock.
 std::string KvDayCountText(double days);
 // Reads "y/m/d [h:n[:s]] [am|pm]" (also with "-" or "." between the date parts);

@@ -5,7 +5,6 @@
 #include "kvsnmp/KvSNMPVarDef.h"
 #include "kvsnmp/KvTextScan.h"
 
-#include <QDate>
 #include <QString>
 
 #include <array>
@@ -207,13 +206,6 @@ double dayCountOrBad(const std::string& text)
     if (!d)
         badSyntax();
     return *d;
-}
-
-// A day count is counted from 1899-12-30, the time of day being its fraction.
-const QDate& dayZero()
-{
-    static const QDate zero(1899, 12, 30);
-    return zero;
 }
 
 // ---- instance sub-identifiers ----
@@ -872,16 +864,12 @@ std::vector<std::string> splitDayCount(const KvSyntaxCodec&, const std::string& 
     const std::string& o = octets();
     if (o.size() < 8)
         fail(KvBadPartialValue);
-    const double days = doubleOfOctets(o);
-    double whole = std::trunc(days);
-    auto ms = static_cast<std::int64_t>(std::llround(std::fabs(days - whole) * 86400000.0));
-    if (ms >= 86400000) {
-        ms -= 86400000;
-        whole += days < 0 ? -1 : 1;
-    }
-    const QDate date = dayZero().addDays(static_cast<qint64>(whole));
-    const int t = static_cast<int>(ms);
-    const int parts[] = {date.year(), date.month(), date.day(), t / 3600000, t / 60000 % 60, t / 1000 % 60, t % 1000};
+    // A count beyond the calendar has no date to show in the edits.
+    const std::optional<KvCalendarTime> c = KvDayCountCalendar(doubleOfOctets(o));
+    if (!c)
+        fail(KvBadPartialValue);
+    const int t = c->Millisecond;
+    const int parts[] = {c->Year, c->Month, c->Day, t / 3600000, t / 60000 % 60, t / 1000 % 60, t % 1000};
     std::vector<std::string> fields;
     for (int p : parts)
         fields.push_back(std::to_string(p));
@@ -890,12 +878,12 @@ std::vector<std::string> splitDayCount(const KvSyntaxCodec&, const std::string& 
 std::string joinDayCount(const KvSyntaxCodec&, const std::vector<std::string>& fields)
 {
     auto number = [&](std::size_t k) { return KvLeadingUInt32(fields[k]); };
-    const QDate date(static_cast<int>(number(0)), static_cast<int>(number(1)), static_cast<int>(number(2)));
-    if (!date.isValid())
-        fail(KvBadPartialValue);
     const double fraction = (number(3) * 3600000.0 + number(4) * 60000.0 + number(5) * 1000.0 + number(6)) / 86400000.0;
-    const double days = static_cast<double>(dayZero().daysTo(date));
-    return KvDayCountText(days < 0 ? days - fraction : days + fraction);
+    const std::optional<double> days = KvCalendarDayCount(static_cast<int>(number(0)), static_cast<int>(number(1)),
+                                                          static_cast<int>(number(2)), fraction);
+    if (!days)
+        fail(KvBadPartialValue);
+    return KvDayCountText(*days);
 }
 
 // displaystr: the octets are the text

@@ -203,6 +203,19 @@ TEST_F(Edits, MultiEditSyntaxes)
     }
 }
 
+// Regression: a day-count field holding no calendar date (not a number, or
+// far beyond any year) was cast to a day number, which is undefined; the edits
+// now refuse it as a value the date edits cannot show.
+TEST_F(Edits, DayCountFieldBeyondTheCalendarIsRefused)
+{
+    for (const char* octets : {"000000000000F87F", "9C7500883CE4377E"}) {
+        SCOPED_TRACE(octets);
+        const int v = add(OctetStr, octets);
+        binding.AssociateEditsField(v, 0, BcDateTime, nullptr, QString("%s").repeated(7), edits(7));
+        EXPECT_EQ(codeOf([&] { binding.UpdateControls(v); }), -518);
+    }
+}
+
 TEST_F(Edits, TooFewEdits)
 {
     const int octets = add(OctetStr, "AABBCC");
