@@ -723,34 +723,57 @@ std::string counter64Text(const std::string& o)
     return std::to_string(readLittle(o, 8));
 }
 
-// double: 8 octets, lowest first
-bool showDouble(const engine::Value& v, std::string& text)
+// double and bcdatetime: a double in 8 octets, lowest first; as a key its low,
+// then its high 32 bits.  They differ in their text form alone.
+template <std::string (*Text)(double)>
+bool showReal(const engine::Value& v, std::string& text)
 {
     if (!isOctetsTag(v.tag) || v.octets.size() < 8)
         return false;
-    text = KvDoubleText(doubleOfOctets(v.octets));
+    text = Text(doubleOfOctets(v.octets));
     return true;
 }
-engine::Value sendDouble(const std::string& text)
+template <double (*Read)(const std::string&)>
+engine::Value sendReal(const std::string& text)
 {
-    return makeOctets(octetsOfDouble(KvLeadingDouble(realOrBad(text))));
+    return makeOctets(octetsOfDouble(Read(text)));
 }
-std::string decodeDouble(KvInstanceReader& in, bool)
+template <std::string (*Text)(double)>
+std::string decodeReal(KvInstanceReader& in, bool)
 {
     const auto ids = fixedIds(in, 2);
-    return ids ? KvDoubleText(doubleOfHalves(*ids)) : KvNullText;
+    return ids ? Text(doubleOfHalves(*ids)) : KvNullText;
 }
-void encodeDouble(const std::string& text, bool, std::vector<std::uint32_t>& ids)
+template <double (*Read)(const std::string&)>
+void encodeReal(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
-    putHalves(ids, KvLeadingDouble(realOrBad(text)));
+    putHalves(ids, Read(text));
 }
-std::string doubleOctets(const std::string& text)
+template <double (*Read)(const std::string&)>
+std::string realOctets(const std::string& text)
 {
-    return octetsOfDouble(KvLeadingDouble(text));
+    return octetsOfDouble(Read(text));
 }
-std::string doubleText(const std::string& o)
+template <std::string (*Text)(double)>
+std::string realText(const std::string& o)
 {
-    return KvDoubleText(doubleOfOctets(o));
+    return Text(doubleOfOctets(o));
+}
+double doubleOrBad(const std::string& text)
+{
+    return KvLeadingDouble(realOrBad(text));
+}
+// A field is read as leniently as a typed number is not.
+double doubleOfText(const std::string& text)
+{
+    return KvLeadingDouble(text);
+}
+double dayCountOfField(const std::string& text)
+{
+    auto days = KvDayCountFromText(text);
+    if (!days)
+        fail(KvBadPartialValue);
+    return *days;
 }
 
 // datetime: the 11 octets of a DateAndTime; ten edits: year ... deci-seconds,
@@ -824,39 +847,7 @@ std::string joinDateTime(const KvSyntaxCodec&, const std::vector<std::string>& f
     return dt.Text();
 }
 
-// bcdatetime: a day count as a double; seven edits: year, month, day, hour,
-// minute, second, millisecond
-bool showDayCount(const engine::Value& v, std::string& text)
-{
-    if (!isOctetsTag(v.tag) || v.octets.size() < 8)
-        return false;
-    text = KvDayCountText(doubleOfOctets(v.octets));
-    return true;
-}
-engine::Value sendDayCount(const std::string& text)
-{
-    return makeOctets(octetsOfDouble(dayCountOrBad(text)));
-}
-std::string decodeDayCount(KvInstanceReader& in, bool)
-{
-    const auto ids = fixedIds(in, 2);
-    return ids ? KvDayCountText(doubleOfHalves(*ids)) : KvNullText;
-}
-void encodeDayCount(const std::string& text, bool, std::vector<std::uint32_t>& ids)
-{
-    putHalves(ids, dayCountOrBad(text));
-}
-std::string dayCountOctets(const std::string& text)
-{
-    auto days = KvDayCountFromText(text);
-    if (!days)
-        fail(KvBadPartialValue);
-    return octetsOfDouble(*days);
-}
-std::string dayCountText(const std::string& o)
-{
-    return KvDayCountText(doubleOfOctets(o));
-}
+// bcdatetime in seven edits: year, month, day, hour, minute, second, millisecond
 std::vector<std::string> splitDayCount(const KvSyntaxCodec&, const std::string& text, const KvOctetsSource& octets, int)
 {
     if (isMarker(text))
@@ -974,10 +965,10 @@ constexpr KvSyntaxCodec kCodecs[] = {
     {NsapAddr,    "nsapaddr",    false, showAddress,   kNull,  sendAddress<engine::kNsapAddress>, decodeAddress, encodeAddress,    4, addressOctets,   addressText,   4, splitAddress,  joinAddress},
     {Counter64,   "counter64",   false, showCounter64, kNull,  sendCounter64,                   decodeCounter64, encodeCounter64,  8, counter64Octets, counter64Text, 0, nullptr,       nullptr},
     {UInteger,    "uinteger",    false, showUnsigned,  kNull,  sendUnsigned<engine::kUInteger32>, decodeUnsigned, encodeUnsigned,  4, unsignedOctets,  unsignedText,  0, nullptr,       nullptr},
-    {Double,      "double",      false, showDouble,    kNull,  sendDouble,                      decodeDouble,    encodeDouble,     8, doubleOctets,    doubleText,    0, nullptr,       nullptr},
+    {Double,      "double",      false, showReal<KvDoubleText>,   kNull, sendReal<doubleOrBad>,   decodeReal<KvDoubleText>,   encodeReal<doubleOrBad>,   8, realOctets<doubleOfText>,    realText<KvDoubleText>,   0, nullptr, nullptr},
     {MacAddress,  "macaddress",  false, showHex,       kEmpty, sendHex,                         decodeMac,       encodeMac,        6, hexOctets,       macText,       6, splitHex,      joinHex},
     {DateTime,    "datetime",    false, showDateTime,  kNull,  sendDateTime,                    decodeDateTime,  encodeDateTime,  11, dateTimeOctets,  dateTimeText, 10, splitDateTime, joinDateTime},
-    {BcDateTime,  "bcdatetime",  false, showDayCount,  kNull,  sendDayCount,                    decodeDayCount,  encodeDayCount,   8, dayCountOctets,  dayCountText,  7, splitDayCount, joinDayCount},
+    {BcDateTime,  "bcdatetime",  false, showReal<KvDayCountText>, kNull, sendReal<dayCountOrBad>, decodeReal<KvDayCountText>, encodeReal<dayCountOrBad>, 8, realOctets<dayCountOfField>, realText<KvDayCountText>, 7, splitDayCount, joinDayCount},
     {DisplayStr,  "displaystr",  true,  showDisplay,   kEmpty, sendDisplay,                     decodeDisplay,   encodeDisplay,   -1, displayOctets,   nullptr,       0, nullptr,       nullptr},
     {Ipv6Address, "ipv6address", false, showHex,       kEmpty, sendHex,                         decodeIpv6,      encodeIpv6,      16, hexOctets,       ipv6Text,     16, splitHex,      joinHex},
     {Bool8,       "bool8",       false, nullptr,       kNull,  nullptr,                         nullptr,         nullptr,          1, bool8Octets,     bool8Text,     0, nullptr,       nullptr},
