@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -567,6 +569,29 @@ void KvSNMPRequest2Edits::AfterGet()
 {
     if (list_ && follow_ && Variables().ItemType == MVT_FMV)
         EnableControls(false);
+    if (afterNextRead_)
+        std::exchange(afterNextRead_, {})();
+}
+
+bool KvSNMPRequest2Edits::SelectRowByKey(const QString& key)
+{
+    if (!list_ || Variables().PKeyCount < 1)
+        return false;
+    // The keys lead the list: the first key is variable 0.
+    const auto column = std::find(columnVariables_.begin(), columnVariables_.end(), 0);
+    if (column == columnVariables_.end())
+        return false;
+    const int c = static_cast<int>(column - columnVariables_.begin());
+    for (int r = 0; r < list_->topLevelItemCount(); ++r) {
+        QTreeWidgetItem* item = list_->topLevelItem(r);
+        if (item->text(c) != key)
+            continue;
+        list_->setCurrentItem(item);
+        item->setSelected(true);
+        list_->scrollToItem(item);
+        return true;
+    }
+    return false;
 }
 
 void KvSNMPRequest2Edits::EnableControls(bool enabled)

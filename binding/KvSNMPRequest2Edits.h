@@ -16,6 +16,7 @@
 #include <QTreeWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,6 +89,13 @@ public:
     const std::vector<int>& ColumnVariables() const { return columnVariables_; }
     // The selected row into the value texts; nothing without a selected row.
     void ReadSelectedRow();
+    // Selects the first row whose first key column shows key and scrolls it
+    // into view; false when no row does.
+    bool SelectRowByKey(const QString& key);
+
+    // Runs step once, when the next read has completed (a table's rows are all
+    // in the list by then).  A failed read keeps it for the one after.
+    void RunAfterNextRead(std::function<void()> step) { afterNextRead_ = std::move(step); }
 
 protected:
     void BeforeGet() override;
@@ -116,4 +124,5 @@ private:
     static constexpr int kShowEveryMs = 20;
     QElapsedTimer shown_;   // when a walk last let the list show its new rows
     std::vector<int> columnVariables_;
+    std::function<void()> afterNextRead_;
 };

@@ -3,6 +3,8 @@
 #include "FrontPanelPicture.h"
 #include "KswResources.h"
 #include "MainMenu.h"
+#include "PortHint.h"
+#include "ViewCatalogue.h"
 #include "defs/ViewDefinitions.h"
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"
@@ -125,6 +127,7 @@ TMainForm::~TMainForm()
     // Every timer stops before any binding waits for its outstanding answers, so
     // that no poll starts while the others drain.
     StopFrontPanel();
+    portHints_.reset();
     portLedBinding_.reset();
     consoleLedBinding_.reset();
     rpsLedBinding_.reset();
@@ -160,6 +163,10 @@ void TMainForm::CreateComponents()
         led->move(PortLedLeft(p), 6);
         LinkShape_Port[static_cast<std::size_t>(p - 1)] = led;
     }
+    portHints_ = std::make_unique<TPortHints>(this, LinkShape_Port, [this](int port) { OpenPortView(port); });
+    // The panel is watched while other windows are worked in: a port's hint
+    // shows without the window being activated first.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     PowerLed = MakeLed(KvShape::Form::Circle, 11, Panel1, QStringLiteral("PowerLed"), Qt::black);
     PowerLed->move(45, 33);
     ConsoleLed = MakeLed(KvShape::Form::Circle, 11, Panel1, QStringLiteral("ConsoleLed"), Qt::gray);
@@ -307,6 +314,17 @@ void TMainForm::SetUpFrontPanel()
 void TMainForm::RefreshClick()
 {
     SetUpFrontPanel();
+}
+
+void TMainForm::OpenPortView(int port)
+{
+    try {
+        const std::string_view item = PortSettingsItem();
+        if (item.empty() || !RunViewEntryAtRow(*this, item, QString::number(port)))
+            ShowError(QStringLiteral("No view shows the settings of port %1.").arg(port));
+    } catch (const std::exception& e) {
+        ShowError(QString::fromUtf8(e.what()));
+    }
 }
 
 // Statistics, history and alarms need RMON running: with the agent's RMON

@@ -19,6 +19,7 @@ class QCloseEvent;
 class QFrame;
 class QLabel;
 class TMainMenu;
+class TPortHints;
 
 // Colour maps of the front-panel LEDs.  They live as long as the process and
 // are shared by every binding that shows a LED.
@@ -67,6 +68,10 @@ public:
     void RMON1Click();
     // Builds the front panel afresh, with an immediate poll.
     void RefreshClick();
+    // Opens the view of a port's settings (1 ... 50) with its row selected.
+    void OpenPortView(int port);
+    // The hints of the port LEDs.
+    TPortHints* PortHints() const { return portHints_.get(); }
 
     // Chooses a menu item as the user would, once the message loop runs.  An
     // item the user could not choose is refused with an error box.
@@ -106,6 +111,7 @@ private:
     std::unique_ptr<KvSNMPRequest2Leds> portLedBinding_;
     std::unique_ptr<KvSNMPRequest2Leds> consoleLedBinding_;
     std::unique_ptr<KvSNMPRequest2Leds> rpsLedBinding_;
+    std::unique_ptr<TPortHints> portHints_;
     // Held while the RMON check runs.
     std::unique_ptr<KvSNMPRequest2Edits> rmonBinding_;
 };

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
 
 #include <exception>
@@ -221,12 +222,25 @@ void AskCounter64(QMainWindow& window)
         DefaultSecurity.Version = 1;
 }
 
-void OpenGenericView(QMainWindow& window, std::span<const ViewCatalogueRow> entry)
+// key: the row of the first page to select once that page has been read;
+// empty for none.
+void OpenGenericView(QMainWindow& window, std::span<const ViewCatalogueRow> entry, const QString& key = {})
 {
     for (const ViewCatalogueRow& row : entry)
         if (row.Has(ViewAdjust::Counter64Prompt))
             AskCounter64(window);
     std::unique_ptr<TConfigForm> form = BuildView(entry, &window, AgentAddress());
+    if (!key.isEmpty() && form->PanelCount() > 0) {
+        if (auto* list = qobject_cast<TSNMPListViewPanel*>(form->Panel(0))) {
+            QPointer<TSNMPListViewPanel> panel = list;
+            KvSNMPRequest2Edits* binding = form->Binding(0);
+            binding->RunAfterNextRead([panel, binding, key] {
+                // The panel's buttons follow the selection as after a click.
+                if (panel && binding->SelectRowByKey(key))
+                    panel->ListViewClick();
+            });
+        }
+    }
     TRunModal(*form);
 }
 
@@ -361,6 +375,28 @@ std::unique_ptr<TConfigForm> BuildView(std::span<const ViewCatalogueRow> entry, 
     for (const ViewCatalogueRow& row : entry)
         AdjustFormSize(*form, row);
     return form;
+}
+
+std::string_view PortSettingsItem()
+{
+    // In order of preference.
+    static constexpr std::string_view candidates[] = {"PortControlTable1", "IFXTable1"};
+    for (std::string_view item : candidates) {
+        const auto entry = FindViewEntry(item);
+        if (!entry.empty() && entry.front().Action == ViewAction::Generic && entry.front().Panel == ViewPanel::Table &&
+            entry.front().Keys == 1)
+            return item;
+    }
+    return {};
+}
+
+bool RunViewEntryAtRow(QMainWindow& window, std::string_view item, const QString& key)
+{
+    const auto entry = FindViewEntry(item);
+    if (entry.empty() || entry.front().Action != ViewAction::Generic)
+        return false;
+    OpenGenericView(window, entry, key);
+    return true;
 }
 
 bool RunViewEntry(QMainWindow& window, std::string_view item)

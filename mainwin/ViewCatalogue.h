@@ -139,3 +139,13 @@ std::unique_ptr<TConfigForm> BuildView(std::span<const ViewCatalogueRow> entry, 
 // Does what the catalogue says for the item, as if it had been chosen from
 // the window's menu.  False when the catalogue has no entry for it.
 bool RunViewEntry(QMainWindow& window, std::string_view item);
+
+// The item whose view shows one port's settings: the port configuration
+// table, or the interface table when the catalogue has none; each is a table
+// keyed by the port's number alone.  Empty when the catalogue has neither.
+std::string_view PortSettingsItem();
+
+// Opens the generic view of item as the menu would, and once its first page
+// has been read selects the row whose first key shows key.  False when the
+// item has no generic view.
+bool RunViewEntryAtRow(QMainWindow& window, std::string_view item, const QString& key);

@@ -45,6 +45,8 @@ void onSignal(int sig)
 
 const Oid kSysUpTime = {1, 3, 6, 1, 2, 1, 1, 3, 0};
 const Oid kIfOperStatus = {1, 3, 6, 1, 2, 1, 2, 2, 1, 8};
+// The ifTable column of ifLastChange, beside ifOperStatus's.
+constexpr unsigned kIfLastChangeColumn = 9;
 const char* const kTxnKey = "ksw-sim-set";
 
 // RowStatus values (RFC 2579).
@@ -544,8 +546,17 @@ struct SimAgent::Impl {
             return;
         const Oid& port = d->flapPorts[d->flapNext++ % d->flapPorts.size()];
         auto it = d->data.objects.find(port);
-        if (it != d->data.objects.end() && it->second.tag == TagInteger)
-            it->second = Value::integer(it->second.asInteger() == 1 ? 2 : 1);
+        if (it == d->data.objects.end() || it->second.tag != TagInteger)
+            return;
+        it->second = Value::integer(it->second.asInteger() == 1 ? 2 : 1);
+        // An interface's ifLastChange is the uptime of its last state change.
+        if (port.size() == kIfOperStatus.size() + 1 && startsWith(port, kIfOperStatus)) {
+            Oid lastChange = port;
+            lastChange[kIfOperStatus.size() - 1] = kIfLastChangeColumn;
+            auto last = d->data.objects.find(lastChange);
+            if (last != d->data.objects.end() && last->second.tag == TagTimeTicks)
+                last->second = Value::unsignedOf(TagTimeTicks, d->uptimeTicks());
+        }
     }
 
     void chooseFlapPorts()
