@@ -1,5 +1,6 @@
 // Process entry: one main window per agent.  A second start for an agent whose
 // window is open already brings that window forward and ends.
+#include "ConnectDialog.h"
 #include "ModuleStartup.h"
 #include "SingleInstance.h"
 #include "binding/KvUserNotice.h"
@@ -55,6 +56,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", e.what());
         ShowErrorBox(QString::fromUtf8(e.what()));
         return 2;
+    }
+    // Started from the desktop's menu: the switch is asked for, and the answers
+    // come last so that they win over any switch given beside "--ask".
+    if (TakeAskOption(args)) {
+        const auto answers = AskConnection();
+        if (!answers)
+            return 0;
+        args.insert(args.end(), answers->begin(), answers->end());
     }
     if (openItem)
         KvSetNoticeEcho([](const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); });
