@@ -21,8 +21,6 @@
 
 namespace {
 
-using namespace KvSyntax;
-
 [[noreturn]] void fail(int row)
 {
     throw LibraryError(row);
@@ -38,9 +36,18 @@ std::string ss(const QString& s)
     return s.toStdString();
 }
 
-bool isBooleanSyntax(std::uint32_t syntax)
+// A single check box without options shows a truth value.
+bool isTruthValue(std::uint32_t syntax)
 {
-    return syntax == Boolean || syntax == Bool8 || syntax == Bool16;
+    const KvSyntaxCodec* c = KvFindSyntaxCodec(syntax);
+    return c && c->TruthValue;
+}
+
+// What joins a prefix chosen from a list to the rest typed beside it.
+char prefixSeparator(std::uint32_t syntax)
+{
+    const KvSyntaxCodec* c = KvFindSyntaxCodec(syntax);
+    return c ? c->PrefixSeparator : '\0';
 }
 
 void setControlText(QWidget* control, const QString& text)
@@ -309,7 +316,7 @@ void KvSNMPRequest2Edits::UpdateAssociation(const KvControlAssociation& a)
             if (index < 0)
                 index = options->IndexOfValue(text);
             static_cast<QCheckBox*>(control)->setChecked(index > 0);
-        } else if (isBooleanSyntax(a.FieldSyntax)) {
+        } else if (isTruthValue(a.FieldSyntax)) {
             static_cast<QCheckBox*>(control)->setChecked(text == "true");
         } else {
             fail(KvBadPartialSyntax);
@@ -321,7 +328,7 @@ void KvSNMPRequest2Edits::UpdateAssociation(const KvControlAssociation& a)
         if (n > 1) {
             const int used = combo->currentIndex() >= 0 ? static_cast<int>(ss(combo->currentText()).size()) : 0;
             std::string rest = text.size() > static_cast<std::size_t>(used) ? text.substr(static_cast<std::size_t>(used)) : std::string();
-            if (a.FieldSyntax == ObjectId && !rest.empty())
+            if (prefixSeparator(a.FieldSyntax) && !rest.empty())
                 rest.erase(0, 1);
             setControlText(a.Controls[1], qs(rest));
         }
@@ -378,7 +385,7 @@ std::string KvSNMPRequest2Edits::ReadAssociation(const KvControlAssociation& a) 
             if (options->Count() < 2)
                 fail(KvNoOptionListForControl);
             text = options->Item(static_cast<QCheckBox*>(control)->isChecked() ? 1 : 0).Label;
-        } else if (isBooleanSyntax(a.FieldSyntax)) {
+        } else if (isTruthValue(a.FieldSyntax)) {
             text = static_cast<QCheckBox*>(control)->isChecked() ? "true" : "false";
         } else {
             fail(KvBadPartialSyntax);
@@ -390,8 +397,8 @@ std::string KvSNMPRequest2Edits::ReadAssociation(const KvControlAssociation& a) 
         if (n > 1) {
             const std::string rest = ss(controlText(a.Controls[1]));
             // No dot before an empty rest: "prefix." would be no identifier.
-            if (a.FieldSyntax == ObjectId && !rest.empty())
-                text += '.';
+            if (const char separator = prefixSeparator(a.FieldSyntax); separator && !rest.empty())
+                text += separator;
             text += rest;
         }
         break;

@@ -49,6 +49,11 @@ struct KvSyntaxCodec {
     // The text is the octets themselves: every text is a value, the markers too,
     // and a value built from fields starts empty.
     bool PlainText;
+    // A single check box shows the value, checked for "true".
+    bool TruthValue;
+    // What stands between a prefix and the rest of a value (an identifier's
+    // dot); 0 when the rest follows the prefix directly.
+    char PrefixSeparator;
 
     // ---- text forms ----
     // The text of a received value; false when the value holds nothing of the
