@@ -95,8 +95,8 @@ std::string KvDayCountText(double days);
 std::optional<double> KvDayCountFromText(std::string_view text);
 
 // ---- conversions by syntax --------------------------------------------------
-// Each goes through the syntax's row of the codec table (KvSyntaxCodec.h) and
-// raises the library's bad-syntax error (-511) for a syntax it does not handle,
+// Each goes through the syntax's row of the codec table (KvSyntaxCodec.h; they
+// are defined beside it, in KvSyntaxCodec.cpp) and raises the library's bad-syntax error (-511) for a syntax it does not handle,
 // or for a text that cannot be turned into a value of the syntax.
 
 // The text of a received value for the item (mapped to its option label).
