@@ -499,6 +499,11 @@ QString KvReportCell(const QTreeWidget* list, int row, int column)
 
 int KvSelectedReportRow(const QTreeWidget* list)
 {
+    // Where several rows may be selected (to copy them), the row worked on is
+    // the current one; selectedItems would name them in the order chosen.
+    const QModelIndex current = list->currentIndex();
+    if (current.isValid() && list->selectionModel()->isRowSelected(current.row(), current.parent()))
+        return current.row();
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
 }

@@ -193,7 +193,8 @@ void KvClearReportRows(QTreeWidget* list);
 int KvReportRowCount(const QTreeWidget* list);
 // Column 0 is the caption, column k > 0 sub-item k - 1; empty outside the rows.
 QString KvReportCell(const QTreeWidget* list, int row, int column);
-// Index of the selected row, -1 when none is.
+// Index of the selected row (the current one where several are selected), -1
+// when none is.
 int KvSelectedReportRow(const QTreeWidget* list);
 // -1 clears the selection.
 void KvSelectReportRow(QTreeWidget* list, int row);

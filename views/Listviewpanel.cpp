@@ -28,12 +28,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStackedWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 #include <exception>
 #include <vector>
 
@@ -104,21 +107,75 @@ TListViewPanel::TListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding) : 
     filterRow->addWidget(FilterEdit, 1);
     filterRow->addWidget(FilterCount);
     box->addLayout(filterRow);
-    ListView = new TReportListView(this);
-    box->addWidget(ListView);
+    views_ = new QStackedWidget(this);
+    box->addWidget(views_);
+    ListView = new TReportListView(views_);
+    views_->addWidget(ListView);
     if (binding)
         binding->AttachListView(ListView, false);
+    // Several rows may be chosen for copying; Edit and Delete act on the
+    // current one (see KvSelectedReportRow).
+    ListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Filter = new TTableFilter(ListView, FilterEdit, FilterCount);
 
-    auto* copy = new QShortcut(QKeySequence::Copy, ListView, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    FilteredView = new QTableView(views_);
+    FilteredView->setModel(Filter);
+    FilteredView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    FilteredView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    FilteredView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FilteredView->setWordWrap(false);
+    FilteredView->setTabKeyNavigation(false);
+    FilteredView->setCornerButtonEnabled(false);
+    FilteredView->setPalette(ListView->palette());
+    FilteredView->verticalHeader()->hide();
+    FilteredView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    FilteredView->verticalHeader()->setMinimumSectionSize(0);
+    FilteredView->verticalHeader()->setDefaultSectionSize(FilteredView->fontMetrics().height() + 6);
+    FilteredView->horizontalHeader()->setHighlightSections(false);
+    FilteredView->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    views_->addWidget(FilteredView);
+    views_->setCurrentWidget(ListView);
+
+    // After the filter's own handler: the filter has its rows by then.
+    connect(FilterEdit, &QLineEdit::textChanged, this, &TListViewPanel::FilterChanged);
+    connect(Filter, &QAbstractItemModel::modelReset, this, [this] {
+        if (Filter->Active())
+            MirrorColumns();
+    });
+    connect(ListView->header(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (Filter->Active())
+            FilteredView->setColumnWidth(column, width);
+    });
+    connect(FilteredView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TListViewPanel::SelectFromFiltered);
+    connect(FilteredView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TListViewPanel::SelectFromFiltered);
+    connect(ListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TListViewPanel::SelectInFiltered);
+
+    auto* copy = new QShortcut(QKeySequence::Copy, views_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(copy, &QShortcut::activated, this, &TListViewPanel::CopySelectedRows);
-    ListView->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ListView, &QWidget::customContextMenuRequested, this, &TListViewPanel::ShowListMenu);
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(ListView), static_cast<QAbstractItemView*>(FilteredView)}) {
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view, &QWidget::customContextMenuRequested, this,
+                [this, view](const QPoint& pos) { ShowListMenu(view, pos); });
+    }
     int chars = 0;
     const QTreeWidgetItem* header = ListView->headerItem();
     for (int c = 0; header && c < ListView->columnCount(); ++c)
         chars += static_cast<int>(header->text(c).size());
     resize(std::min(kPixelsPerHeaderChar * chars + 2 * ListView->frameWidth(), kMaxListWidth), kListHeight);
+}
+
+TListViewPanel::~TListViewPanel()
+{
+    // The list empties itself when it goes: neither the filtered view nor
+    // this panel may follow that.
+    ListView->model()->disconnect(Filter);
+    ListView->header()->disconnect(this);
+    ListView->selectionModel()->disconnect(this);
+    delete FilteredView;
+    FilteredView = nullptr;
 }
 
 void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons)
@@ -138,21 +195,150 @@ void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* buttons)
     buttons->ArrangeButtons();
 }
 
-void TListViewPanel::ShowListMenu(const QPoint& pos)
+void TListViewPanel::ShowListMenu(const QAbstractItemView* view, const QPoint& pos)
 {
     QMenu menu(this);
     QAction* copy = menu.addAction(QStringLiteral("Copy"), this, &TListViewPanel::CopySelectedRows);
     copy->setShortcut(QKeySequence::Copy);
-    copy->setEnabled(!ListView->selectedItems().isEmpty());
+    copy->setEnabled(!SelectedRows().empty());
     menu.addAction(QStringLiteral("Export…"), this, &TListViewPanel::ExportRows);
-    menu.exec(ListView->viewport()->mapToGlobal(pos));
+    menu.exec(view->viewport()->mapToGlobal(pos));
+}
+
+QAbstractItemView* TListViewPanel::ShownView() const
+{
+    if (Filter->Active())
+        return FilteredView;
+    return ListView;
+}
+
+std::vector<int> TListViewPanel::ShownRows() const
+{
+    std::vector<int> rows(static_cast<std::size_t>(Filter->Shown()));
+    if (Filter->Active()) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i] = Filter->SourceRow(static_cast<int>(i));
+    } else {
+        std::iota(rows.begin(), rows.end(), 0);
+    }
+    return rows;
+}
+
+std::vector<int> TListViewPanel::SelectedRows() const
+{
+    const bool filtered = Filter->Active();
+    const QModelIndexList chosen = ShownView()->selectionModel()->selectedRows();
+    std::vector<int> rows;
+    rows.reserve(static_cast<std::size_t>(chosen.size()));
+    for (const QModelIndex& index : chosen)
+        rows.push_back(index.row());
+    // The selection keeps the order rows were chosen in; the copy follows the list.
+    std::sort(rows.begin(), rows.end());
+    if (filtered)
+        for (int& row : rows)
+            row = Filter->SourceRow(row);
+    return rows;
+}
+
+int TListViewPanel::RowAt(const QAbstractItemView* view, const QPoint& pos) const
+{
+    const QModelIndex index = view->indexAt(pos);
+    if (!index.isValid())
+        return -1;
+    return view == FilteredView ? Filter->SourceRow(index.row()) : index.row();
+}
+
+void TListViewPanel::ClearSelection()
+{
+    FilteredView->clearSelection();
+    ListView->clearSelection();
+    ListView->setCurrentItem(nullptr);
+}
+
+void TListViewPanel::FilterChanged()
+{
+    const bool filtered = Filter->Active();
+    // The row the binding works on stays chosen while the filter shows it;
+    // otherwise nothing is chosen, so that Edit and Delete never act on a row
+    // out of sight.
+    const int row = KvSelectedReportRow(ListView);
+    QTreeWidgetItem* item = row >= 0 ? ListView->topLevelItem(row) : nullptr;
+    const QModelIndex shown = filtered && item ? Filter->mapFromSource(ListView->model()->index(row, 0)) : QModelIndex();
+    // The switch may hand the focus to the filtered view, which then makes
+    // its first row current: that is not a choice of the user's.
+    selecting_ = true;
+    views_->setCurrentWidget(ShownView());
+    if (item && (!filtered || shown.isValid())) {
+        if (ListView->selectedItems().size() > 1)
+            ListView->setCurrentItem(item);   // one row, as the filtered view hands back
+        if (filtered) {
+            FilteredView->selectionModel()->setCurrentIndex(
+                shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            FilteredView->scrollTo(shown);
+        } else {
+            ListView->scrollToItem(item);
+        }
+    } else if (filtered) {
+        ListView->clearSelection();
+        ListView->setCurrentItem(nullptr);
+    }
+    selecting_ = false;
+}
+
+void TListViewPanel::MirrorColumns()
+{
+    for (int c = 0; c < ListView->columnCount(); ++c) {
+        FilteredView->setColumnHidden(c, ListView->isColumnHidden(c));
+        FilteredView->setColumnWidth(c, ListView->columnWidth(c));
+    }
+}
+
+void TListViewPanel::SelectFromFiltered()
+{
+    if (selecting_ || !Filter->Active())
+        return;
+    const QItemSelectionModel* chosen = FilteredView->selectionModel();
+    const QModelIndex current = chosen->currentIndex();
+    int row = -1;
+    if (current.isValid() && chosen->isRowSelected(current.row())) {
+        row = current.row();
+    } else {
+        for (const QModelIndex& index : chosen->selectedRows())
+            row = row < 0 ? index.row() : std::min(row, index.row());
+    }
+    selecting_ = true;
+    if (row < 0) {
+        ListView->clearSelection();
+        ListView->setCurrentItem(nullptr);
+    } else {
+        ListView->selectionModel()->setCurrentIndex(ListView->model()->index(Filter->SourceRow(row), 0),
+                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    selecting_ = false;
+}
+
+void TListViewPanel::SelectInFiltered()
+{
+    if (selecting_ || !Filter->Active())
+        return;
+    QItemSelection shown;
+    for (const QModelIndex& index : ListView->selectionModel()->selectedRows()) {
+        const QModelIndex at = Filter->mapFromSource(index);
+        if (at.isValid())
+            shown.select(at, at);
+    }
+    selecting_ = true;
+    QItemSelectionModel* chosen = FilteredView->selectionModel();
+    chosen->select(shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    chosen->setCurrentIndex(Filter->mapFromSource(ListView->currentIndex()), QItemSelectionModel::NoUpdate);
+    selecting_ = false;
 }
 
 void TListViewPanel::CopySelectedRows()
 {
-    const TTableText rows = TableRows(*ListView, true);
-    if (!rows.Rows.isEmpty())
-        QGuiApplication::clipboard()->setText(TableCopyText(rows));
+    const std::vector<int> rows = SelectedRows();
+    if (!rows.empty())
+        QGuiApplication::clipboard()->setText(TableCopyText(TableRows(*ListView, rows)));
 }
 
 void TListViewPanel::ExportRows()
@@ -167,7 +353,7 @@ void TListViewPanel::ExportRows()
 
 TTableExport* TListViewPanel::StartExport(const QString& path)
 {
-    auto* job = new TTableExport(TableRows(*ListView, false), path, this);
+    auto* job = new TTableExport(TableRows(*ListView, ShownRows()), path, this);
     connect(job, &TTableExport::Finished, this, [this, job, path](bool ok, const QString& error) {
         job->deleteLater();
         if (ok || error.isEmpty())
@@ -192,8 +378,12 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* bin
     OnBeforeAdd = [this](QObject*) { edits_->ClearRows(); };
     listPanel_ = new TListViewPanel(this, binding);
     QTreeWidget* list = listPanel_->ListView;
-    list->viewport()->setMouseTracking(true);
-    list->viewport()->installEventFilter(this);
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(list), static_cast<QAbstractItemView*>(listPanel_->FilteredView)}) {
+        view->viewport()->setMouseTracking(true);
+        view->viewport()->installEventFilter(this);
+    }
+    // A filter that takes the chosen row out of sight leaves no row chosen.
+    connect(listPanel_->FilterEdit, &QLineEdit::textChanged, this, &TSNMPListViewPanel::ListViewClick);
     QAbstractItemModel* model = list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &TSNMPListViewPanel::ListViewItemsChanged);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TSNMPListViewPanel::ListViewItemsChanged);
@@ -228,6 +418,7 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
     QTreeWidget* list = listPanel_->ListView;
     list->model()->disconnect(this);
     list->viewport()->removeEventFilter(this);
+    listPanel_->FilteredView->viewport()->removeEventFilter(this);
 }
 
 QString TSNMPListViewPanel::MatchStatus(int row, const QString& value, const char* error) const
@@ -282,33 +473,33 @@ void TSNMPListViewPanel::SetRowButtons(bool rowSelected)
 
 bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    QTreeWidget* list = listPanel_ ? listPanel_->ListView : nullptr;
-    if (!list || watched != list->viewport())
+    QAbstractItemView* view = nullptr;
+    if (listPanel_ && watched == listPanel_->ListView->viewport())
+        view = listPanel_->ListView;
+    else if (listPanel_ && watched == listPanel_->FilteredView->viewport())
+        view = listPanel_->FilteredView;
+    if (!view)
         return TSNMPEditorPanel::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::MouseButtonRelease: {
+    case QEvent::MouseButtonRelease:
         // A click into empty space leaves no row selected.
-        const auto* me = static_cast<QMouseEvent*>(event);
-        if (!list->itemAt(me->position().toPoint())) {
-            list->clearSelection();
-            list->setCurrentItem(nullptr);
-        }
+        if (listPanel_->RowAt(view, static_cast<QMouseEvent*>(event)->position().toPoint()) < 0)
+            listPanel_->ClearSelection();
         ListViewClick();
         break;
-    }
     case QEvent::MouseButtonDblClick:
         // The double click's own release comes later; the row is selected by now.
         ListViewDblClick();
         break;
     case QEvent::MouseMove:
-        ListViewMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        ListViewMouseMove(view, static_cast<QMouseEvent*>(event)->position().toPoint());
         break;
     case QEvent::ToolTip: {
         const auto* he = static_cast<QHelpEvent*>(event);
-        if (list->toolTip().isEmpty())
+        if (view->toolTip().isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(he->globalPos(), list->toolTip(), list->viewport());
+            QToolTip::showText(he->globalPos(), view->toolTip(), view->viewport());
         return true;
     }
     default:
@@ -352,6 +543,7 @@ void TSNMPListViewPanel::WalkTick()
     listPanel_->ListView->FlushAppends();
     listPanel_->ListView->SetDeferAppends(walking);
     listPanel_->Filter->SetHolding(walking);
+    listPanel_->Filter->CatchUp();
     ShowRowCount();
     if (walking)
         walkTimer_->start();
@@ -381,11 +573,10 @@ QString TSNMPListViewPanel::RowHint(const QTreeWidgetItem* item) const
     return hint;
 }
 
-void TSNMPListViewPanel::ListViewMouseMove(const QPoint& pos)
+void TSNMPListViewPanel::ListViewMouseMove(QAbstractItemView* view, const QPoint& pos)
 {
-    QTreeWidget* list = listPanel_->ListView;
-    const QTreeWidgetItem* item = list->itemAt(pos);
-    list->setToolTip(item ? RowHint(item) : QString());
+    const int row = listPanel_->RowAt(view, pos);
+    view->setToolTip(row >= 0 ? RowHint(listPanel_->ListView->topLevelItem(row)) : QString());
 }
 
 // ---- buttons -----------------------------------------------------------------
@@ -556,8 +747,7 @@ void TSNMPListViewPanel::AddDialog()
         edits_->ArrangeRows();
         panel->SetContent(edits_);
         panel->AttachToForm(&dialog);
-        listPanel_->ListView->clearSelection();
-        listPanel_->ListView->setCurrentItem(nullptr);
+        listPanel_->ClearSelection();
         CtrlBtnPanel()->BT_Edit->setEnabled(false);
         CtrlBtnPanel()->BT_Delete->setEnabled(false);
 

@@ -12,10 +12,14 @@
 #include <QTreeWidget>
 
 #include <functional>
+#include <vector>
 
+class QAbstractItemView;
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QStackedWidget;
+class QTableView;
 class QTimer;
 class TReportColumnFit;
 class TTableExport;
@@ -45,6 +49,7 @@ class TListViewPanel : public QWidget {
     Q_OBJECT
 public:
     TListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding);
+    ~TListViewPanel() override;
 
     // Shows the buttons of a table view; Add and Delete only with their status rows.
     void ArrangeCtrlBtn(TCtrlBtnPanel* buttons);
@@ -59,7 +64,22 @@ public:
     // finished.
     TTableExport* StartExport(const QString& path);
 
+    // The rows of the list (ListView's row numbers) the user sees, and the
+    // selected ones among them, in the order shown.
+    std::vector<int> ShownRows() const;
+    std::vector<int> SelectedRows() const;
+    // The view in sight: FilteredView while a filter text is set, else ListView.
+    QAbstractItemView* ShownView() const;
+    // The list row under pos in view (one of the two), -1 for none.
+    int RowAt(const QAbstractItemView* view, const QPoint& pos) const;
+    void ClearSelection();
+
+    // Holds every row: the binding fills it and reads the selected row from it.
     TReportListView* ListView = nullptr;
+    // Shows the rows the filter lets through while a filter text is set.  A
+    // row chosen here is selected in ListView as well, so that the binding and
+    // the row buttons see it there.
+    QTableView* FilteredView = nullptr;
     QLineEdit* FilterEdit = nullptr;
     QLabel* FilterCount = nullptr;
     TTableFilter* Filter = nullptr;
@@ -71,7 +91,16 @@ public:
     QSize sizeHint() const override { return size(); }
 
 private:
-    void ShowListMenu(const QPoint& pos);
+    void ShowListMenu(const QAbstractItemView* view, const QPoint& pos);
+    void FilterChanged();
+    void MirrorColumns();
+    // The filtered view's current (or first selected) row becomes ListView's
+    // one selected row; and back when code changes ListView's selection.
+    void SelectFromFiltered();
+    void SelectInFiltered();
+
+    QStackedWidget* views_ = nullptr;
+    bool selecting_ = false;
 };
 
 class TSNMPListViewPanel : public TSNMPEditorPanel {
@@ -122,7 +151,7 @@ private:
     // Lends the edits panel to a new dialog panel; RunLent gives it back.
     TSNMPPanel* LendEdits(QDialog& dialog);
     void ReturnEdits(QDialog& dialog);
-    void ListViewMouseMove(const QPoint& pos);
+    void ListViewMouseMove(QAbstractItemView* view, const QPoint& pos);
     void SetRowButtons(bool rowSelected);
     QString MatchStatus(int row, const QString& value, const char* error) const;
     // While a walk fills the list, it is laid out and its row count shown

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -18,17 +19,17 @@ QString CellForCopy(QString text)
 
 } // namespace
 
-TTableText TableRows(const QTreeWidget& list, bool selectedOnly)
+TTableText TableRows(const QTreeWidget& list, const std::vector<int>& rows)
 {
     TTableText table;
     const int columns = list.columnCount();
     if (const QTreeWidgetItem* header = list.headerItem())
         for (int c = 0; c < columns; ++c)
             table.Header << header->text(c);
-    const int count = list.topLevelItemCount();
-    for (int r = 0; r < count; ++r) {
+    table.Rows.reserve(static_cast<qsizetype>(rows.size()));
+    for (int r : rows) {
         const QTreeWidgetItem* item = list.topLevelItem(r);
-        if (list.isRowHidden(r, QModelIndex()) || (selectedOnly && !item->isSelected()))
+        if (!item)
             continue;
         QStringList row;
         row.reserve(columns);
@@ -37,6 +38,13 @@ TTableText TableRows(const QTreeWidget& list, bool selectedOnly)
         table.Rows << row;
     }
     return table;
+}
+
+TTableText TableRows(const QTreeWidget& list)
+{
+    std::vector<int> rows(static_cast<std::size_t>(list.topLevelItemCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    return TableRows(list, rows);
 }
 
 QString TableCopyText(const TTableText& table)

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QProgressDialog;
 class QTreeWidget;
@@ -23,9 +24,10 @@ struct TTableText {
     QList<QStringList> Rows;
 };
 
-// The rows the list shows (rows a filter hides are left out), or only the
-// selected ones among them, in the list's order.
-TTableText TableRows(const QTreeWidget& list, bool selectedOnly);
+// The texts of the given rows of the list (every row by default), in the
+// order given.
+TTableText TableRows(const QTreeWidget& list, const std::vector<int>& rows);
+TTableText TableRows(const QTreeWidget& list);
 
 // Tab-separated lines, the header first, each ended by a line break.  A tab or
 // line break inside a value would start a new cell or row where it is pasted,

@@ -4,6 +4,7 @@
 #include "views/TableExport.h"
 #include "views/TableFilter.h"
 
+#include "KvControls.h"
 #include "KvUserNotice.h"
 
 #include <QApplication>
@@ -13,11 +14,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -39,25 +45,55 @@ void Fill(QTreeWidget& list, const QList<QStringList>& rows = kRows)
         list.addTopLevelItem(new QTreeWidgetItem(r));
 }
 
-TEST(TableTakeAway, CtrlCCopiesSelectedRowsTabSeparatedUnderTheHeader)
+// Clicks a row of the list (ListView's numbering) in the view in sight.
+void ClickRow(TListViewPanel& panel, int row, Qt::KeyboardModifiers modifiers = {})
 {
+    QAbstractItemView* view = panel.ShownView();
+    QModelIndex index = panel.ListView->model()->index(row, 0);
+    if (view == panel.FilteredView)
+        index = panel.Filter->mapFromSource(index);
+    ASSERT_TRUE(index.isValid()) << "row " << row << " is not shown";
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
+}
+
+struct CopyCase {
+    const char* Filter;
+    std::vector<int> Clicks;   // a click, then Ctrl+clicks
+    const char* Copied;
+};
+
+TEST(TableTakeAway, CtrlCCopiesSelectedRowsInListOrderTabSeparatedUnderTheHeader)
+{
+    // Rows chosen last to first still go out in the list's order; a tab or
+    // line break inside a value would split the pasted cell.
+    const CopyCase cases[] = {
+        {"", {2, 0},
+         "Name\tDescription, long\tMtu\n"
+         "uplink\tto \"core\" switch\t1500\n"
+         "two lines\ttab here\t\n"},
+        {"1500", {3, 0},
+         "Name\tDescription, long\tMtu\n"
+         "uplink\tto \"core\" switch\t1500\n"
+         "B\xC3\xBCro\tcrlf  end\t1500\n"},
+        {"", {1}, "Name\tDescription, long\tMtu\nserver\track 4, row 2\t9000\n"},
+    };
     TListViewPanel panel(nullptr, nullptr);
     Fill(*panel.ListView);
     panel.show();
     panel.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
-    panel.ListView->setFocus();
-    panel.ListView->topLevelItem(0)->setSelected(true);
-    panel.ListView->topLevelItem(2)->setSelected(true);
-    QGuiApplication::clipboard()->clear();
+    for (const CopyCase& c : cases) {
+        panel.FilterEdit->setText(QString::fromLatin1(c.Filter));
+        for (std::size_t k = 0; k < c.Clicks.size(); ++k)
+            ClickRow(panel, c.Clicks[k], k == 0 ? Qt::NoModifier : Qt::ControlModifier);
+        QGuiApplication::clipboard()->clear();
 
-    QTest::keyClick(panel.ListView, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(panel.ShownView(), Qt::Key_C, Qt::ControlModifier);
 
-    // A tab or line break inside a value would split the pasted cell.
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
-              "Name\tDescription, long\tMtu\n"
-              "uplink\tto \"core\" switch\t1500\n"
-              "two lines\ttab here\t\n");
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.Copied) << "filter " << c.Filter;
+        // The row the binding reads for Edit and Delete is the current one.
+        EXPECT_EQ(KvSelectedReportRow(panel.ListView), c.Clicks.back()) << "filter " << c.Filter;
+    }
 }
 
 TEST(TableTakeAway, ExportWritesRfc4180CsvOfTheShownRows)
@@ -121,7 +157,7 @@ TEST(TableTakeAway, CancelledExportKeepsTheOldFile)
     old.write("kept\n");
     old.close();
 
-    TTableExport job(TableRows(list, false), path);
+    TTableExport job(TableRows(list), path);
     QSignalSpy done(&job, &TTableExport::Finished);
     QObject::connect(&job, &TTableExport::Written, &job, &TTableExport::Cancel);   // after the first slice
     job.Start(nullptr);
@@ -134,8 +170,26 @@ TEST(TableTakeAway, CancelledExportKeepsTheOldFile)
 
 struct FilterStep {
     const char* Typed;
-    int Shown;   // of 6 rows
+    const char* Shown;   // the first cells of the rows shown, in order
 };
+
+// The first cells of the rows the filter shows, space-separated.
+std::string ShownKeys(const TListViewPanel& panel)
+{
+    std::string keys;
+    for (int row : panel.ShownRows())
+        keys += (keys.empty() ? "" : " ") + panel.ListView->topLevelItem(row)->text(0).toStdString();
+    return keys;
+}
+
+void ExpectShown(const TListViewPanel& panel, const std::string& keys, int total, const std::string& when)
+{
+    EXPECT_EQ(ShownKeys(panel), keys) << when;
+    const int shown = keys.empty() ? 0 : static_cast<int>(std::count(keys.begin(), keys.end(), ' ')) + 1;
+    EXPECT_EQ(panel.Filter->Shown(), shown) << when;
+    EXPECT_EQ(panel.ShownView()->model()->rowCount(), panel.Filter->Active() ? shown : total) << when;
+    EXPECT_EQ(panel.FilterCount->text().toStdString(), std::to_string(shown) + " of " + std::to_string(total)) << when;
+}
 
 TEST(TableFilter, CountsFollowTypingDeletingAndAppendedRows)
 {
@@ -147,41 +201,50 @@ TEST(TableFilter, CountsFollowTypingDeletingAndAppendedRows)
                 {"4", "printer", "testing"},
                 {"5", "UPS", "up"},
                 {"6", "camera", "down"}});
-    panel.Filter->ShowCount();   // as the table panel does once a read has filled the list
-    // Each step is what the field holds after a key press: narrowing keeps
-    // hidden rows hidden, widening again must bring them back.
+    // Each step is what the field holds after a key press: letter case does
+    // not count, any column may hold the text, narrowing keeps hidden rows
+    // hidden, widening again must bring them back.
     const FilterStep steps[] = {
-        {"", 6},       {"u", 3},     {"up", 3},     {"upl", 2},  {"UPLINK", 2}, {"uplinkx", 0},
-        {"upl", 2},    {"", 6},      {"down", 2},   {"6", 1},    {"ter", 1},    {"e", 3},
+        {"", "1 2 3 4 5 6"}, {"u", "1 3 5"},     {"up", "1 3 5"}, {"upl", "1 3"},    {"UPLINK", "1 3"},
+        {"uplinkx", ""},     {"upl", "1 3"},     {"", "1 2 3 4 5 6"}, {"down", "2 6"}, {"6", "6"},
+        {"ter", "4"},        {"e", "2 4 6"},     {"k u", ""},   // no match runs from one cell into the next
     };
     for (const FilterStep& s : steps) {
         panel.FilterEdit->setText(QString::fromLatin1(s.Typed));
-        EXPECT_EQ(panel.Filter->Shown(), s.Shown) << "typed " << s.Typed;
-        EXPECT_EQ(panel.FilterCount->text(), QStringLiteral("%1 of 6").arg(s.Shown)) << "typed " << s.Typed;
-        int visible = 0;
-        for (int r = 0; r < list.topLevelItemCount(); ++r)
-            visible += list.topLevelItem(r)->isHidden() ? 0 : 1;
-        EXPECT_EQ(visible, s.Shown) << "typed " << s.Typed;
+        panel.Filter->ShowCount();   // as the table panel does once a read has filled the list
+        ExpectShown(panel, s.Shown, 6, std::string("typed ") + s.Typed);
     }
 
-    // Rows a read appends or removes while a filter is set.
+    // Rows added, changed and removed while a filter is set.
     panel.FilterEdit->setText(QStringLiteral("down"));
     list.addTopLevelItem(new QTreeWidgetItem(QStringList{"7", "new", "down"}));
     list.addTopLevelItem(new QTreeWidgetItem(QStringList{"8", "new", "up"}));
-    EXPECT_TRUE(list.topLevelItem(7)->isHidden());
-    delete list.takeTopLevelItem(0);   // a hidden row goes
     panel.Filter->ShowCount();
-    EXPECT_EQ(panel.FilterCount->text(), QStringLiteral("3 of 7"));
-    // A walk holds the filter and has its rows checked when it ends.
+    ExpectShown(panel, "2 6 7", 8, "rows appended");
+    delete list.takeTopLevelItem(0);   // a row out of sight goes
+    panel.Filter->ShowCount();
+    ExpectShown(panel, "2 6 7", 7, "a row removed");
+    // Regression: the filter keeps the rows' text; a changed row was still
+    // found by its old text.
+    list.topLevelItem(3)->setText(2, QStringLiteral("gone"));   // "5 UPS up"
+    panel.FilterEdit->setText(QStringLiteral("gon"));
+    ExpectShown(panel, "5", 7, "a row changed");
+
+    // A walk holds the filter: its rows are checked in batches, not one by one.
+    panel.FilterEdit->setText(QStringLiteral("new"));
     panel.Filter->SetHolding(true);
     list.addTopLevelItem(new QTreeWidgetItem(QStringList{"9", "new", "up"}));
-    EXPECT_FALSE(list.topLevelItem(7)->isHidden());
+    list.addTopLevelItem(new QTreeWidgetItem(QStringList{"10", "old", "up"}));
+    panel.Filter->ShowCount();
+    ExpectShown(panel, "7 8", 9, "walk under way");
+    panel.Filter->CatchUp();
+    list.addTopLevelItem(new QTreeWidgetItem(QStringList{"11", "new", "up"}));
     panel.Filter->SetHolding(false);
-    EXPECT_TRUE(list.topLevelItem(7)->isHidden());
-    EXPECT_EQ(panel.Filter->Shown(), 3);
+    panel.Filter->ShowCount();
+    ExpectShown(panel, "7 8 9 11", 10, "walk ended");
     list.clear();
     panel.Filter->ShowCount();
-    EXPECT_EQ(panel.FilterCount->text(), QStringLiteral("0 of 0"));
+    ExpectShown(panel, "", 0, "list cleared");
 }
 
 } // namespace

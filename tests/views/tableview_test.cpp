@@ -4,6 +4,7 @@
 
 #include "views/Guiconfigform.h"
 #include "views/Listviewpanel.h"
+#include "views/TableFilter.h"
 #include "views/Viewmodal.h"
 
 #include "KvControls.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -146,11 +148,20 @@ protected:
     TCtrlBtnPanel* Buttons() const { return panel_->CtrlBtnPanel(); }
     TEditsPanel* Edits() const { return panel_->EditsPanel(); }
     QComboBox* StatusCombo() const { return qobject_cast<QComboBox*>(Edits()->Row(StatusRow).Control); }
-    void ClickRow(int row)
+    // Clicks a row (the list's numbering) in the view in sight.
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = {})
     {
+        TListViewPanel* lp = panel_->ListViewPanel();
+        if (lp->ShownView() == lp->FilteredView) {
+            const QModelIndex at = lp->Filter->mapFromSource(List()->model()->index(row, 0));
+            ASSERT_TRUE(at.isValid()) << "row " << row << " is filtered out";
+            QTest::mouseClick(lp->FilteredView->viewport(), Qt::LeftButton, modifiers,
+                              lp->FilteredView->visualRect(at).center());
+            return;
+        }
         QTreeWidgetItem* item = List()->topLevelItem(row);
         const QRect r = List()->visualItemRect(item);
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, modifiers, r.center());
     }
 
     static QTemporaryDir* dataDir_;
@@ -190,6 +201,42 @@ TEST_F(TableView, ButtonsFollowStatusRowsAndSelection)
     EXPECT_FALSE(view->CtrlBtnPanel()->BT_Add->isVisibleTo(&plain));
     EXPECT_FALSE(view->CtrlBtnPanel()->BT_Delete->isVisibleTo(&plain));
     EXPECT_TRUE(view->CtrlBtnPanel()->BT_Edit->isVisibleTo(&plain));
+}
+
+// Edit and Delete act on the chosen row, which must be one the user sees: a
+// filter that takes it out of sight leaves no row chosen.
+TEST_F(TableView, FilterKeepsTheChosenRowOnlyWhileItIsShown)
+{
+    TListViewPanel* lp = panel_->ListViewPanel();
+    ClickRow(1);
+    lp->FilterEdit->setText(QStringLiteral("SERV"));
+    EXPECT_EQ(lp->ShownView(), lp->FilteredView);
+    EXPECT_EQ(lp->SelectedRows(), std::vector<int>{1});
+    EXPECT_TRUE(Buttons()->BT_Delete->isEnabled());
+    EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "server");
+
+    lp->FilterEdit->setText(QStringLiteral("1500"));
+    EXPECT_TRUE(List()->selectedItems().isEmpty());
+    EXPECT_FALSE(Buttons()->BT_Edit->isEnabled());
+    EXPECT_FALSE(Buttons()->BT_Delete->isEnabled());
+    EXPECT_TRUE(Edits()->RowEdit(NameRow)->text().isEmpty());
+
+    // A row chosen among the filtered ones is the binding's row.
+    ClickRow(0);
+    EXPECT_TRUE(Buttons()->BT_Edit->isEnabled());
+    EXPECT_EQ(KvSelectedReportRow(List()), 0);
+    EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "uplink");
+    // Refresh reads the table again under the filter.
+    Buttons()->BT_Refresh->click();
+    ASSERT_TRUE(WaitForRows(2));
+    EXPECT_EQ(lp->Filter->Shown(), 1);
+    EXPECT_FALSE(Buttons()->BT_Edit->isEnabled());
+
+    ClickRow(0);
+    lp->FilterEdit->clear();
+    EXPECT_EQ(lp->ShownView(), lp->ListView);
+    EXPECT_EQ(KvSelectedReportRow(List()), 0);
+    EXPECT_TRUE(Buttons()->BT_Edit->isEnabled());
 }
 
 TEST_F(TableView, WrongStatusValueIsRefused)
@@ -283,7 +330,11 @@ TEST_F(TableView, DeleteSendsKeysAndStatusOnlyAndNoSendsNothing)
     EXPECT_EQ(asked, "Delete|Are you sure to delete ?");
     EXPECT_EQ(AgentRows(sim_->port()).size(), 2u);
 
-    ClickRow(0);
+    // With both rows selected (for copying) Delete still acts on the current one.
+    ClickRow(1);
+    ClickRow(0, Qt::ControlModifier);
+    ASSERT_EQ(List()->selectedItems().size(), 2);
+    EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "uplink");
     Edits()->RowEdit(NameRow)->setText(QStringLiteral("changed"));
     {
         KvScopedMessagePresenter yes([](const KvMessageRequest&) { return QMessageBox::Yes; });
