@@ -249,7 +249,7 @@ quint32 ListBound(double v)
     return static_cast<quint32>(v);
 }
 
-QString Message(int row, std::initializer_list<std::pair<const char*, QString>> values)
+QString Message(KvCommonRow row, std::initializer_list<std::pair<const char*, QString>> values)
 {
     QString text = QString::fromStdString(KvCommonMessages().Text(row));
     for (const auto& [name, value] : values)
@@ -271,7 +271,7 @@ std::optional<QString> Violation(const KvConstraintSpec& spec, const QString& te
     case 'u': {
         const std::optional<double> v = LeadingNumber(text);
         if (!v || *v < spec.Minimum || *v > spec.Maximum)
-            return Message(8, {{"[MIN]", Bound(spec.Minimum)}, {"[MAX]", Bound(spec.Maximum)}});
+            return Message(KvNumberOutOfRange, {{"[MIN]", Bound(spec.Minimum)}, {"[MAX]", Bound(spec.Maximum)}});
         return std::nullopt;
     }
     case 's':
@@ -282,9 +282,9 @@ std::optional<QString> Violation(const KvConstraintSpec& spec, const QString& te
         const QString limit = QString::number(spec.LengthLimit);
         if (spec.Has(KvConstraintSpec::Exact)) {
             if (len != spec.LengthLimit)
-                return Message(spec.Kind == 's' ? 5 : 7, {{"[LEN]", limit}});
+                return Message(spec.Kind == 's' ? KvStringWrongLength : KvHexWrongLength, {{"[LEN]", limit}});
         } else if (len > spec.LengthLimit) {
-            return Message(spec.Kind == 's' ? 4 : 6, {{"[MAXLEN]", limit}});
+            return Message(spec.Kind == 's' ? KvStringTooLong : KvHexTooLong, {{"[MAXLEN]", limit}});
         }
         return std::nullopt;
     }
@@ -295,17 +295,17 @@ std::optional<QString> Violation(const KvConstraintSpec& spec, const QString& te
         if (spec.LengthLimit > 0) {
             const QString limit = QString::number(spec.LengthLimit);
             if (spec.Has(KvConstraintSpec::Exact) && count != spec.LengthLimit)
-                return Message(10, {{"[DELIMITER]", delimiter}, {"[COUNT]", limit}});
+                return Message(KvWrongListCount, {{"[DELIMITER]", delimiter}, {"[COUNT]", limit}});
             if (!spec.Has(KvConstraintSpec::Exact) && count > spec.LengthLimit)
-                return Message(9, {{"[DELIMITER]", delimiter}, {"[MAXCOUNT]", limit}});
+                return Message(KvTooManyListNumbers, {{"[DELIMITER]", delimiter}, {"[MAXCOUNT]", limit}});
         }
         const quint32 lo = ListBound(spec.Minimum);
         const quint32 hi = ListBound(spec.Maximum);
         for (const QString& piece : pieces) {
             const quint64 v = ListNumber(piece);
             if (v < lo || v > hi)
-                return Message(11, {{"[DELIMITER]", delimiter}, {"[MIN]", QString::number(lo)},
-                                    {"[MAX]", QString::number(hi)}});
+                return Message(KvListNumberOutOfRange, {{"[DELIMITER]", delimiter}, {"[MIN]", QString::number(lo)},
+                                                        {"[MAX]", QString::number(hi)}});
         }
         return std::nullopt;
     }
@@ -356,7 +356,7 @@ void KvEditConstraint::Attach(const QString& specText, QLineEdit* edit)
 {
     const std::optional<KvConstraintSpec> spec = ParseConstraintSpec(specText.toStdString());
     if (!spec)
-        throw CommonError(2);
+        throw CommonError(KvBadConstraintFormat);
     if (!edit)
         return;
     auto item = std::make_unique<Item>();
@@ -595,7 +595,7 @@ bool KvEditConstraint::ExitCheck(QLineEdit* edit)
     if (text.isEmpty()) {
         if (!spec.Has(KvConstraintSpec::Required))
             return true;
-        Refuse(edit, Message(3, {}));
+        Refuse(edit, Message(KvEmptyValue, {}));
         return false;
     }
     if (const std::optional<QString> problem = Violation(spec, text)) {

@@ -18,9 +18,18 @@
 
 namespace engine {
 
-// Raw outcome codes used by the adapter itself (a subset; see the header comment).
+// Raw outcome codes by name.  The engine reports an agent's error status as it
+// came (RFC 3416 numbering, kAgentTooBig .. kAgentLastStatus); the other codes
+// here are the ones the adapter reports itself, plus kInvalidObjectId, which the
+// access layer raises in the same numbering for an OID text that does not parse.
+// The numbers are those of the message catalogues' rows (kvsnmp/KvSNMPErrors):
+// they never change, and a new code goes into kNamedCodes below.
 enum RawCode : int {
     kSuccess = 0,
+    kAgentTooBig = 1,
+    kAgentNoSuchName = 2,          // also how SNMPv1 agents end a walk
+    kAgentLastStatus = 18,
+
     kGeneralError = -1,
     kResourceUnavailable = -2,
     kInternalError = -3,
@@ -29,6 +38,7 @@ enum RawCode : int {
     kInvalidAddress = -9,          // address text unusable (the caller maps it to its own code)
     kInvalidPdu = -11,
     kOperationNotSupported = -16,  // e.g. a version the adapter cannot send
+    kInvalidObjectId = -17,
     kTransportFailed = -22,        // the datagram could not be sent
 
     // SNMPv3 message processing, mostly Reports from the agent
@@ -51,7 +61,23 @@ enum RawCode : int {
     kUsmAuthenticationFailure = 1408,     // wrongDigests report
     kUsmUnsupportedAuthProtocol = 1412,
     kUsmUnsupportedPrivProtocol = 1413,
-    kUsmPasswordTooShort = 1407,
+    // A pass phrase too short to make a key from is an authentication error on
+    // purpose: the USM codes are exactly the 14 rows of "snmpusm.err" (1401..1414),
+    // which has no row for it, and a number of its own would show the user
+    // "Unknown error code" instead of the message of its nearest row.
+    kUsmPasswordTooShort = kUsmAuthenticationError,
+};
+
+// Every code named above but the agent's statuses (1 .. kAgentLastStatus, all of
+// which the engine may pass on), so that a check can prove each has its message.
+inline constexpr RawCode kNamedCodes[] = {
+    kSuccess, kGeneralError, kResourceUnavailable, kInternalError, kTimeout, kSessionDestroyed,
+    kInvalidAddress, kInvalidPdu, kOperationNotSupported, kInvalidObjectId, kTransportFailed,
+    kMpUnsupportedSecurityModel, kMpNotInTimeWindow, kMpInvalidMessage, kMpInvalidEngineId,
+    kMpUnknownUserName, kMpUnknownPduHandlers, kMpUnavailableContext, kMpUnknownContext,
+    kUsmError, kUsmUnsupportedSecurityLevel, kUsmUnknownSecurityName, kUsmEncryptionError,
+    kUsmDecryptionError, kUsmAuthenticationError, kUsmAuthenticationFailure,
+    kUsmUnsupportedAuthProtocol, kUsmUnsupportedPrivProtocol,
 };
 
 // Results of the boots file functions below (besides 0).

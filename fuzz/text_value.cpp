@@ -80,7 +80,7 @@ void checkShownText(KvSNMPVarItem& item, const engine::Value& value, bool receiv
     try {
         back = KvBindingFromValue(item);
     } catch (const KvSNMPException& e) {
-        if (received && e.Code() == -500 - KvBadSyntax)
+        if (received && e.Code() == KvLibraryCode(KvBadSyntax))
             return;
         fuzz::Fail(describe(item, "the shown text \"" + shown + "\" is refused: " + e.Message()));
     }
@@ -135,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             KvValueFromBinding(item, received);
             fuzz::Fail(describe(item, "an unhandled syntax was shown"));
         } catch (const KvSNMPException& e) {
-            fuzz::Check(e.Code() == -500 - KvBadSyntax, "unexpected code " + std::to_string(e.Code()));
+            fuzz::Check(e.Code() == KvLibraryCode(KvBadSyntax), "unexpected code " + std::to_string(e.Code()));
         }
         return 0;
     }
@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         typed = KvBindingFromValue(item);
     } catch (const KvSNMPException& e) {
-        fuzz::Check(e.Code() == -500 - KvBadSyntax, "unexpected code " + std::to_string(e.Code()));
+        fuzz::Check(e.Code() == KvLibraryCode(KvBadSyntax), "unexpected code " + std::to_string(e.Code()));
         return 0;
     }
     checkShownText(item, typed, false);

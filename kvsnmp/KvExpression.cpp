@@ -300,7 +300,7 @@ bool evalComparison(std::string_view text, Work& work)
         return true;
     if (equalsNoCase(t, "false"))
         return false;
-    throw CommonError(1);
+    throw CommonError(KvBadLogicOperand);
 }
 
 bool evalLogic(std::string text, Work& work)

@@ -4,6 +4,8 @@
 #include "KvTextFile.h"
 #include "KvTextUtil.h"
 
+#include <algorithm>
+
 std::string KvMessageTable::Text(int row) const
 {
     if (row < 0 || row >= Count())
@@ -193,35 +195,46 @@ KvMessageTable& KvCommonMessages()
     return table;
 }
 
-namespace {
-
-KvMappedCode FromTable(int code, const KvMessageTable& table, int row)
+std::span<const KvCodeRange> CodeRanges()
 {
-    return {code, table.Text(row)};
+    static const KvCodeRange ranges[] = {
+        {0, 0, KvCodeSuccess, &LibraryMessages},         // success
+        {1400, 1400, KvCodeSuccess, &LibraryMessages},   // USM ok
+        {-1401, -1401, KvCodeSuccess, &LibraryMessages}, // message processing ok
+        {1, 18, -101, &SnmpMessages},                     // agent error status
+        {-1402, -1418, -201, &SnmpV3Messages},            // SNMPv3 message processing
+        {1401, 1414, -301, &UsmMessages},                 // user-based security
+        {-1, -23, -401, &SnmpClassMessages},              // engine class errors
+    };
+    return ranges;
 }
-
-} // namespace
 
 KvMappedCode MapErrorCode(int raw)
 {
-    if (raw == 0 || raw == 1400 || raw == -1401)
-        return FromTable(0, LibraryMessages(), KvOk);
-    if (raw >= 1 && raw <= 18)
-        return FromTable(-100 - raw, SnmpMessages(), raw - 1);
-    if (raw >= -1418 && raw <= -1402)
-        return FromTable(raw + 1201, SnmpV3Messages(), -raw - 1402);
-    if (raw >= 1401 && raw <= 1414)
-        return FromTable(1100 - raw, UsmMessages(), raw - 1401);
-    if (raw >= -23 && raw <= -1)
-        return FromTable(raw - 400, SnmpClassMessages(), -raw - 1);
-    return FromTable(-500 - KvUnknownErrorCode, LibraryMessages(), KvUnknownErrorCode);
+    for (const KvCodeRange& r : CodeRanges()) {
+        const int step = r.Last >= r.First ? 1 : -1;
+        const int lo = std::min(r.First, r.Last);
+        const int hi = std::max(r.First, r.Last);
+        if (raw < lo || raw > hi)
+            continue;
+        const int k = (raw - r.First) * step;
+        return {r.FirstCode - k, r.Table().Text(k)};
+    }
+    return {KvLibraryCode(KvUnknownErrorCode), LibraryMessages().Text(KvUnknownErrorCode)};
 }
 
 KvSNMPException LibraryError(int row)
 {
     if (row < 0 || row >= LibraryMessages().Count())
         row = KvUnknownErrorCode;
-    return KvSNMPException(-500 - row, LibraryMessages().Text(row));
+    return KvSNMPException(KvLibraryCode(row), LibraryMessages().Text(row));
+}
+
+KvSNMPException LibraryError(int row, const std::string& text)
+{
+    if (row < 0 || row >= LibraryMessages().Count())
+        row = KvUnknownErrorCode;
+    return KvSNMPException(KvLibraryCode(row), text);
 }
 
 KvSNMPException CommonError(int row)

@@ -5,6 +5,7 @@
 // library; -1..-18 the common utility messages (edit constraints and dialogs).
 #pragma once
 
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -64,16 +65,53 @@ enum KvLibraryRow : int {
     KvResponseMismatch = 29,
 };
 
+// The unified code of a library row.
+constexpr int KvLibraryCode(int row) { return -500 - row; }
+
+// Common utility message rows (code = -row) that the layers raise or show.
+enum KvCommonRow : int {
+    KvCommonOk = 0,
+    KvBadLogicOperand = 1,
+    KvBadConstraintFormat = 2,
+    KvEmptyValue = 3,
+    KvStringTooLong = 4,
+    KvStringWrongLength = 5,
+    KvHexTooLong = 6,
+    KvHexWrongLength = 7,
+    KvNumberOutOfRange = 8,
+    KvTooManyListNumbers = 9,
+    KvWrongListCount = 10,
+    KvListNumberOutOfRange = 11,
+    KvIndexOutOfRange = 12,
+};
+
+// Unified codes the layers test for by name.
+inline constexpr int KvCodeSuccess = 0;
+inline constexpr int KvCodeNoSuchName = -102;   // the agent's noSuchName (raw 2)
+
 struct KvMappedCode {
     int Code;
     std::string Message;
 };
+
+// One range of raw codes: the k-th code from First towards Last (both included)
+// maps to the unified code FirstCode - k with row k of Table as its message.
+struct KvCodeRange {
+    int First;
+    int Last;
+    int FirstCode;
+    KvMessageTable& (*Table)();
+};
+// The ranges MapErrorCode uses; a raw code in none of them is an unknown code.
+std::span<const KvCodeRange> CodeRanges();
 
 // Raw engine / agent code -> unified code and its current message.
 KvMappedCode MapErrorCode(int raw);
 
 // The error of a library row (code -500 - row) with its current text.
 KvSNMPException LibraryError(int row);
+// The same code with a text that says more than the row's.
+KvSNMPException LibraryError(int row, const std::string& text);
 // The error of a common-message row (code -row) with its current text.
 KvSNMPException CommonError(int row);
 

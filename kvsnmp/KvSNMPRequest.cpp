@@ -20,8 +20,6 @@ bool DefaultUseGetBulk = true;
 namespace {
 
 constexpr int kDrainMs = 6000;
-// The agent's tooBig error status, as the engine reports it.
-constexpr int kRawTooBig = 1;
 
 KvSNMPException mappedError(int raw)
 {
@@ -33,7 +31,7 @@ engine::Oid oidOrThrow(const std::string& text)
 {
     auto oid = KvOidFromText(text);
     if (!oid)
-        throw mappedError(-17);   // invalid object identifier
+        throw mappedError(engine::kInvalidObjectId);
     return std::move(*oid);
 }
 
@@ -57,9 +55,9 @@ void processInto(KvSNMPError& e, Process&& process)
         e.Message = x.Message();
         e.Finished = true;
     } catch (const std::exception&) {
-        const KvMappedCode unknown = MapErrorCode(0x7FFFFFFF);
-        e.Code = unknown.Code;
-        e.Message = unknown.Message;
+        const KvSNMPException unknown = LibraryError(KvUnknownErrorCode);
+        e.Code = unknown.Code();
+        e.Message = unknown.Message();
         e.Finished = true;
     }
 }
@@ -80,7 +78,7 @@ void namingItem(const KvSNMPVarItem& item, Convert&& convert)
     try {
         convert();
     } catch (const KvSNMPException& e) {
-        if (e.Code() != -500 - KvBadSyntax)
+        if (e.Code() != KvLibraryCode(KvBadSyntax))
             throw;
         const std::string& name = item.Caption.empty() ? item.Oid : item.Caption;
         throw KvSNMPException(e.Code(), e.Message() + " (" + name + ": \"" + item.Value + "\")");
@@ -252,7 +250,7 @@ bool KvSNMPRequest::Get(bool first)
             continue;
         }
         const KvMappedCode m = MapErrorCode(r.code);
-        if (m.Code != 0 && !(m.Code == -102 && isTable()))
+        if (m.Code != 0 && !(m.Code == KvCodeNoSuchName && isTable()))
             throw KvSNMPException(m.Code, m.Message);
         return processResponse(r.vbs, m.Code);
     }
@@ -302,7 +300,7 @@ void KvSNMPRequest::bulkFailed(int code)
 {
     bulk_.vbs.clear();
     bulk_.columns = 0;
-    if (code == kRawTooBig && bulk_.maxRepetitions > 1)
+    if (code == engine::kAgentTooBig && bulk_.maxRepetitions > 1)
         bulk_.maxRepetitions /= 2;
     else
         bulk_.off = true;
@@ -345,7 +343,7 @@ void KvSNMPRequest::deliverBulkRow(KvSNMPCallback callback, void* userData)
                 return;
             --request->Pending;
             KvSNMPError e;
-            const KvMappedCode ok = MapErrorCode(0);
+            const KvMappedCode ok = MapErrorCode(engine::kSuccess);
             e.Code = ok.Code;
             e.Message = ok.Message;
             e.Device = request->bulk_.peer;
@@ -395,12 +393,12 @@ bool KvSNMPRequest::processRow(std::span<const engine::VarBind* const> vbs, int 
             Variables.Instance.empty() ? item.Oid : (composedPrefix = Variables.BaseOid(i));
         WalkArcs& arcs = walkArcs_[static_cast<std::size_t>(i)];
 
-        if (code == -102 && isTable()) {
+        if (code == KvCodeNoSuchName && isTable()) {
             // SNMPv1 ends a walk with noSuchName, echoing the OIDs asked for.
             KvOidText(vb.oid, receivedText_);
             if (item.CurrentOid == receivedText_)
                 return false;
-            throw mappedError(2);
+            throw mappedError(engine::kAgentNoSuchName);
         }
         if (arcs.prefixText != prefix) {
             arcs.prefix = oidOrThrow(prefix);
@@ -555,12 +553,12 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
             return deliver(e, callback, userData);
         }
     }
-    if ((e.Code == 0 && read) || (e.Code == -102 && isTable())) {
+    if ((e.Code == 0 && read) || (e.Code == KvCodeNoSuchName && isTable())) {
         processInto(e, [&] {
             const bool more = fromBulk ? nextBulkRow() : processResponse(response.vbs, e.Code);
             if (e.Code != 0) {
                 // noSuchName where the agent simply ran out of objects.
-                const KvMappedCode ok = MapErrorCode(0);
+                const KvMappedCode ok = MapErrorCode(engine::kSuccess);
                 e.Code = ok.Code;
                 e.Message = ok.Message;
             }

@@ -108,7 +108,7 @@ std::uint32_t AdvanceBootCounter(const std::string& folder)
     const std::string path = JoinPath(folder, KvBootCounterFile);
     std::uint32_t boots = 0;
     int rc = engine::getBootCounter(path, KvLocalEngineId, boots);
-    if (rc == -1 || rc == -2)
+    if (rc == engine::kBootsNoEntry || rc == engine::kBootsCannotOpen)
         boots = 0;   // no entry yet, or no file yet: the first start
     else if (rc != 0)
         throw LibraryError(KvBootsLoadError);

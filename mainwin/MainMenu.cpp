@@ -308,7 +308,7 @@ std::span<const MainMenuItemDef> MainMenuItems()
 void RunMenuItem(QMainWindow& window, const QString& item)
 {
     if (!RunViewEntry(window, item.toStdString()))
-        throw KvSNMPException(-500 - KvUnknownErrorCode, "No view catalogue entry for " + item.toStdString());
+        throw LibraryError(KvUnknownErrorCode, "No view catalogue entry for " + item.toStdString());
 }
 
 TMainMenu::TMainMenu(QMainWindow& window, MenuRunner run, MenuErrorPresenter presentError)
@@ -408,7 +408,7 @@ void TMainMenu::Choose(const QString& name)
 {
     std::string why;
     if (!CanOpen(name, &why))
-        throw KvSNMPException(-500 - KvUnknownErrorCode, why);
+        throw LibraryError(KvUnknownErrorCode, why);
     runItem(window_, run_, presentError_, name);
 }
 

@@ -133,8 +133,8 @@ TSNMPListViewPanel& ListPanel(TSNMPEditorPanel& panel, const ViewCatalogueRow& r
 {
     auto* list = qobject_cast<TSNMPListViewPanel*>(&panel);
     if (!list)
-        throw KvSNMPException(-500 - KvUnknownErrorCode,
-                              std::string("View catalogue: a table adjustment on the scalar page of ") + row.Item);
+        throw LibraryError(KvUnknownErrorCode,
+                           std::string("View catalogue: a table adjustment on the scalar page of ") + row.Item);
     return *list;
 }
 

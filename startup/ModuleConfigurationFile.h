@@ -1,6 +1,8 @@
 // Writing the per-agent configuration file that LoadModuleConfiguration reads.
 #pragma once
 
+#include "kvsnmp/KvSNMPErrors.h"
+
 #include <string>
 
 // The settings as the file stores them: protocol and level choices are list
@@ -30,7 +32,7 @@ struct ModuleConfigurationRecord {
 // a value the file cannot hold: a line break or NUL, which would end the value
 // early or start another key, or a character outside Latin-1.
 std::string ModuleConfigurationBytes(const ModuleConfigurationRecord& record);
-inline constexpr int ConfigurationTextErrorCode = -511;
+inline constexpr int ConfigurationTextErrorCode = KvLibraryCode(KvBadSyntax);
 
 // The bytes that replace the file old: the module's section as above, where
 // the old one stood, followed by the section's other keys and comments (a

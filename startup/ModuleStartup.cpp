@@ -182,9 +182,9 @@ std::optional<std::string> TakeOpenOption(std::vector<std::string>& args)
             continue;
         }
         if (item)
-            throw KvSNMPException(-500 - KvUnknownErrorCode, "--open is given twice");
+            throw LibraryError(KvUnknownErrorCode, "--open is given twice");
         if (i + 1 >= args.size() || args[i + 1].empty())
-            throw KvSNMPException(-500 - KvUnknownErrorCode, "--open needs the name of a menu item");
+            throw LibraryError(KvUnknownErrorCode, "--open needs the name of a menu item");
         item = args[i + 1];
         args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
     }

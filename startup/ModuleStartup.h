@@ -3,6 +3,8 @@
 // helpers other windows call.
 #pragma once
 
+#include "kvsnmp/KvSNMPErrors.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,7 +77,7 @@ void ParseCommandLine();   // the process's own arguments
 
 // Code of the error a command-line number that does not convert raises: the
 // library's "bad syntax" code, as for any text that does not convert to its type.
-inline constexpr int ConversionErrorCode = -511;
+inline constexpr int ConversionErrorCode = KvLibraryCode(KvBadSyntax);
 
 // MainTexts := the default agent parameters.
 void FillConnectionTexts();

@@ -34,7 +34,7 @@ constexpr int kMargin = 40;
 // control of the wrong type.
 [[noreturn]] void viewError(const char* text)
 {
-    throw KvSNMPException(-500 - KvBadControlType, text);
+    throw LibraryError(KvBadControlType, text);
 }
 
 void setColours(QWidget* w, const QColor& text, const QColor& base)
@@ -551,7 +551,7 @@ bool TEditsPanel::SetCheckedClick(bool closeDialog)
             bool ok = false;
             const long long value = text.toLongLong(&ok);
             if (!ok)
-                throw KvSNMPException(-500 - KvBadSyntax, "'" + text.toStdString() + "' is not a valid integer value");
+                throw LibraryError(KvBadSyntax, "'" + text.toStdString() + "' is not a valid integer value");
             if (value < range_.Minimum || value > range_.Maximum) {
                 Notify(QStringLiteral("Error"), range_.Name + QStringLiteral(" must be between ") +
                                                     QString::number(range_.Minimum) + QStringLiteral(" and ") +

@@ -68,7 +68,7 @@ void TConfigForm::Adopt(KvSNMPRequest2Edits* binding)
 void TConfigForm::RequireType(int wanted, const char* error) const
 {
     if (type_ != wanted)
-        throw KvSNMPException(-500 - KvUnknownErrorCode, error);
+        throw LibraryError(KvUnknownErrorCode, error);
 }
 
 void TConfigForm::FitClientArea(QSize size)
@@ -198,7 +198,7 @@ void TConfigForm::RefreshCurrent()
         break;
     }
     default:
-        throw KvSNMPException(-500 - KvUnknownErrorCode, "Refresh a Form with unknown Form Type!");
+        throw LibraryError(KvUnknownErrorCode, "Refresh a Form with unknown Form Type!");
     }
     if (current_ && current_ != chosen)
         current_->Request().Alive = false;

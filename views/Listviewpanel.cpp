@@ -428,7 +428,7 @@ QString TSNMPListViewPanel::MatchStatus(int row, const QString& value, const cha
             if (combo->itemText(i).compare(value, Qt::CaseInsensitive) == 0)
                 return combo->itemText(i);
     }
-    throw KvSNMPException(-500 - KvBadControlType, std::string(error) + value.toStdString());
+    throw LibraryError(KvBadControlType, std::string(error) + value.toStdString());
 }
 
 void TSNMPListViewPanel::SetAddStatus(int row, const QString& value)

@@ -36,9 +36,9 @@ void TSNMPEditorPanel::SetVarFormat(int row, const QString& specifier)
 {
     const KvEditRow& r = edits_->Row(row);
     if (r.Kind == KindDropDown)
-        throw KvSNMPException(-500 - KvBadControlType, "Can not set Var format to a ComboBox!");
+        throw LibraryError(KvBadControlType, "Can not set Var format to a ComboBox!");
     if (r.Kind != KindReadOnlyEdit && r.Kind != KindEdit)
-        throw KvSNMPException(-500 - KvBadControlType, "Unknow UI Control type!");
+        throw LibraryError(KvBadControlType, "Unknow UI Control type!");
     binding_->Dissociate(row);
     binding_->AssociateEdits(row, specifier, {edits_->RowEdit(row)});
     edits_->SetRowSpecifier(row, specifier);

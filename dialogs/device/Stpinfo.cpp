@@ -42,7 +42,7 @@ int editNumber(const QLineEdit* edit)
     bool ok = false;
     const int n = edit->text().trimmed().toInt(&ok);
     if (!ok)
-        throw KvSNMPException(-500 - KvBadSyntax, "'" + edit->text().toStdString() + "' is not a valid integer value");
+        throw LibraryError(KvBadSyntax, "'" + edit->text().toStdString() + "' is not a valid integer value");
     return n;
 }
 

@@ -1,9 +1,13 @@
 // Unified code mapping, library/common errors and message catalogues.
-#include "KvSNMPErrors.h"
+#include "engine/SnmpEngine.h"
+#include "kvsnmp/KvCatalogueFiles.h"
+#include "kvsnmp/KvSNMPErrors.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -56,6 +60,50 @@ INSTANTIATE_TEST_SUITE_P(Ranges, MapErrorCodeTest, ::testing::Values(
     MapCase{-101, -528, "(KvSNMP++) Unknown error code!"},
     MapCase{-2147483647 - 1, -528, "(KvSNMP++) Unknown error code!"},
     MapCase{2147483647, -528, "(KvSNMP++) Unknown error code!"}));
+
+const KvCodeRange* RangeOf(int raw)
+{
+    for (const KvCodeRange& r : CodeRanges())
+        if (raw >= std::min(r.First, r.Last) && raw <= std::max(r.First, r.Last))
+            return &r;
+    return nullptr;
+}
+
+// A range of several codes reaches every row of its table, and no row past it.
+TEST(CodeRangesTest, EachRangeCoversItsWholeTable)
+{
+    for (const KvCodeRange& r : CodeRanges()) {
+        if (r.First == r.Last)
+            continue;
+        const int rows = std::abs(r.Last - r.First) + 1;
+        EXPECT_EQ(rows, r.Table().Count()) << "range from " << r.First;
+        EXPECT_EQ(MapErrorCode(r.Last).Code, r.FirstCode - (rows - 1)) << "range from " << r.First;
+        EXPECT_EQ(MapErrorCode(r.Last).Message, r.Table().Text(rows - 1)) << "range from " << r.First;
+    }
+}
+
+// The user reads the text of the installed catalogue, not the built-in one: a raw
+// code whose row the shipped file lacks would show a stale or empty message.
+TEST(CodeRangesTest, EveryCodeTheEngineReportsHasARowInTheShippedCatalogues)
+{
+    std::vector<int> raws(std::begin(engine::kNamedCodes), std::end(engine::kNamedCodes));
+    for (int status = engine::kAgentTooBig; status <= engine::kAgentLastStatus; ++status)
+        raws.push_back(status);
+    for (int raw : raws) {
+        const KvCodeRange* range = RangeOf(raw);
+        ASSERT_NE(range, nullptr) << "raw " << raw << " maps to the unknown code";
+        const KvCatalogueFile* file = nullptr;
+        for (const KvCatalogueFile& c : CatalogueFiles())
+            if (c.Table == range->Table)
+                file = &c;
+        ASSERT_NE(file, nullptr) << "raw " << raw << ": its table has no catalogue file";
+        KvMessageTable shipped(std::vector<std::string>(static_cast<std::size_t>(range->Table().Count())));
+        LoadCatalogue(shipped, std::string(KSW_BINARY_DIR "/catalogues/errMSg/") + file->File);
+        const int row = std::abs(raw - range->First);
+        EXPECT_FALSE(shipped.Text(row).empty()) << "raw " << raw << ": no row " << row << " in " << file->File;
+        EXPECT_EQ(MapErrorCode(raw).Message, range->Table().Text(row)) << "raw " << raw;
+    }
+}
 
 TEST(TablesTest, HaveTheirRowCounts)
 {
