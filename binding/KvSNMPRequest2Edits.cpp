@@ -104,7 +104,7 @@ KvSNMPRequest2Edits::~KvSNMPRequest2Edits()
 void KvSNMPRequest2Edits::CheckVariable(int v) const
 {
     if (v < 0 || v >= Variables().Count())
-        throw CommonError(12);
+        throw CommonError(KvIndexOutOfRange);
 }
 
 bool KvSNMPRequest2Edits::IsField(const KvControlAssociation& a) const
@@ -202,7 +202,7 @@ void KvSNMPRequest2Edits::AssociateEditsField(int v, int byteOffset, std::uint32
         if (groupSpec[i] == QLatin1Char('%') && QStringLiteral("shiufn").contains(groupSpec[i + 1]))
             ++count;
     if (count == 0)
-        throw CommonError(2);
+        throw CommonError(KvBadConstraintFormat);
     if (edits.size() < count)
         fail(KvNotEnoughControls);
     const QList<QLineEdit*> taken = edits.mid(0, count);
