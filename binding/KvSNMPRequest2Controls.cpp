@@ -165,8 +165,15 @@ void KvSNMPRequest2Controls::GetResponse(void* link, const KvSNMPError& error, K
 {
     // Keeps the link alive even if the binding goes away inside one of its steps.
     const std::shared_ptr<ResponseLink> hold = static_cast<ResponseLink*>(link)->shared_from_this();
-    if (KvSNMPRequest2Controls* binding = hold->Binding)
-        binding->OnGetResponse(error);
+    KvSNMPRequest2Controls* binding = hold->Binding;
+    if (!binding)
+        return;
+    binding->OnGetResponse(error);
+    // The read has ended unless the response sent the next one.
+    if (hold->Binding && !binding->Busy() && binding->OnGetEnded) {
+        const std::function<void()> ended = binding->OnGetEnded;
+        ended();
+    }
 }
 
 void KvSNMPRequest2Controls::SetResponse(void* link, const KvSNMPError& error, KvSNMPVarList&)

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -59,6 +60,11 @@ public:
     // the steps reach the caller.  Asynchronous: returns once the first request
     // is sent; only errors raised while sending reach the caller.
     void Get();
+    // Called once an asynchronous read has ended, well or not, with Busy()
+    // already false: a view that holds back work while a table is read can
+    // catch up at once instead of at its next tick.
+    std::function<void()> OnGetEnded;
+
     // Writes the list's values.  columnMap selects the items to send (comma
     // separated indices, empty = every item the list would send).  After a
     // successful Set of a table list with refresh set, the table is read again.

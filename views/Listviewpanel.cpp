@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -75,10 +76,13 @@ void TReportListView::SetDeferAppends(bool on)
 
 void TReportListView::FlushAppends()
 {
-    if (owed_) {
-        owed_ = false;
-        scheduleDelayedItemsLayout();
-    }
+    const int rows = topLevelItemCount();
+    laidOut_ = std::min(laidOut_, rows);   // the list was cleared meanwhile
+    if (!owed_ || (defer_ && rows - laidOut_ < laidOut_ / 4))
+        return;
+    owed_ = false;
+    laidOut_ = rows;
+    scheduleDelayedItemsLayout();
 }
 
 void TReportListView::rowsInserted(const QModelIndex& parent, int start, int end)
@@ -393,6 +397,12 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* bin
     walkTimer_->setSingleShot(true);
     walkTimer_->setInterval(kWalkTickMs);
     connect(walkTimer_, &QTimer::timeout, this, &TSNMPListViewPanel::WalkTick);
+    if (binding) {
+        binding->OnGetEnded = [panel = QPointer<TSNMPListViewPanel>(this)] {
+            if (panel && panel->walkTimer_->isActive())
+                panel->WalkTick();
+        };
+    }
     columnFit_ = new TReportColumnFit(list);
 
     TCtrlBtnPanel* buttons = CtrlBtnPanel();
@@ -545,10 +555,12 @@ void TSNMPListViewPanel::WalkTick()
     listPanel_->Filter->SetHolding(walking);
     listPanel_->Filter->CatchUp();
     ShowRowCount();
-    if (walking)
+    if (walking) {
         walkTimer_->start();
-    else
+    } else {
+        walkTimer_->stop();
         columnFit_->Fit();
+    }
 }
 
 void TSNMPListViewPanel::ShowRowCount()

@@ -28,7 +28,10 @@ class QTreeWidgetItem;
 
 // The report list of a table view.  While a walk appends rows, appended rows
 // can be left out of the list's layout until FlushAppends: laying the whole
-// list out again after every row would make a long table quadratic.
+// list out again after every row would make a long table quadratic.  While
+// appends are deferred, FlushAppends lays the list out only once it has grown
+// by a quarter since the last layout, so the layouts of a whole walk cost a
+// few times its rows however long the table.
 class TReportListView : public QTreeWidget {
     Q_OBJECT
 public:
@@ -43,6 +46,7 @@ protected:
 private:
     bool defer_ = false;
     bool owed_ = false;
+    int laidOut_ = 0;   // rows at the last layout asked for
 };
 
 class TListViewPanel : public QWidget {
@@ -154,8 +158,8 @@ private:
     void ListViewMouseMove(QAbstractItemView* view, const QPoint& pos);
     void SetRowButtons(bool rowSelected);
     QString MatchStatus(int row, const QString& value, const char* error) const;
-    // While a walk fills the list, it is laid out and its row count shown
-    // every kWalkTickMs.
+    // While a walk fills the list, its row count is shown (and the list laid
+    // out as it grows) every kWalkTickMs, and once more as soon as the walk ends.
     void WalkTick();
 
     static constexpr int kWalkTickMs = 100;

@@ -53,11 +53,22 @@ void TReportColumnFit::Fit()
     for (int c = 0; c < header->count(); ++c) {
         if (list_->isColumnHidden(c) || userSized_.contains(c))
             continue;
-        int wanted = header->sectionSizeHint(c);
-        for (int k = 0; k < samples && wanted < MaxColumnWidth; ++k) {
+        // The delegate lays a text out in full to size it; the cells differ only
+        // in their texts, so the one the font makes widest is the one the
+        // delegate sizes the column for, and only that one goes through it.
+        QModelIndex widest;
+        int widestAdvance = -1;
+        for (int k = 0; k < samples && widestAdvance < MaxColumnWidth; ++k) {
             const QModelIndex index = model->index(static_cast<int>(static_cast<long long>(k) * rows / samples), c);
-            wanted = std::max(wanted, list_->itemDelegateForIndex(index)->sizeHint(option, index).width());
+            const int advance = option.fontMetrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
+            if (advance > widestAdvance) {
+                widestAdvance = advance;
+                widest = index;
+            }
         }
+        int wanted = header->sectionSizeHint(c);
+        if (widest.isValid())
+            wanted = std::max(wanted, list_->itemDelegateForIndex(widest)->sizeHint(option, widest).width());
         list_->setColumnWidth(c, std::min(wanted, MaxColumnWidth));
     }
     pressed_ = wasPressed;
