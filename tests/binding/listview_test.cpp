@@ -3,6 +3,7 @@
 #include "KvControls.h"
 #include "KvSNMPRequest2Edits.h"
 
+#include "KvTestUtil.h"
 #include "kvsnmp/KvOptionList.h"
 
 #include <QComboBox>
@@ -18,8 +19,6 @@ namespace {
 using namespace KvSyntax;
 using namespace KvAccess;
 
-const KvOptionDef kRowStatusRows[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
-const KvOptionList kRowStatus(kRowStatusRows, KvOptionList::IntegerValues);
 
 // Opens the steps a Get runs, so a test can feed rows without an agent.
 class TableBinding : public KvSNMPRequest2Edits {
@@ -40,7 +39,7 @@ protected:
         vars.PKeyCount = 1;
         vars.AppendItem("1.3.6.1.4.1.97531.50.1.1", "Index", Integer, NotAccess);
         vars.AppendItem("1.3.6.1.4.1.97531.50.1.2", "Name", DisplayStr, ReadOnly);
-        vars.AppendItem("1.3.6.1.4.1.97531.50.1.3", "Status", Integer, WriteOnly, &kRowStatus);
+        vars.AppendItem("1.3.6.1.4.1.97531.50.1.3", "Status", Integer, WriteOnly, &TestRowStatusOptions());
         vars.AppendItem("1.3.6.1.4.1.97531.50.1.4", "Secret", DisplayStr, ReadWrite | Hidden);
         vars.AppendItem("1.3.6.1.4.1.97531.50.1.5", "Mtu", Integer, ReadWrite);
         binding.AttachListView(&list, true);

@@ -7,7 +7,9 @@
 #include "KswSimOnData.h"
 
 #include "binding/KvSNMPRequest2Edits.h"
+#include "dialogs/DialogCatalogue.h"
 #include "startup/ModuleStartup.h"
+#include "views/Viewmodal.h"
 
 #include <string>
 
@@ -19,6 +21,22 @@ protected:
         KswSimOnData<Base>::SetUp();
         MainTexts = {};
         MainTexts.AgentIP = "127.0.0.1";
+    }
+
+    // The caption the catalogue's dialog of the class opens with (closed at once);
+    // empty when the catalogue has no such class.
+    static QString CatalogueCaption(const char* className, const DialogRequest& request = {})
+    {
+        const DialogOpener open = FindDialog(className);
+        if (!open)
+            return {};
+        QString caption;
+        TScopedModalRunner runner([&](QDialog& d) {
+            caption = d.windowTitle();
+            return int(QDialog::Rejected);
+        });
+        open(request);
+        return caption;
     }
 
     // A scalar (".0" instance) read or written on its own.

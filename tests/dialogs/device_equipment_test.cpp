@@ -88,15 +88,7 @@ TEST_F(EquipmentWindow, UnansweredReadGoesToTheMemoAndKeepsTheFields)
 
 TEST_F(EquipmentWindow, CatalogueOpensItModallyWithTheAgentInTheCaption)
 {
-    DialogOpener open = FindDialog("TEquipmentBasicInfoForm");
-    ASSERT_NE(open, nullptr);
-    QString caption;
-    TScopedModalRunner runner([&](QDialog& d) {
-        caption = d.windowTitle();
-        return int(QDialog::Rejected);
-    });
-    open(DialogRequest{});
-    EXPECT_EQ(caption, "Equipment Basic Information :127.0.0.1");
+    EXPECT_EQ(CatalogueCaption("TEquipmentBasicInfoForm"), "Equipment Basic Information :127.0.0.1");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 // window keeps working, the file read again afterwards, a missing tool
 // reported at once.
 #include "KvTestUtil.h"
+#include "RefusingWindow.h"
 
 #include "dialogs/DialogCatalogue.h"
 #include "dialogs/device/Snmpconfig.h"
@@ -16,7 +17,6 @@
 #include "startup/ModuleStartup.h"
 #include "views/Viewmodal.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -63,17 +63,6 @@ void fillIn(TfrmConfigSNMP& d, const Choice& c)
     if (c.community)
         d.edtCommunity->setText(c.community);
 }
-
-class TestMainWindow : public QMainWindow {
-public:
-    int closeRequests = 0;
-protected:
-    void closeEvent(QCloseEvent* e) override
-    {
-        ++closeRequests;
-        e->ignore();
-    }
-};
 
 class SnmpConfig : public ::testing::Test {
 protected:
@@ -295,7 +284,7 @@ TEST_P(SnmpConfigQuestion, ChangedVersionAsksAndYesClosesTheMainWindow)
 {
     MainTexts.Version = "1";
     answer = GetParam().answer;
-    TestMainWindow window;
+    RefusingWindow window;
     TScopedModalRunner runner([&](QDialog& d) {
         auto& form = static_cast<TfrmConfigSNMP&>(d);
         fillIn(form, {GetParam().version, "MD5_User", "AuthNoPriv", "HMACMD5", "None", "pw"});

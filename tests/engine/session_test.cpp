@@ -2,6 +2,7 @@
 // async, get / get-next / set, the agent's refusals and the codes they give.
 #include "QtEventDriver.h"
 #include "SnmpEngine.h"
+#include "FreePort.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -298,7 +299,7 @@ TEST(QtDriver, TimeOutsFireFromItsTimer)
     ASSERT_TRUE(world().session);
     Target t;
     t.address = "127.0.0.1";
-    t.port = SnmpdAgent::freeUdpPort();
+    t.port = FreeUdpPort();
     t.version = 1;
     t.retries = 2;
     t.timeoutCs = 10;

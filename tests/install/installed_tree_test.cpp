@@ -1,14 +1,13 @@
 // `cmake --install` into a temporary prefix: the tree holds what an installation
 // needs, and the installed module runs against the installed ksw-sim, each
 // finding its data in the installed share folder (nothing lies beside them).
+#include "FreePort.h"
 #include "KvTestUtil.h"
 #include "kvsnmp/KvCatalogueFiles.h"
 #include "kvsnmp/KvSNMPErrors.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QHostAddress>
-#include <QUdpSocket>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -97,10 +96,8 @@ TEST_F(InstalledTree, CataloguesHoldTheBuiltInTextsRowForRow)
 TEST_F(InstalledTree, ModuleRunsAgainstTheInstalledSimulator)
 {
     // No --data: the installed data.
-    QUdpSocket probe;
-    ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
-    const quint16 port = probe.localPort();
-    probe.close();
+    const quint16 port = FreeUdpPort();
+    ASSERT_NE(port, 0);
     QTemporaryDir simDir;
     QProcess sim;
     sim.setWorkingDirectory(simDir.path());

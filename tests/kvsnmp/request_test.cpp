@@ -6,6 +6,7 @@
 #include "KvSNMPSession.h"
 #include "KvTestUtil.h"
 #include "SetRecorder.h"
+#include "FreePort.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -576,7 +577,7 @@ TEST_F(Requests, AsynchronousWalkDrivenByThePump)
 
 TEST_F(Requests, TimeOut)
 {
-    auto r = request(SVT_SV, 0, SnmpdAgent::freeUdpPort());
+    auto r = request(SVT_SV, 0, FreeUdpPort());
     r->Timeout = 20;
     r->Variables.AppendItem(kScalars + ".1", "name", DisplayStr, ReadWrite);
     EXPECT_EQ(codeOf([&] { r->Get(true); }), -405);

@@ -4,9 +4,9 @@
 #include "ModuleCommands.h"
 #include "ViewCatalogue.h"
 #include "KvSNMPErrors.h"
+#include "RefusingWindow.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -528,17 +528,6 @@ TEST(MenuOpen, RefusalNamesTheItemAndTheReason)
         EXPECT_EQ(reason, why);
     }
 }
-
-class RefusingWindow : public QMainWindow {
-public:
-    int closeRequests = 0;
-protected:
-    void closeEvent(QCloseEvent* e) override
-    {
-        ++closeRequests;
-        e->ignore();
-    }
-};
 
 TEST(ModuleCommands, ExitAsksTheWindowToCloseAndRespectsItsAnswer)
 {

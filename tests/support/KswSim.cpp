@@ -1,20 +1,8 @@
 #include "KswSim.h"
 
+#include "FreePort.h"
+
 #include <QDeadlineTimer>
-#include <QHostAddress>
-#include <QUdpSocket>
-
-namespace {
-
-quint16 freeUdpPort()
-{
-    QUdpSocket s;
-    if (!s.bind(QHostAddress::LocalHost, 0))
-        return 0;
-    return s.localPort();
-}
-
-} // namespace
 
 KswSim::KswSim() : KswSim(Options{}) {}
 
@@ -23,7 +11,7 @@ KswSim::KswSim(const Options& options) : options_(options)
     stateFile_ = options_.stateFile.isEmpty() ? dir_.filePath(QStringLiteral("state.snmprec")) : options_.stateFile;
     // A port found free can be taken before the agent binds it: try a few.
     for (int attempt = 0; attempt < 5; ++attempt) {
-        port_ = freeUdpPort();
+        port_ = FreeUdpPort();
         if (port_ && start())
             return;
         if (!error_.contains(QLatin1String("cannot listen")))

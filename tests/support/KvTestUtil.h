@@ -1,6 +1,7 @@
 // Small helpers the tests of the access layer and above share.
 #pragma once
 
+#include "kvsnmp/KvOptionList.h"
 #include "kvsnmp/KvSNMPErrors.h"
 
 #include <QDir>
@@ -13,6 +14,16 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+
+// The six RowStatus values (RFC 2579) as a drop-down list shows them.
+inline const KvOptionList& TestRowStatusOptions()
+{
+    static const KvOptionDef rows[] = {{1, "active"},        {2, "notInService"}, {3, "notReady"},
+                                       {4, "createAndGo"},   {5, "createAndWait"}, {6, "destroy"},
+                                       {0, nullptr}};
+    static const KvOptionList list(rows, KvOptionList::IntegerValues);
+    return list;
+}
 
 // The code of the KvSNMPException `f` throws; 0 when it throws none.
 inline int codeOf(const std::function<void()>& f)

@@ -1,5 +1,7 @@
 #include "SnmpdAgent.h"
 
+#include "FreePort.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -71,23 +73,6 @@ const std::vector<SnmpdAgent::User>& SnmpdAgent::users()
     return list;
 }
 
-std::uint16_t SnmpdAgent::freeUdpPort()
-{
-    const int s = ::socket(AF_INET, SOCK_DGRAM, 0);
-    if (s < 0)
-        return 0;
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    std::uint16_t port = 0;
-    if (::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0
-        && ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &len) == 0)
-        port = ntohs(a.sin_port);
-    ::close(s);
-    return port;
-}
-
 SnmpdAgent::SnmpdAgent(const QStringList& extraConfig, std::uint16_t port)
 {
     if (!QFileInfo(QString::fromLatin1(kSnmpd)).isExecutable()) {
@@ -136,7 +121,7 @@ SnmpdAgent::SnmpdAgent(const QStringList& extraConfig, std::uint16_t port)
     process_.setStandardOutputFile(dir_->filePath(QStringLiteral("snmpd.out")));
 
     for (int attempt = 0; attempt < 3 && !ok_; ++attempt) {
-        port_ = port ? port : freeUdpPort();
+        port_ = port ? port : FreeUdpPort();
         // -f foreground, -C no default configuration, -c ours, -I -smux no TCP listener.
         process_.start(QString::fromLatin1(kSnmpd),
                        {QStringLiteral("-f"), QStringLiteral("-Lf"), dir_->filePath(QStringLiteral("snmpd.log")),

@@ -43,9 +43,6 @@ public:
     static std::string address() { return "127.0.0.1"; }
     QString logText() const;
 
-    // A local port on which nothing answers (bound by nobody at the time of the call).
-    static std::uint16_t freeUdpPort();
-
 private:
     bool answers(int waitMs) const;
 

@@ -1,4 +1,6 @@
 #include "SnmpsimdAgent.h"
+
+#include "FreePort.h"
 #include "SnmpdAgent.h"
 
 #include <QDir>
@@ -81,7 +83,7 @@ SnmpsimdAgent::SnmpsimdAgent(const QString& dataDir, const QString& probeCommuni
     }
     process_.setProcessChannelMode(QProcess::MergedChannels);
     for (int attempt = 0; attempt < 3 && !ok_; ++attempt) {
-        port_ = SnmpdAgent::freeUdpPort();
+        port_ = FreeUdpPort();
         QStringList all = args;
         all << QStringLiteral("--agent-udpv4-endpoint=127.0.0.1:%1").arg(port_);
         process_.start(QString::fromLatin1(kProgram), all);

@@ -1,6 +1,7 @@
 // Table views against ksw-sim: the Add, Edit and Delete dialogs and what they
 // send, Refresh while a walk runs, and the view's buttons and row hints.
 #include "KswSim.h"
+#include "KvTestUtil.h"
 
 #include "views/Guiconfigform.h"
 #include "views/Listviewpanel.h"
@@ -37,10 +38,6 @@ namespace {
 using namespace KvSyntax;
 using namespace KvAccess;
 
-const KvOptionDef kRowStatusRows[] = {{1, "active"},       {2, "notInService"}, {3, "notReady"},
-                                      {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"},
-                                      {0, nullptr}};
-const KvOptionList kRowStatus(kRowStatusRows, KvOptionList::IntegerValues);
 
 const char* const kEntry = "1.3.6.1.4.1.97531.60.1.1";
 enum Row { KeyRow = 0, NameRow = 1, MtuRow = 2, StatusRow = 3 };
@@ -76,7 +73,7 @@ KvSNMPRequest2Edits* MakeBinding(QWidget* owner, quint16 port)
     vars.AppendItem(" ", "Index", Integer, NotAccess);
     vars.AppendItem(e + ".2", "Name", DisplayStr, ReadWrite);
     vars.AppendItem(e + ".3", "Mtu", Integer, ReadWrite);
-    vars.AppendItem(e + ".4", "Status", Integer, ReadWrite, &kRowStatus);
+    vars.AppendItem(e + ".4", "Status", Integer, ReadWrite, &TestRowStatusOptions());
     b->Request().Device.Port = port;
     b->Request().Timeout = 100;
     b->Request().Retries = 0;
