@@ -83,7 +83,7 @@ inline TableWalk requestTableWalk(quint16 port, bool bulk, const std::function<v
     s.request.Device.Address = "127.0.0.1";
     s.request.Device.Port = port;
     s.request.Security.Version = 1;
-    s.request.Timeout = 200;
+    s.request.Timeout = KvModuleTimeout;
     s.request.Retries = 1;
     s.request.UseGetBulk = bulk;
     fillBigTable(s.request.Variables);

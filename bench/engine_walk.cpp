@@ -8,6 +8,7 @@
 #include "QtEventDriver.h"
 #include "SnmpEngine.h"
 #include "SnmpdAgent.h"
+#include "kvsnmp/KvSNMPSession.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -54,7 +55,7 @@ int main(int argc, char** argv)
     v2c.port = agent.port();
     v2c.version = 1;
     v2c.readCommunity = "rdcomm";
-    v2c.timeoutCs = 200;
+    v2c.timeoutCs = KvModuleTimeout;
     Target v3 = v2c;
     v3.version = 3;
     v3.securityName = shaaes.name;

@@ -83,7 +83,7 @@ Result viewWalk(quint16 port, int rows, const QString& filter = {}, bool typeAft
     auto* binding = new KvSNMPRequest2Edits(form.get());
     fillBigTable(binding->Variables());
     binding->Request().Device.Port = port;
-    binding->Request().Timeout = 200;
+    binding->Request().Timeout = KvModuleTimeout;
     binding->Request().Retries = 1;
     TSNMPListViewPanel* panel = form->AddListViewPanel(binding, -1, {}, -1, {});
     QTreeWidget* list = panel->ListViewPanel()->ListView;

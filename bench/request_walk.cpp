@@ -113,7 +113,7 @@ Result engineWalk(quint16 port)
     device.Port = port;
     KvSNMPSecurity security = DefaultSecurity;
     security.Version = 1;
-    const engine::Target target = BuildTarget(device, DefaultScope, security, 200, 1);
+    const engine::Target target = BuildTarget(device, DefaultScope, security, KvModuleTimeout, 1);
     const engine::Oid table = *engine::oidFromText(kTable);
     QEventLoop loop;
     std::function<void(const engine::Response&)> next;

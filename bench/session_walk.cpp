@@ -25,7 +25,7 @@ int sendThroughSession(const KvSNMPDevice& device, const KvSNMPSecurity& securit
 {
     engine::Target t;
     try {
-        t = BuildTarget(device, {}, security, 200, 0);
+        t = BuildTarget(device, {}, security, KvModuleTimeout, 0);
     } catch (...) {
         return -509;
     }

@@ -5,7 +5,7 @@
 KvSNMPDevice DefaultDevice;
 KvSNMPScope DefaultScope;
 KvSNMPSecurity DefaultSecurity;
-std::int32_t DefaultTimeout = 100;
+std::int32_t DefaultTimeout = KvInitialTimeout;
 engine::Session* GlobalSession = nullptr;
 
 void ResetDefaultParameters()
@@ -13,5 +13,5 @@ void ResetDefaultParameters()
     DefaultDevice = KvSNMPDevice{};
     DefaultScope = KvSNMPScope{};
     DefaultSecurity = KvSNMPSecurity{};
-    DefaultTimeout = 100;
+    DefaultTimeout = KvInitialTimeout;
 }

@@ -37,11 +37,18 @@ struct KvSNMPSecurity {
 };
 
 // Defaults copied by every request when it is constructed.  CreateGlobalSession
-// resets them to the values above and DefaultTimeout to 100.
+// resets them to the values above and DefaultTimeout to KvInitialTimeout.
 extern KvSNMPDevice DefaultDevice;
 extern KvSNMPScope DefaultScope;
 extern KvSNMPSecurity DefaultSecurity;
 extern std::int32_t DefaultTimeout;      // hundredths of a second
+
+// Time-outs in hundredths of a second: DefaultTimeout's value before start-up,
+// the module's own once started, and the longer one of the requests the switch
+// takes long to answer (saving, rebooting, the member switches behind the commander).
+inline constexpr std::int32_t KvInitialTimeout = 100;
+inline constexpr std::int32_t KvModuleTimeout = 200;
+inline constexpr std::int32_t KvDeviceCommandTimeout = 500;
 
 // Sets the four defaults to their start values (what CreateGlobalSession does).
 void ResetDefaultParameters();

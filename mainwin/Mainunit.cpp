@@ -216,7 +216,7 @@ void TMainForm::FormCreate()
 
         LoadMessageCatalogues();
 
-        DefaultTimeout = 200;
+        DefaultTimeout = KvModuleTimeout;
 
         if (arguments_.empty()) {
             KvShowAppMessage(this, QStringLiteral("No parameter input"));

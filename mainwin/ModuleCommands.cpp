@@ -17,7 +17,6 @@ namespace {
 // Both device commands write the value 3 ("set", "warm-start") to their one
 // scalar.  The switch may take long to save, hence the longer time-out.
 const std::string kCommandValue = "3";
-constexpr std::int32_t kCommandTimeout = 500;
 
 // A successful set answers with a status line named after the command (a
 // failure raises its error instead): without it a save looked ignored.
@@ -36,7 +35,7 @@ void RunDeviceCommand(QMainWindow& window, const KvSNMPVarDef* definition, const
     KvSNMPRequest request;
     request.Variables.ItemType = SVT_SV;
     request.Variables.AppendTable(definition);
-    request.Timeout = kCommandTimeout;
+    request.Timeout = KvDeviceCommandTimeout;
     request.Variables.ItemAt(0).Value = kCommandValue;
     request.Set({});
     if (auto* form = qobject_cast<TMainForm*>(&window))

@@ -20,9 +20,6 @@
 
 namespace {
 
-// Members sit behind the commander: their answers take longer than the
-// module's usual time-out allows.
-constexpr int kMemberTimeout = 500;
 
 QPushButton* Button(const QString& caption, const char* name)
 {
@@ -63,7 +60,9 @@ TMSInformationForm::TMSInformationForm(QWidget* owner)
     CreateBinding(MemberSwitchDefs, 1);
     Binding()->AttachListView(ListView1, false);
     Binding()->SetStatusOutput(Memo1);
-    Binding()->Request().Timeout = kMemberTimeout;
+    // Members sit behind the commander: their answers take longer than the
+    // module's usual time-out allows.
+    Binding()->Request().Timeout = KvDeviceCommandTimeout;
     DeleteButton->setEnabled(false);
 
     connect(ListView1, &QTreeWidget::itemSelectionChanged, this,

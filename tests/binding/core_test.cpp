@@ -283,7 +283,7 @@ TEST_F(Core, BindingDestroyedWithAPendingRequestIsNotCalledBack)
     ASSERT_TRUE(late.running());
     auto b = make();
     b->Request().Device.Port = late.port();
-    b->Request().Timeout = 200;
+    b->Request().Timeout = KvModuleTimeout;
     b->Variables().AppendItem("1.3.6.1.2.1.1.5", "Name", DisplayStr, ReadWrite);
     b->Get();
     ASSERT_TRUE(b->Busy());

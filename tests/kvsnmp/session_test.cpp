@@ -160,7 +160,7 @@ TEST_F(SessionTest, RepeatedCreationKeepsSessionAndResetsDefaults)
     DefaultDevice.Address = "10.9.9.9";
     DefaultSecurity.Version = 3;
     DefaultSecurity.ReadCommunity = "x";
-    DefaultTimeout = 200;
+    DefaultTimeout = KvModuleTimeout;
     KvSNMPEventPump::Stop();
 
     CreateGlobalSession("");

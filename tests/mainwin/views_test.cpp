@@ -127,7 +127,7 @@ protected:
         DefaultDevice.Address = "127.0.0.1";
         DefaultDevice.Port = relay_->port();
         DefaultSecurity.Version = 1;
-        DefaultTimeout = 200;
+        DefaultTimeout = KvModuleTimeout;
         MainTexts.AgentIP = "127.0.0.1";
         relay_->Clear();
     }

@@ -107,7 +107,7 @@ public:
         vars.PKeyCount = 1;
         vars.AppendItem(" ", "Index", Integer, NotAccess);
         vars.AppendItem(std::string(kEntry) + ".2", "Name", DisplayStr, ReadOnly);
-        b->Request().Timeout = 200;
+        b->Request().Timeout = KvModuleTimeout;
         b->Request().Retries = 0;
         return b;
     }
