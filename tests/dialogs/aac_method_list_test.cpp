@@ -138,8 +138,9 @@ TEST_P(MethodListWrite, SendsTheSetSlots)
     const std::string& index = c.Edit ? kConsole : kOps;
     EXPECT_EQ(Columns(sets[0], entry, index), c.Columns);
     EXPECT_EQ(sets[0].ValueOf(Oid(entry, 2, index)), c.Method1);
-    if (!c.Edit)
+    if (!c.Edit) {
         EXPECT_EQ(sets[0].ValueOf(Oid(entry, 10, index)), "4");
+    }
     EXPECT_TRUE(form->NameEdit->text().isEmpty());
     EXPECT_TRUE(form->AddButton->isEnabled());
 }
