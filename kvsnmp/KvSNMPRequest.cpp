@@ -246,8 +246,10 @@ bool KvSNMPRequest::Get(bool first)
         if (bulk) {
             if (r.code == 0 && takeBulk(std::move(r), columns))
                 return nextBulkRow();
-            bulkFailed(r.code);
-            continue;
+            if (bulkFailed(r.code))
+                continue;
+            const KvMappedCode m = MapErrorCode(r.code);
+            throw KvSNMPException(m.Code, m.Message);
         }
         const KvMappedCode m = MapErrorCode(r.code);
         if (m.Code != 0 && !(m.Code == KvCodeNoSuchName && isTable()))
@@ -296,20 +298,27 @@ bool KvSNMPRequest::useBulk() const
     return UseGetBulk && isTable() && Security.Version != 0 && !bulk_.off && !bulk_.columnEnded;
 }
 
-void KvSNMPRequest::bulkFailed(int code)
+bool KvSNMPRequest::bulkFailed(int code)
 {
     bulk_.vbs.clear();
     bulk_.columns = 0;
+    // An agent that has answered get-bulk in this walk and then falls silent is
+    // gone, not refusing get-bulk: asking again with get-next would only make the
+    // user wait for a second time-out.
+    if (code == engine::kTimeout && bulk_.answered)
+        return false;
     if (code == engine::kAgentTooBig && bulk_.maxRepetitions > 1)
         bulk_.maxRepetitions /= 2;
     else
         bulk_.off = true;
+    return true;
 }
 
 bool KvSNMPRequest::takeBulk(engine::Response&& response, std::size_t columns)
 {
     if (columns == 0 || response.vbs.size() < columns)
         return false;
+    bulk_.answered = true;
     bulk_.peer = deviceOf(response, Device);
     bulk_.vbs = std::move(response.vbs);
     bulk_.columns = columns;
@@ -540,11 +549,10 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
     if (op == engine::Operation::GetBulk) {
         fromBulk = response.code == 0 && takeBulk(engine::Response(response), columns);
         if (!fromBulk) {
-            bulkFailed(response.code);
             // The same read again, with fewer repetitions or with get-next; the
             // caller sees only that read's outcome.
             try {
-                if (Alive)
+                if (bulkFailed(response.code) && Alive)
                     return sendRead(mode, callback, userData);
             } catch (const KvSNMPException& x) {
                 e.Code = x.Code();

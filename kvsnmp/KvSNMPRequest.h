@@ -127,6 +127,7 @@ private:
     static constexpr int kBulkRows = 25;
     struct BulkRows {
         bool off = false;                 // get-next for the rest of this walk
+        bool answered = false;            // the agent has answered a get-bulk of this walk
         bool columnEnded = false;         // in the row handed out last
         int maxRepetitions = kBulkRows;   // halved after each tooBig
         std::vector<engine::VarBind> vbs; // repetitions of `columns` bindings
@@ -147,7 +148,7 @@ private:
     bool useBulk() const;
     // After a get-bulk that failed with `code`: fewer repetitions after tooBig,
     // otherwise get-next for the rest of the walk.
-    void bulkFailed(int code);
+    bool bulkFailed(int code);   // false: the walk ends with that code
     // Takes the response's rows; false when it holds no whole row.
     bool takeBulk(engine::Response&& response, std::size_t columns);
     bool nextBulkRow();

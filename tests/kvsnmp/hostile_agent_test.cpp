@@ -204,7 +204,10 @@ const HostileCase kCases[] = {
     {"garbage_get", Fault::Garbage, 1, 1, GetScalar, kTimedOut, 0, 0},
     {"truncated_get", Fault::Truncated, 1, 1, GetRow, kTimedOut, 0, 0},
     {"silence_get", Fault::Silence, 1, 1, GetScalar, kTimedOut, 0, 0},
-    {"silence_mid_walk", Fault::Silence, 2, 1, Walk, kTimedOut, 1, 0},
+    // One time-out only: an agent that answered the walk's first request and then
+    // falls silent is not asked again with get-next (regression: a get-bulk walk
+    // waited twice).
+    {"silence_mid_walk", Fault::Silence, 2, 1, Walk, kTimedOut, 1, 0, BothWalks, 1, 1 + kRetries + 1},
     {"fewer_varbinds_get", Fault::FewerVarbinds, 1, 1, GetRow, kMismatch, 0, 0},
     {"fewer_varbinds_mid_walk", Fault::FewerVarbinds, 2, 1, Walk, kMismatch, 1, 0},
     {"no_varbinds_get", Fault::NoVarbinds, 1, 1, GetScalar, kMismatch, 0, 0},
