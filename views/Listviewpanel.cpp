@@ -117,8 +117,8 @@ TListViewPanel::TListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding) : 
     views_->addWidget(ListView);
     if (binding)
         binding->AttachListView(ListView, false);
-    // Several rows may be chosen for copying; Edit and Delete act on the
-    // current one (see KvSelectedReportRow).
+    // Several rows may be chosen for copying; Edit and Delete are offered only
+    // while one row is (see SoleSelectedRow).
     ListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Filter = new TTableFilter(ListView, FilterEdit, FilterCount);
 
@@ -156,6 +156,9 @@ TListViewPanel::TListViewPanel(QWidget* parent, KvSNMPRequest2Edits* binding) : 
             &TListViewPanel::SelectFromFiltered);
     connect(ListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TListViewPanel::SelectInFiltered);
+    // After the handlers above: both views agree by the time it is told.
+    for (QItemSelectionModel* chosen : {FilteredView->selectionModel(), ListView->selectionModel()})
+        connect(chosen, &QItemSelectionModel::selectionChanged, this, &TListViewPanel::SelectionChanged);
 
     auto* copy = new QShortcut(QKeySequence::Copy, views_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(copy, &QShortcut::activated, this, &TListViewPanel::CopySelectedRows);
@@ -244,6 +247,12 @@ std::vector<int> TListViewPanel::SelectedRows() const
     return rows;
 }
 
+int TListViewPanel::SoleSelectedRow() const
+{
+    const std::vector<int> rows = SelectedRows();
+    return rows.size() == 1 ? rows.front() : -1;
+}
+
 int TListViewPanel::RowAt(const QAbstractItemView* view, const QPoint& pos) const
 {
     const QModelIndex index = view->indexAt(pos);
@@ -287,6 +296,8 @@ void TListViewPanel::FilterChanged()
         ListView->setCurrentItem(nullptr);
     }
     selecting_ = false;
+    // The filtered view loses its selection without a word when its rows change.
+    Q_EMIT SelectionChanged();
 }
 
 void TListViewPanel::MirrorColumns()
@@ -410,6 +421,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* bin
     connect(buttons->BT_Add, &QPushButton::clicked, this, &TSNMPListViewPanel::BT_AddClick);
     connect(buttons->BT_Delete, &QPushButton::clicked, this, &TSNMPListViewPanel::BT_DeleteClick);
     listPanel_->ArrangeCtrlBtn(buttons);
+    connect(listPanel_, &TListViewPanel::SelectionChanged, this, &TSNMPListViewPanel::UpdateRowButtons);
 
     bool anyEditable = false;
     for (int r = 0; r < edits_->RowCount(); ++r)
@@ -425,6 +437,7 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
 {
     // The list empties itself while the children go; by then the row-count
     // text may be gone, so the list's signals and events must not reach us.
+    listPanel_->disconnect(this);
     QTreeWidget* list = listPanel_->ListView;
     list->model()->disconnect(this);
     list->viewport()->removeEventFilter(this);
@@ -479,6 +492,11 @@ void TSNMPListViewPanel::SetRowButtons(bool rowSelected)
     buttons->BT_Delete->setEnabled(rowSelected);
 }
 
+void TSNMPListViewPanel::UpdateRowButtons()
+{
+    SetRowButtons(listPanel_->SoleSelectedRow() >= 0);
+}
+
 // ---- list-view events --------------------------------------------------------
 
 bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
@@ -520,15 +538,14 @@ bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
 
 void TSNMPListViewPanel::ListViewClick()
 {
-    const bool selected = !listPanel_->ListView->selectedItems().isEmpty();
-    SetRowButtons(selected);
-    if (!selected)
+    UpdateRowButtons();
+    if (listPanel_->ListView->selectedItems().isEmpty())
         edits_->ClearRows();
 }
 
 void TSNMPListViewPanel::ListViewDblClick()
 {
-    if (!listPanel_->ListView->selectedItems().isEmpty() && !ReadOnly)
+    if (listPanel_->SoleSelectedRow() >= 0 && !ReadOnly)
         BT_EditClick();
 }
 
@@ -771,8 +788,10 @@ void TSNMPListViewPanel::AddDialog()
 void TSNMPListViewPanel::BT_DeleteClick()
 {
     const int status = listPanel_->DeleteStatusRow;
-    if (status < 0 || listPanel_->ListView->selectedItems().isEmpty())
-        return;   // nothing chosen: writing keys from an empty row would hit another row
+    // Nothing chosen: writing keys from an empty row would hit another row;
+    // several chosen: only one of them would go.
+    if (status < 0 || listPanel_->SoleSelectedRow() < 0)
+        return;
     KvMessageRequest ask;
     ask.Owner = HostWindow();
     ask.Caption = QStringLiteral("Delete");

@@ -72,6 +72,9 @@ public:
     // selected ones among them, in the order shown.
     std::vector<int> ShownRows() const;
     std::vector<int> SelectedRows() const;
+    // The one selected row (ListView's row number); -1 with none or several,
+    // where Edit and Delete would have to guess which row is meant.
+    int SoleSelectedRow() const;
     // The view in sight: FilteredView while a filter text is set, else ListView.
     QAbstractItemView* ShownView() const;
     // The list row under pos in view (one of the two), -1 for none.
@@ -93,6 +96,10 @@ public:
     QString DeleteStatusValue;
 
     QSize sizeHint() const override { return size(); }
+
+Q_SIGNALS:
+    // The selection in sight changed, by mouse, keys, code or the filter.
+    void SelectionChanged();
 
 private:
     void ShowListMenu(const QAbstractItemView* view, const QPoint& pos);
@@ -139,6 +146,8 @@ public:
     void ListViewDblClick();
     void ListViewItemsChanged();
     void ShowRowCount();
+    // Edit and Delete are offered while exactly one row is selected.
+    void UpdateRowButtons();
     // The hint over a row: each column's header padded with tabs to the longest
     // header, two spaces and the row's text in that column, one line each.
     QString RowHint(const QTreeWidgetItem* item) const;

@@ -236,6 +236,54 @@ TEST_F(TableView, FilterKeepsTheChosenRowOnlyWhileItIsShown)
     EXPECT_TRUE(Buttons()->BT_Edit->isEnabled());
 }
 
+// Edit and Delete act on one row: with several selected (for copying) they
+// are not offered, whichever way the selection came about.
+struct RowChoiceCase {
+    const char* FilterBefore;
+    std::vector<int> Clicks;   // a click, then Ctrl+clicks
+    QKeyCombination Key;       // pressed in the view in sight after the clicks
+    const char* FilterAfter;   // null: the filter stays
+    bool Offered;
+};
+
+TEST_F(TableView, EditAndDeleteAreOfferedOnlyWithOneRowSelected)
+{
+    constexpr QKeyCombination none{};
+    const RowChoiceCase cases[] = {
+        {"", {}, none, nullptr, false},
+        {"", {0}, none, nullptr, true},
+        {"", {0, 1}, none, nullptr, false},
+        {"", {0, 1, 1}, none, nullptr, true},   // the second Ctrl+click takes row 1 off again
+        {"", {0}, Qt::ShiftModifier | Qt::Key_Down, nullptr, false},
+        {"", {1}, Qt::ControlModifier | Qt::Key_A, nullptr, false},
+        {"0", {0, 1}, none, nullptr, false},   // both rows pass the filter
+        {"0", {1}, none, nullptr, true},
+        {"0", {1}, Qt::ShiftModifier | Qt::Key_Up, nullptr, false},
+        {"0", {0, 1}, none, "", true},   // the list takes back the current row alone
+        {"", {0, 1}, none, "SERV", true},   // the filter leaves the current row alone in sight
+        {"", {0}, none, "SERV", false},     // the filter hides the one chosen
+    };
+    TListViewPanel* lp = panel_->ListViewPanel();
+    for (const RowChoiceCase& c : cases) {
+        std::string name = std::string("filter '") + c.FilterBefore + "' then clicks";
+        for (int row : c.Clicks)
+            name += " " + std::to_string(row);
+        if (c.FilterAfter)
+            name += std::string(" then filter '") + c.FilterAfter + "'";
+        lp->FilterEdit->setText(QString::fromLatin1(c.FilterBefore));
+        lp->ClearSelection();
+        for (std::size_t k = 0; k < c.Clicks.size(); ++k)
+            ClickRow(c.Clicks[k], k == 0 ? Qt::NoModifier : Qt::ControlModifier);
+        if (c.Key != none)
+            QTest::keyClick(lp->ShownView(), c.Key.key(), c.Key.keyboardModifiers());
+        if (c.FilterAfter)
+            lp->FilterEdit->setText(QString::fromLatin1(c.FilterAfter));
+
+        EXPECT_EQ(Buttons()->BT_Edit->isEnabled(), c.Offered) << name;
+        EXPECT_EQ(Buttons()->BT_Delete->isEnabled(), c.Offered) << name;
+    }
+}
+
 TEST_F(TableView, WrongStatusValueIsRefused)
 {
     try {
@@ -327,14 +375,25 @@ TEST_F(TableView, DeleteSendsKeysAndStatusOnlyAndNoSendsNothing)
     EXPECT_EQ(asked, "Delete|Are you sure to delete ?");
     EXPECT_EQ(AgentRows(sim_->port()).size(), 2u);
 
-    // With both rows selected (for copying) Delete still acts on the current one.
+    // Regression: with two rows selected (for copying) Delete deleted only the
+    // current one.  It asks nothing and sends nothing until one row is left.
     ClickRow(1);
     ClickRow(0, Qt::ControlModifier);
     ASSERT_EQ(List()->selectedItems().size(), 2);
-    EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "uplink");
-    Edits()->RowEdit(NameRow)->setText(QStringLiteral("changed"));
     {
-        KvScopedMessagePresenter yes([](const KvMessageRequest&) { return QMessageBox::Yes; });
+        KvScopedMessagePresenter yes([&](const KvMessageRequest& r) {
+            asked = r.Text;
+            return QMessageBox::Yes;
+        });
+        asked.clear();
+        panel_->BT_DeleteClick();
+        EXPECT_TRUE(asked.isEmpty());
+        EXPECT_EQ(AgentRows(sim_->port()).size(), 2u);
+
+        ClickRow(1, Qt::ControlModifier);
+        ASSERT_EQ(List()->selectedItems().size(), 1);
+        EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "uplink");
+        Edits()->RowEdit(NameRow)->setText(QStringLiteral("changed"));
         Buttons()->BT_Delete->click();
     }
     ASSERT_TRUE(WaitForRows(1));
