@@ -1,5 +1,6 @@
 // The tables the dedicated editors bind: authentication method lists, servers
-// and server groups, the spanning-tree settings and the member switches.
+// and server groups, the spanning-tree settings, the member switches and the
+// equipment facts.
 #include "defs/ViewDefinitions.h"
 #include "defs/DefinitionRows.h"
 
@@ -20,6 +21,8 @@ constexpr KvOptionDef AacAuthProtocolRows[] = {
     {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "radius"}, {0, nullptr},
 };
 constexpr KvOptionDef AacGroupRowStateRows[] = {{1, "add"}, {2, "delete"}, {0, nullptr}};
+// The capacity bits name one feature the chassis can carry.
+constexpr KvOptionDef EquipmentCapacityRows[] = {{0, "Redundant Power", "40"}, {0, nullptr}};
 
 }  // namespace
 
@@ -27,6 +30,7 @@ const KvOptionList AacLoginMethodTypeOptions(LoginMethodTypeRows, KvOptionList::
 const KvOptionList AacEnableMethodTypeOptions(EnableMethodTypeRows, KvOptionList::IntegerValues);
 const KvOptionList AacAuthProtocolOptions(AacAuthProtocolRows, KvOptionList::IntegerValues);
 const KvOptionList AacGroupRowStateOptions(AacGroupRowStateRows, KvOptionList::IntegerValues);
+const KvOptionList EquipmentCapacityOptions(EquipmentCapacityRows, KvOptionList::StringValues);
 
 // TLoginMethodListForm (MVT_UMV, 1 key: the list name as a string index).
 constinit const KvSNMPVarDef LoginMethodListDefs[11] = {
@@ -93,10 +97,9 @@ constinit const KvSNMPVarDef StpSettingsDefs[10] = {
     EndOfTable,
 };
 
-// TSTP_Info: the version, and the spanning-tree state that decides whether a
-// version change makes the switch work for a while.
-constinit const KvSNMPVarDef StpVersionStateDefs[3] = {
-    Def("1.3.6.1.4.1.97531.12.15.1.2", "MSTP STP Version", Integer, ReadWrite, &StpVersionOptions),
+// TSTP_Info: the spanning-tree state, read after the version (StpVersionDefs):
+// it decides whether a version change makes the switch work for a while.
+constinit const KvSNMPVarDef StpStateDefs[2] = {
     Def("1.3.6.1.4.1.97531.12.15.1.1", "Spanning Tree Algorithm", Integer, ReadWrite, &DisabledEnabledOptions),
     EndOfTable,
 };
@@ -123,5 +126,14 @@ constinit const KvSNMPVarDef MemberEditDefs[5] = {
     Def("1.3.6.1.4.1.97531.12.8.1.3.1.8", "Member Candidate Source", Integer, ReadWrite),
     Def("1.3.6.1.4.1.97531.12.8.1.3.1.9", "Member Password", DisplayStr, ReadWrite),
     Def("1.3.6.1.4.1.97531.12.8.1.3.1.10", "Member Row Status", Integer, ReadWrite, &RowStatusOptions),
+    EndOfTable,
+};
+
+// TEquipmentBasicInfoForm (SVT_SV, 0 keys).
+constinit const KvSNMPVarDef EquipmentDefs[5] = {
+    Def("1.3.6.1.4.1.97531.12.11.1.1", "Equipment Capacity", BitStr, ReadOnly, &EquipmentCapacityOptions),
+    Def("1.3.6.1.4.1.97531.12.11.1.9.1", "Stacking Version", Integer, ReadOnly),
+    Def("1.3.6.1.4.1.97531.12.11.1.9.2", "Max SupportedUnits", Integer, ReadOnly),
+    Def("1.3.6.1.4.1.97531.12.11.1.9.3", "Num Of Unit", Integer, ReadOnly),
     EndOfTable,
 };

@@ -172,7 +172,8 @@ const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount] = {
     {"AuthServerDefs", AuthServerDefs, 7},
     {"ServerGroupControlDefs", ServerGroupControlDefs, 4},
     {"StpSettingsDefs", StpSettingsDefs, 9},
-    {"StpVersionStateDefs", StpVersionStateDefs, 2},
+    {"StpStateDefs", StpStateDefs, 1},
     {"MemberSwitchDefs", MemberSwitchDefs, 10},
     {"MemberEditDefs", MemberEditDefs, 4},
+    {"EquipmentDefs", EquipmentDefs, 4},
 };

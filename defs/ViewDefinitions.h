@@ -122,6 +122,7 @@ extern const KvOptionList AacLoginMethodTypeOptions;   // the login lists' metho
 extern const KvOptionList AacEnableMethodTypeOptions;  // the enable lists' method types
 extern const KvOptionList AacAuthProtocolOptions;      // 1 tacacs, 2 xtacacs, 3 tacacs-plus, 4 radius
 extern const KvOptionList AacGroupRowStateOptions;     // 1 add, 2 delete
+extern const KvOptionList EquipmentCapacityOptions;    // "40" Redundant Power
 
 // Basic Configuration menu: system, files, ping and trace route, time, access control lists, CPU
 // filter, system log, link aggregation and interface tables.
@@ -306,15 +307,16 @@ extern const KvSNMPVarDef SaveConfigDefs[2];
 extern const KvSNMPVarDef SummerTimeDefs[7];
 
 // The dedicated editors' own tables: login and enable method lists, authentication
-// servers, server groups, spanning-tree settings and member switches.
+// servers, server groups, spanning-tree settings, member switches and equipment.
 extern const KvSNMPVarDef LoginMethodListDefs[11];
 extern const KvSNMPVarDef EnableMethodListDefs[11];
 extern const KvSNMPVarDef AuthServerDefs[8];
 extern const KvSNMPVarDef ServerGroupControlDefs[5];
 extern const KvSNMPVarDef StpSettingsDefs[10];
-extern const KvSNMPVarDef StpVersionStateDefs[3];
+extern const KvSNMPVarDef StpStateDefs[2];
 extern const KvSNMPVarDef MemberSwitchDefs[11];
 extern const KvSNMPVarDef MemberEditDefs[5];
+extern const KvSNMPVarDef EquipmentDefs[5];
 
 // Every table above, the views' in menu order, for code that walks all of them.
 struct ViewDefinitionTable {
@@ -323,5 +325,5 @@ struct ViewDefinitionTable {
     int Count;  // records before the terminator
 };
 
-inline constexpr int ViewDefinitionTableCount = 173;
+inline constexpr int ViewDefinitionTableCount = 174;
 extern const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount];

@@ -272,6 +272,8 @@ def stp(n, caption, options=None):
 
 
 MEMBER = f"{ENT}.12.8.1.3.1"
+# The dedicated dialogs' tables (defs/DialogTables.cpp), copied by hand; the
+# sim_viewdata test checks the data against defs/, so a copy that drifts fails it.
 DIALOG_TABLES = [
     method_list_table("LoginMethodLists", f"{AAC}.3.1", LOGIN_METHODS, "Row Status"),
     method_list_table("EnableMethodLists", f"{AAC}.4.1", ENABLE_METHODS, "Method List Row Status"),

@@ -1,8 +1,9 @@
 #include "dialogs/device/Equipmentbasicinfoformunit.h"
 #include "dialogs/device/DeviceOpeners.h"
 
+#include "defs/ViewDefinitions.h"
+
 #include "binding/KvSNMPRequest2Edits.h"
-#include "kvsnmp/KvOptionList.h"
 #include "kvsnmp/KvSNMPVarDef.h"
 #include "views/Viewmodal.h"
 
@@ -17,26 +18,6 @@
 #include <exception>
 
 namespace {
-
-using namespace KvSyntax;
-using namespace KvAccess;
-
-// The capacity bits name one feature the chassis can carry.
-const KvOptionDef kCapacityRows[] = {{0, "Redundant Power", "40"}, {0, nullptr}};
-const KvOptionList kCapacityOptions(kCapacityRows, KvOptionList::StringValues);
-
-// Read in this order; the edits take them as Edit1, Edit4, Edit2, Edit3.
-const KvSNMPVarDef kEquipmentDefs[] = {
-    {"1.3.6.1.4.1.97531.12.11.1.1", "Equipment Capacity", BitStr, ReadOnly, &kCapacityOptions,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.97531.12.11.1.9.1", "Stacking Version", Integer, ReadOnly, nullptr,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.97531.12.11.1.9.2", "Max SupportedUnits", Integer, ReadOnly, nullptr,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {"1.3.6.1.4.1.97531.12.11.1.9.3", "Num Of Unit", Integer, ReadOnly, nullptr,
-     nullptr, nullptr, nullptr, nullptr, nullptr},
-    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-};
 
 QLineEdit* readOnlyEdit(QWidget* parent, const QString& text = {})
 {
@@ -75,8 +56,9 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner, const QString& 
     resize(380, sizeHint().height());
 
     KvSNMPVarList& vars = binding_->Variables();
-    vars.AppendTable(kEquipmentDefs);
+    vars.AppendTable(EquipmentDefs);
     vars.ItemType = SVT_SV;
+    // The table's order; the edits take them as Edit1, Edit4, Edit2, Edit3.
     binding_->AssociateEdits(0, QStringLiteral("%s"), {Edit1});
     binding_->AssociateEdits(1, QStringLiteral("%i"), {Edit4});
     binding_->AssociateEdits(2, QStringLiteral("%i"), {Edit2});

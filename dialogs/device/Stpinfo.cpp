@@ -72,7 +72,8 @@ TSTP_Info::TSTP_Info(QWidget* owner, const QString& caption, const QString& vers
             mstpWrite_->Variables().AppendItem(d.Oid, i == VMaxAge ? "MSTP STP MaxAge" : d.Caption, d.Syntax, d.Access,
                                                d.Options);
     }
-    version_ = makeBinding(this, StpVersionStateDefs);
+    version_ = makeBinding(this, StpVersionDefs);
+    version_->Variables().AppendTable(StpStateDefs);
     full_->Request().Timeout = kWriteTimeout;
     mstpWrite_->Request().Timeout = kWriteTimeout;
 

@@ -96,11 +96,13 @@ TEST(ViewDefinitions, EveryTableIsWellFormed)
 
             if (d.Options != nullptr) {
                 lists.insert(d.Options);
-                // Enumerations are numbers; the text-valued lists name OIDs.
-                EXPECT_EQ(d.Options->ValueType(), d.Syntax == KvSyntax::ObjectId
-                                                      ? KvOptionList::StringValues
-                                                      : KvOptionList::IntegerValues);
-                EXPECT_TRUE(d.Syntax == KvSyntax::Integer || d.Syntax == KvSyntax::ObjectId);
+                // Enumerations are numbers; the text-valued lists name OIDs
+                // or the hexadecimal text of a bit string.
+                EXPECT_EQ(d.Options->ValueType(), d.Syntax == KvSyntax::Integer
+                                                      ? KvOptionList::IntegerValues
+                                                      : KvOptionList::StringValues);
+                EXPECT_TRUE(d.Syntax == KvSyntax::Integer || d.Syntax == KvSyntax::ObjectId ||
+                            d.Syntax == KvSyntax::BitStr);
             }
         }
         // A key without length prefix must be the last one of the instance.
@@ -126,7 +128,7 @@ TEST(ViewDefinitions, EveryTableIsWellFormed)
         const auto [it, fresh] = byRows.emplace(rows, list);
         EXPECT_TRUE(fresh) << "two list objects with the same rows";
     }
-    EXPECT_EQ(lists.size(), 102u);
+    EXPECT_EQ(lists.size(), 103u);
 }
 
 struct SpotCase {
@@ -195,6 +197,9 @@ const std::vector<SpotCase> kSpotCases = {
     {164, "SummerTimeDefs", 6, 0, "1.3.6.1.4.1.97531.12.10.12.1", "Summer Time Status", Integer, RW,
      {{"disable", "0"}, {"repeating", "1"}, {"annual", "2"}}},
     {164, "SummerTimeDefs", 6, 5, "1.3.6.1.4.1.97531.12.10.12.6", "Annual Summer Time End", OctetStr, RW, {}},
+    // A bit string whose hexadecimal text is named.
+    {173, "EquipmentDefs", 4, 0, "1.3.6.1.4.1.97531.12.11.1.1", "Equipment Capacity", BitStr, RO,
+     {{"Redundant Power", "40"}}},
 };
 
 TEST(ViewDefinitions, SpotChecks)

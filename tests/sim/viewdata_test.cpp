@@ -1,5 +1,7 @@
-// The shipped KSW-4800 data answers every object that a view reads, with a value
-// the view can show and, where the view writes, a rule that accepts the write.
+// The shipped KSW-4800 data answers every object that a view or dedicated dialog
+// reads, with a value it can show and, where it writes, a rule that accepts the
+// write.  The data script copies the dialogs' tables by hand: a copy that drifts
+// from defs/ fails here.
 #include "MibData.h"
 #include "defs/ViewDefinitions.h"
 
