@@ -151,6 +151,25 @@ engine::Target KvSNMPRequest::target() const
     return BuildTarget(Device, Scope, Security, Timeout, Retries);
 }
 
+const engine::Target& KvSNMPRequest::readTarget(Mode mode)
+{
+    ReadTarget& kept = readTarget_;
+    if (kept.valid && mode == Mode::NextRead && Security.Version != 3 && kept.timeout == Timeout
+        && kept.retries == Retries && kept.device == Device && kept.scope == Scope && kept.security == Security)
+        return kept.target;
+    kept.valid = false;
+    kept.target = target();
+    if (Security.Version != 3) {
+        kept.device = Device;
+        kept.scope = Scope;
+        kept.security = Security;
+        kept.timeout = Timeout;
+        kept.retries = Retries;
+        kept.valid = true;
+    }
+    return kept.target;
+}
+
 engine::Pdu KvSNMPRequest::buildPdu(Mode mode)
 {
     if (mode == Mode::NextRead && !isTable())
@@ -238,7 +257,7 @@ bool KvSNMPRequest::Get(bool first)
     for (;;) {
         const bool bulk = useBulk();
         const engine::Operation op = bulk ? engine::Operation::GetBulk : readOperation();
-        const engine::Target t = target();
+        const engine::Target& t = readTarget(first ? Mode::FirstRead : Mode::NextRead);
         engine::Pdu pdu = buildPdu(first ? Mode::FirstRead : Mode::NextRead);
         pdu.maxRepetitions = bulk_.maxRepetitions;
         const std::size_t columns = pdu.vbs.size();
@@ -274,7 +293,7 @@ void KvSNMPRequest::sendRead(Mode mode, KvSNMPCallback callback, void* userData)
     const engine::Operation op = useBulk() ? engine::Operation::GetBulk : readOperation();
     engine::Pdu pdu = buildPdu(mode);
     pdu.maxRepetitions = bulk_.maxRepetitions;
-    const engine::Target t = target();
+    const engine::Target& t = readTarget(mode);
     const std::size_t columns = pdu.vbs.size();
     std::shared_ptr<KvSNMPRequest*> self = self_;
     const int rc = session().send(op, t, std::move(pdu),
@@ -374,28 +393,28 @@ bool KvSNMPRequest::processRow(std::span<const engine::VarBind* const> vbs, int 
 {
     if (walkArcs_.size() < static_cast<std::size_t>(Variables.Count()))
         walkArcs_.resize(static_cast<std::size_t>(Variables.Count()));
-    std::string composedPrefix;
-    std::size_t asked = 0;
+    // The r-th binding belongs to the r-th readable item.
+    readableItems_.clear();
     for (int i = 0; i < Variables.Count(); ++i)
-        asked += Variables.IsReadable(i) ? 1 : 0;
-    checkAnswered(vbs.size(), asked);
+        if (Variables.IsReadable(i))
+            readableItems_.push_back(i);
+    checkAnswered(vbs.size(), readableItems_.size());
     rowDone_.assign(vbs.size(), 0);
     rowTaken_.assign(vbs.size(), 0);
 
     // Which columns have ended, and which row the others are at: get-next
     // answers a column that lacks a row with its next instance, so the row is
     // the least instance answered.
+    std::string composedPrefix;
     const engine::VarBind* row = nullptr;
     std::size_t rowArcsFrom = 0;   // where the instance begins in row's OID
     auto instanceOf = [](const engine::Oid& oid, std::size_t from) {
         return std::span<const std::uint32_t>(oid).subspan(from);
     };
-    int readable = 0, done = 0;
-    for (int i = 0, r = 0; i < Variables.Count(); ++i) {
-        if (!Variables.IsReadable(i))
-            continue;
-        ++readable;
-        const engine::VarBind& vb = *vbs[static_cast<std::size_t>(r)];
+    std::size_t done = 0;
+    for (std::size_t r = 0; r < readableItems_.size(); ++r) {
+        const int i = readableItems_[r];
+        const engine::VarBind& vb = *vbs[r];
         KvSNMPVarItem& item = Variables.ItemAt(i);
         // Without an instance the base OID is the item's own text: no copy.
         const std::string& prefix =
@@ -412,6 +431,7 @@ bool KvSNMPRequest::processRow(std::span<const engine::VarBind* const> vbs, int 
         if (arcs.prefixText != prefix) {
             arcs.prefix = oidOrThrow(prefix);
             arcs.prefixText = prefix;
+            KvOidText(arcs.prefix, arcs.prefixOidText);
         }
         if (arcs.currentText.empty() || arcs.currentText != item.CurrentOid) {
             // A first read, a column's end or a caller moved the item: its text
@@ -420,7 +440,7 @@ bool KvSNMPRequest::processRow(std::span<const engine::VarBind* const> vbs, int 
             arcs.current = current ? std::move(*current) : engine::Oid{};
         }
         if (IsColumnDone(arcs.prefix, arcs.current, vb.oid)) {
-            rowDone_[static_cast<std::size_t>(r)] = 1;
+            rowDone_[r] = 1;
             ++done;
         } else if (!isTable()) {
             // A row list asks for one row: every binding is its own.
@@ -429,7 +449,6 @@ bool KvSNMPRequest::processRow(std::span<const engine::VarBind* const> vbs, int 
             row = &vb;
             rowArcsFrom = arcs.prefix.size();
         }
-        ++r;
     }
     bulk_.columnEnded = done > 0;
 
@@ -442,15 +461,13 @@ bool KvSNMPRequest::processRow(std::span<const engine::VarBind* const> vbs, int 
             rowInstance_.append(digits, std::to_chars(digits, digits + sizeof digits, arc).ptr);
         }
     }
-    for (int i = 0, r = -1; i < Variables.Count(); ++i) {
-        if (!Variables.IsReadable(i))
-            continue;
-        ++r;
-        const engine::VarBind& vb = *vbs[static_cast<std::size_t>(r)];
+    for (std::size_t r = 0; r < readableItems_.size(); ++r) {
+        const int i = readableItems_[r];
+        const engine::VarBind& vb = *vbs[r];
         KvSNMPVarItem& item = Variables.ItemAt(i);
         WalkArcs& arcs = walkArcs_[static_cast<std::size_t>(i)];
         const std::string& prefix = arcs.prefixText;
-        if (rowDone_[static_cast<std::size_t>(r)]) {
+        if (rowDone_[r]) {
             item.Value = KvNotDoneText;
             item.CurrentOid = prefix + "." + InstanceFromKeys();   // the keys still hold the previous row
             arcs.currentText.clear();   // the arcs are read from the text when next sent
@@ -465,14 +482,20 @@ bool KvSNMPRequest::processRow(std::span<const engine::VarBind* const> vbs, int 
             continue;
         }
         ValueFromBinding(i, vb);
-        // One text buffer serves every binding of every response.
-        KvOidText(vb.oid, receivedText_);
-        item.CurrentOid = receivedText_;   // keeps the item's capacity: no allocation per row
-        arcs.currentText = receivedText_;
+        // Assigned into the texts' own buffers: no allocation per row.  In a
+        // table the binding is the column's prefix followed by the row's
+        // instance, both already in text.
+        const bool prefixed = !arcs.prefix.empty() && vb.oid.size() > arcs.prefix.size()
+            && std::equal(arcs.prefix.begin(), arcs.prefix.end(), vb.oid.begin());
+        if (row && prefixed)
+            item.CurrentOid.assign(arcs.prefixOidText).append(1, '.').append(rowInstance_);
+        else
+            KvOidText(vb.oid, item.CurrentOid);
+        arcs.currentText = item.CurrentOid;
         arcs.current.assign(vb.oid.begin(), vb.oid.end());
-        rowTaken_[static_cast<std::size_t>(r)] = 1;
+        rowTaken_[r] = 1;
     }
-    if (done == readable)
+    if (done == readableItems_.size())
         return false;
     if (isTable())
         KeysFromInstance(rowInstance_);

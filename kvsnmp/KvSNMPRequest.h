@@ -98,6 +98,10 @@ private:
     bool isTable() const;
     engine::Operation readOperation() const;
     engine::Target target() const;
+    // The target of a read: a walk's later reads keep the one its first read
+    // built while the request's addressing stays the same.  v3 builds it for
+    // every read, as building registers the user's current credentials.
+    const engine::Target& readTarget(Mode mode);
     engine::Pdu buildPdu(Mode mode);
     engine::Pdu buildWritePdu(const std::string& selection);
     // Processes a read's response; true when another row follows.  With the
@@ -164,8 +168,21 @@ private:
         engine::Oid current;
         std::string prefixText;
         engine::Oid prefix;
+        std::string prefixOidText;   // the prefix's arcs as text, as a received OID is written
     };
     std::vector<WalkArcs> walkArcs_;
+    // The target readTarget keeps, with what it was built from.
+    struct ReadTarget {
+        bool valid = false;
+        KvSNMPDevice device;
+        KvSNMPScope scope;
+        KvSNMPSecurity security;
+        std::int32_t timeout = 0;
+        std::int32_t retries = 0;
+        engine::Target target;
+    };
+    ReadTarget readTarget_;
+    std::vector<int> readableItems_;   // of the row processed last, in list order
     std::string receivedText_;
     std::string rowInstance_;
     // Per readable item of the row processed last: its binding, whether the

@@ -12,12 +12,14 @@
 struct KvSNMPDevice {
     std::string Address = "127.0.0.1";   // dotted IPv4 or host name
     std::uint16_t Port = 161;
+    bool operator==(const KvSNMPDevice&) const = default;
 };
 
 // The SNMPv3 context.
 struct KvSNMPScope {
     std::string ContextEngineID;
     std::string ContextName;
+    bool operator==(const KvSNMPScope&) const = default;
 };
 
 // Version and credentials.  Protocol and level numbers are those of the engine:
@@ -34,6 +36,7 @@ struct KvSNMPSecurity {
     std::string PrivPassword;
     std::int32_t AuthProtocol = 1;
     std::int32_t PrivProtocol = 1;
+    bool operator==(const KvSNMPSecurity&) const = default;
 };
 
 // Defaults copied by every request when it is constructed.  CreateGlobalSession

@@ -1055,7 +1055,9 @@ std::string KvValueFromBinding(const KvSNMPVarItem& item, const engine::Value& v
     std::string text;
     if (!c->Show(value, text))
         text = c->AbsentText;
-    return item.Options ? item.Options->LabelOf(text) : text;
+    if (item.Options)
+        return item.Options->LabelOf(text);
+    return text;   // moved out, not copied as a conditional's operand would be
 }
 
 engine::Value KvBindingFromValue(const KvSNMPVarItem& item)
