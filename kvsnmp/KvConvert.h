@@ -101,6 +101,8 @@ std::optional<double> KvDayCountFromText(std::string_view text);
 
 // The text of a received value for the item (mapped to its option label).
 std::string KvValueFromBinding(const KvSNMPVarItem& item, const engine::Value& value);
+// The same, written into text (a table walk reuses the item's own Value buffer).
+void KvValueFromBinding(const KvSNMPVarItem& item, const engine::Value& value, std::string& text);
 // The value to send for the item's Value text (a label is first mapped back).
 engine::Value KvBindingFromValue(const KvSNMPVarItem& item);
 // Sets the key item's Value from the leading sub-identifiers of the instance and

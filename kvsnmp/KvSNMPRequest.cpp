@@ -665,7 +665,7 @@ std::string KvSNMPRequest::EncodeKey(int keyIndex)
 void KvSNMPRequest::ValueFromBinding(int index, const engine::VarBind& binding)
 {
     KvSNMPVarItem& item = Variables.ItemAt(index);
-    item.Value = KvValueFromBinding(item, binding.value);
+    KvValueFromBinding(item, binding.value, item.Value);
 }
 
 void KvSNMPRequest::BindingFromValue(int index, engine::VarBind& binding)

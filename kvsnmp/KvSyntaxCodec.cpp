@@ -1049,15 +1049,26 @@ const KvSyntaxCodec& KvSyntaxCodecOf(std::uint32_t syntax)
 
 std::string KvValueFromBinding(const KvSNMPVarItem& item, const engine::Value& value)
 {
+    std::string text;
+    KvValueFromBinding(item, value, text);
+    return text;
+}
+
+void KvValueFromBinding(const KvSNMPVarItem& item, const engine::Value& value, std::string& text)
+{
     const KvSyntaxCodec* c = KvFindSyntaxCodec(item.Syntax);
     if (!c || !c->Show)
         badSyntax();
-    std::string text;
-    if (!c->Show(value, text))
+    // Every Show writes text whole or leaves it untouched, so text may be the
+    // item's own Value: it keeps its buffer, and a failure leaves it as it was.
+    if (item.Options) {
+        std::string shown;
+        if (!c->Show(value, shown))
+            shown = c->AbsentText;
+        text = item.Options->LabelOf(shown);
+    } else if (!c->Show(value, text)) {
         text = c->AbsentText;
-    if (item.Options)
-        return item.Options->LabelOf(text);
-    return text;   // moved out, not copied as a conditional's operand would be
+    }
 }
 
 engine::Value KvBindingFromValue(const KvSNMPVarItem& item)
