@@ -292,8 +292,8 @@ engine::Value sendBoolean(const std::string& text)
 }
 std::string decodeBoolean(KvInstanceReader& in, bool)
 {
-    const auto ids = fixedIds(in, 1);
-    return !ids ? KvNullText : (*ids)[0] != 0 ? "true" : "false";
+    const auto id = in.TakeOne();
+    return !id ? KvNullText : *id != 0 ? "true" : "false";
 }
 void encodeBoolean(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
@@ -325,8 +325,8 @@ engine::Value sendInteger(const std::string& text)
 }
 std::string decodeInteger(KvInstanceReader& in, bool)
 {
-    const auto ids = fixedIds(in, 1);
-    return ids ? std::to_string(static_cast<std::int32_t>((*ids)[0])) : KvNullText;
+    const auto id = in.TakeOne();
+    return id ? std::to_string(static_cast<std::int32_t>(*id)) : KvNullText;
 }
 void encodeInteger(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
@@ -630,8 +630,8 @@ engine::Value sendUnsigned(const std::string& text)
 }
 std::string decodeUnsigned(KvInstanceReader& in, bool)
 {
-    const auto ids = fixedIds(in, 1);
-    return ids ? std::to_string((*ids)[0]) : KvNullText;
+    const auto id = in.TakeOne();
+    return id ? std::to_string(*id) : KvNullText;
 }
 void encodeUnsigned(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
@@ -660,8 +660,8 @@ engine::Value sendTicks(const std::string& text)
 }
 std::string decodeTicks(KvInstanceReader& in, bool)
 {
-    const auto ids = fixedIds(in, 1);
-    return ids ? KvTimeTicksText((*ids)[0]) : KvNullText;
+    const auto id = in.TakeOne();
+    return id ? KvTimeTicksText(*id) : KvNullText;
 }
 void encodeTicks(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
@@ -1009,6 +1009,13 @@ std::vector<std::uint32_t> KvInstanceReader::Take(std::size_t n)
     while (out.size() < n && !AtEnd())
         out.push_back(next());
     return out;
+}
+
+std::optional<std::uint32_t> KvInstanceReader::TakeOne()
+{
+    if (AtEnd())
+        return std::nullopt;
+    return next();
 }
 
 std::vector<std::uint32_t> KvInstanceReader::TakeAll()

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     bool AtEnd() const { return pos_ >= text_.size(); }
     // Up to n sub-identifiers (fewer when the instance ends first).
     std::vector<std::uint32_t> Take(std::size_t n);
+    // The next sub-identifier; none when the instance has ended.
+    std::optional<std::uint32_t> TakeOne();
     std::vector<std::uint32_t> TakeAll();
     std::string Rest() const { return AtEnd() ? std::string() : text_.substr(pos_); }
 
