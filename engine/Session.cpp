@@ -294,6 +294,12 @@ int localErrorCode(int snmpErr)
     }
 }
 
+// The library's number of a target's version (0 v1, 1 v2c, 3 v3).
+long libVersion(int version)
+{
+    return version == 3 ? SNMP_VERSION_3 : version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
+}
+
 // A response that carries an outcome and nothing else.
 Response outcomeOnly(int code)
 {
@@ -428,7 +434,17 @@ public:
     std::intptr_t nextToken = 1;
     std::uint64_t libraryCall = 0;
     std::unordered_map<std::uint64_t, Req> reqs;
-    std::unordered_map<std::intptr_t, std::uint64_t> tokens;
+    // What each library send waits for: the request it belongs to and where its
+    // answer must come from.  The one socket is not connected, so the library
+    // matches answers by request (or message) id alone and would take one from
+    // any address, port or SNMP version.
+    struct Sent {
+        std::uint64_t id = 0;
+        std::uint32_t ipNet = 0;     // network order, as the datagram's source
+        std::uint16_t portNet = 0;
+        long version = 0;            // the library's version number: 0 v1, 1 v2c, 3 v3
+    };
+    std::unordered_map<std::intptr_t, Sent> tokens;
     std::deque<LibEvent> events;
     std::map<std::uint64_t, Peer> peers;
     std::map<std::string, UserDef> users;
@@ -440,6 +456,7 @@ public:
     ~Impl();
 
     static int libCallback(int op, netsnmp_session* sp, int, netsnmp_pdu* pdu, void* magic);
+    bool fromTarget(std::intptr_t token, const netsnmp_pdu& pdu) const;
 
     int open();
     int startRequest(Operation op, const Target& t, Pdu pdu, Callback cb);
@@ -508,6 +525,11 @@ int Session::Impl::libCallback(int op, netsnmp_session* sp, int, netsnmp_pdu* pd
     LibEvent e;
     e.token = reinterpret_cast<std::intptr_t>(magic);
     e.call = self->libraryCall;
+    // An answer from elsewhere, or in another version, is not the request's: 0
+    // keeps the library's request waiting for the right one (or its time-out).
+    if (pdu && (pdu->command == SNMP_MSG_RESPONSE || pdu->command == SNMP_MSG_REPORT)
+        && !self->fromTarget(e.token, *pdu))
+        return 0;
     switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
     case NETSNMP_CALLBACK_OP_SEC_ERROR:
@@ -550,6 +572,20 @@ int Session::Impl::libCallback(int op, netsnmp_session* sp, int, netsnmp_pdu* pd
     }
     self->events.push_back(std::move(e));
     return 1;
+}
+
+bool Session::Impl::fromTarget(std::intptr_t token, const netsnmp_pdu& pdu) const
+{
+    const auto t = tokens.find(token);
+    if (t == tokens.end())
+        return true;   // nothing waits for it any more; dropped when handled
+    const Sent& sent = t->second;
+    if (pdu.version != sent.version || !pdu.transport_data
+        || pdu.transport_data_length < static_cast<int>(sizeof(sockaddr_in)))
+        return false;
+    const auto* a = static_cast<const netsnmp_indexed_addr_pair*>(pdu.transport_data);
+    return a->remote_addr.sa.sa_family == AF_INET && a->remote_addr.sin.sin_addr.s_addr == sent.ipNet
+           && a->remote_addr.sin.sin_port == sent.portNet;
 }
 
 void Session::Impl::clearSessionEngineIds()
@@ -616,7 +652,7 @@ netsnmp_pdu* Session::Impl::buildPdu(const Req& r, int& err)
 
     bool ok = true;
     if (t.version == 3) {
-        pdu->version = SNMP_VERSION_3;
+        pdu->version = libVersion(t.version);
         pdu->securityModel = SNMP_SEC_MODEL_USM;
         if (r.stage == Stage::Probe) {
             pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
@@ -634,7 +670,7 @@ netsnmp_pdu* Session::Impl::buildPdu(const Req& r, int& err)
                  && dupText(t.contextName, pdu->contextName, pdu->contextNameLen);
         }
     } else {
-        pdu->version = t.version == 0 ? SNMP_VERSION_1 : SNMP_VERSION_2c;
+        pdu->version = libVersion(t.version);
         const std::string& community = r.op == Operation::Set ? t.writeCommunity : t.readCommunity;
         ok = dupOctets(community, pdu->community, pdu->community_len);
     }
@@ -740,7 +776,7 @@ int Session::Impl::sendAttempt(Req& r)
     const long cs = std::max(1, r.target.timeoutCs);
     sp->timeout = cs * 10000L;
     const std::intptr_t token = nextToken++;
-    tokens[token] = r.id;
+    tokens[token] = Sent{r.id, htonl(r.ip), htons(r.target.port), libVersion(r.target.version)};
     r.due = Clock::now() + std::chrono::milliseconds(cs * 10);
     r.nitwSeen = false;
     const std::size_t queued = events.size();
@@ -940,7 +976,7 @@ void Session::Impl::handleEvent(LibEvent& e)
     auto t = tokens.find(e.token);
     if (t == tokens.end())
         return;   // already handled (the other half of a pair, or a late answer)
-    const std::uint64_t id = t->second;
+    const std::uint64_t id = t->second.id;
     auto it = reqs.find(id);
     if (it == reqs.end()) {
         tokens.erase(t);
@@ -1046,7 +1082,7 @@ void Session::Impl::sweepLost()
             lost.push_back(id);
     for (std::uint64_t id : lost) {
         for (auto t = tokens.begin(); t != tokens.end();) {
-            if (t->second == id)
+            if (t->second.id == id)
                 t = tokens.erase(t);
             else
                 ++t;

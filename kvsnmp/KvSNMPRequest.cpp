@@ -273,6 +273,8 @@ bool KvSNMPRequest::Get(bool first)
         const KvMappedCode m = MapErrorCode(r.code);
         if (m.Code != 0 && !(m.Code == KvCodeNoSuchName && isTable()))
             throw KvSNMPException(m.Code, m.Message);
+        if (r.code == engine::kSuccess)
+            nextAnswered();
         return processResponse(r.vbs, m.Code);
     }
 }
@@ -326,11 +328,25 @@ bool KvSNMPRequest::bulkFailed(int code)
     // user wait for a second time-out.
     if (code == engine::kTimeout && bulk_.answered)
         return false;
-    if (code == engine::kAgentTooBig && bulk_.maxRepetitions > 1)
+    if (code == engine::kAgentTooBig && bulk_.maxRepetitions > 1) {
         bulk_.maxRepetitions /= 2;
-    else
-        bulk_.off = true;
+        return true;
+    }
+    bulk_.off = true;
+    // A refusal is the agent's answer for the whole walk; a time-out may only be
+    // the agent out of reach for a moment (regression: one lost get-bulk made a
+    // 400-row walk ask row by row, 43.8 s instead of 1.7 s).
+    bulk_.retryWhenAnswered = code == engine::kTimeout && !bulk_.retried;
     return true;
+}
+
+void KvSNMPRequest::nextAnswered()
+{
+    if (!bulk_.retryWhenAnswered)
+        return;
+    bulk_.retryWhenAnswered = false;
+    bulk_.retried = true;
+    bulk_.off = false;
 }
 
 bool KvSNMPRequest::takeBulk(engine::Response&& response, std::size_t columns)
@@ -584,6 +600,8 @@ void KvSNMPRequest::handleResponse(const engine::Response& response, bool read, 
             return deliver(e, callback, userData);
         }
     }
+    if (read && !fromBulk && response.code == engine::kSuccess)
+        nextAnswered();
     if ((e.Code == 0 && read) || (e.Code == KvCodeNoSuchName && isTable())) {
         processInto(e, [&] {
             const bool more = fromBulk ? nextBulkRow() : processResponse(response.vbs, e.Code);

@@ -42,7 +42,8 @@ public:
 
     bool UseGetNext = false;           // a row list (kind 1) read with get-next
     // Table walks over v2c and v3 ask with get-bulk: the same rows, fewer round
-    // trips.  A walk goes on with get-next after any failure of a get-bulk.
+    // trips.  A walk goes on with get-next after a get-bulk is refused; after its
+    // first get-bulk timed out, get-bulk is tried once more when get-next is answered.
     bool UseGetBulk = DefaultUseGetBulk;
     std::int32_t Timeout;              // hundredths of a second per attempt
     std::int32_t Retries = 1;
@@ -130,7 +131,12 @@ private:
     // the first ended column on, the walk asks with get-next.
     static constexpr int kBulkRows = 25;
     struct BulkRows {
-        bool off = false;                 // get-next for the rest of this walk
+        bool off = false;                 // asks with get-next
+        // The walk's first get-bulk timed out: get-bulk is asked once more as soon
+        // as get-next is answered (the agent was only out of reach for a while);
+        // a second time-out leaves get-next for the rest of the walk.
+        bool retryWhenAnswered = false;
+        bool retried = false;             // that second chance has been given
         bool answered = false;            // the agent has answered a get-bulk of this walk
         bool columnEnded = false;         // in the row handed out last
         int maxRepetitions = kBulkRows;   // halved after each tooBig
@@ -151,8 +157,10 @@ private:
     BulkRows bulk_;
     bool useBulk() const;
     // After a get-bulk that failed with `code`: fewer repetitions after tooBig,
-    // otherwise get-next for the rest of the walk.
+    // otherwise get-next (for the rest of the walk unless the first time-out).
     bool bulkFailed(int code);   // false: the walk ends with that code
+    // A get-next read of the walk was answered.
+    void nextAnswered();
     // Takes the response's rows; false when it holds no whole row.
     bool takeBulk(engine::Response&& response, std::size_t columns);
     bool nextBulkRow();

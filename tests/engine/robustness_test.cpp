@@ -14,6 +14,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace engine;
@@ -194,9 +196,11 @@ public:
         }
         return {};
     }
-    void reply(const std::string& bytes)
+    void reply(const std::string& bytes) { replyVia(fd_, bytes); }
+    // The same answer sent from another socket.
+    void replyVia(int fd, const std::string& bytes)
     {
-        ::sendto(fd_, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&from_), sizeof from_);
+        ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&from_), sizeof from_);
     }
 
 private:
@@ -248,11 +252,12 @@ std::string requestIdOf(const std::string& msg)
     return msg.substr(start, pos + len - start);
 }
 
-std::string v2cResponse(const std::string& reqId, const std::string& bindings)
+// A v2c response (or, with version 0, a v1 one).
+std::string v2cResponse(const std::string& reqId, const std::string& bindings, char version = 1)
 {
     const std::string pdu = reqId + tlv(0x02, std::string(1, '\0')) + tlv(0x02, std::string(1, '\0'))
                             + tlv(0x30, bindings);
-    return tlv(0x30, tlv(0x02, "\x01") + tlv(0x04, "rdcomm") + tlv(0xA2, pdu));
+    return tlv(0x30, tlv(0x02, std::string(1, version)) + tlv(0x04, "rdcomm") + tlv(0xA2, pdu));
 }
 
 Target peerTarget(std::uint16_t port, int version = 1)
@@ -339,6 +344,91 @@ TEST(MisbehavingPeer, RubbishIsDroppedAndAHugeOddResponseArrivesWhole)
     }
     EXPECT_EQ(got.size(), 1u);
 }
+
+// ---------------------------------------------------------------------------
+// Answers that carry the request's id but not from where it went, or not in its
+// version: the request waits on for the right answer and times out without one.
+
+struct StrayCase {
+    const char* name;
+    char version;          // of the stray answer's message (the request is v2c)
+    const char* address;   // a socket of its own on this address sends it; nullptr: the peer's
+    bool peerPort;         // that socket has the peer's port number, otherwise any
+};
+
+class StrayAnswers : public ::testing::TestWithParam<StrayCase> {};
+
+TEST_P(StrayAnswers, AreDroppedAndTheRightOneStillTaken)
+{
+    const StrayCase& c = GetParam();
+    Peer peer;
+    int stray = -1;
+    if (c.address) {
+        stray = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        ::inet_pton(AF_INET, c.address, &a.sin_addr);
+        a.sin_port = c.peerPort ? htons(peer.port()) : 0;
+        ASSERT_EQ(::bind(stray, reinterpret_cast<sockaddr*>(&a), sizeof a), 0) << c.address;
+    }
+    // sysDescr.0 as an INTEGER: 666 from the stray, 42 from the peer.
+    auto binding = [](const std::string& value) {
+        return tlv(0x30, tlv(0x06, std::string("\x2B\x06\x01\x02\x01\x01\x01\x00", 8)) + tlv(0x02, value));
+    };
+    const std::string strayValue("\x02\x9A", 2);
+
+    for (const bool rightAnswerFollows : {true, false}) {
+        Target t = peerTarget(peer.port());
+        t.timeoutCs = 30;
+        Pdu pdu;
+        pdu.vbs.push_back(VarBind{{1, 3, 6, 1, 2, 1, 1, 1, 0}, Value::null()});
+        std::vector<Response> got;
+        ASSERT_EQ(session().send(Operation::Get, t, pdu, [&](const Response& r) { got.push_back(r); }), kSuccess);
+        const std::string request = peer.receive(session(), 3000);
+        ASSERT_FALSE(request.empty());
+        const std::string reqId = requestIdOf(request);
+
+        const std::string wrong = v2cResponse(reqId, binding(strayValue), c.version);
+        if (c.address)
+            peer.replyVia(stray, wrong);
+        else
+            peer.reply(wrong);
+        for (int i = 0; i < 20; ++i)
+            session().processPendingEvents();
+        EXPECT_TRUE(got.empty()) << "the stray answer was taken";
+
+        if (rightAnswerFollows)
+            peer.reply(v2cResponse(reqId, binding("\x2A")));
+        QElapsedTimer clock;
+        clock.start();
+        while (got.empty() && clock.elapsed() < 3000) {
+            pollfd p{session().socketDescriptor(), POLLIN, 0};
+            ::poll(&p, 1, std::clamp(session().msUntilNextTimeout().value_or(10), 0, 10));
+            session().processPendingEvents();
+        }
+        ASSERT_EQ(got.size(), 1u) << (rightAnswerFollows ? "right answer" : "time-out");
+        if (rightAnswerFollows) {
+            EXPECT_EQ(got[0].code, kSuccess);
+            ASSERT_EQ(got[0].vbs.size(), 1u);
+            EXPECT_EQ(got[0].vbs[0].value.asInt32(), 42);
+            EXPECT_EQ(got[0].peerAddress, "127.0.0.1");
+            EXPECT_EQ(got[0].peerPort, peer.port());
+        } else {
+            EXPECT_EQ(got[0].code, kTimeout);
+        }
+    }
+    if (stray >= 0)
+        ::close(stray);
+}
+
+const StrayCase kStrayCases[] = {
+    {"other_version", 0, nullptr, false},        // a v1 message answers a v2c request
+    {"other_port", 1, "127.0.0.1", false},
+    {"other_address", 1, "127.0.0.2", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, StrayAnswers, ::testing::ValuesIn(kStrayCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TimeOut, AfterEveryRetryAndLateAnswerDropped)
 {

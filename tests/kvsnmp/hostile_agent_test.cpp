@@ -38,6 +38,7 @@ struct HostileCase {
     Walks walks = BothWalks;
     int bulkRows = 1;       // the most rows the agent answers a get-bulk with
     int requests = 0;       // requests the agent is sent (0: not checked)
+    int faultCount = 0;     // requests answered with the fault (0: all from faultFrom on)
 };
 
 struct HostileRun {
@@ -134,7 +135,7 @@ QTemporaryDir* HostileAgents::folder_ = nullptr;
 TEST_P(HostileAgents, EndWithTheirCodeInBoundedTime)
 {
     const auto& [c, bulk, async] = GetParam();
-    HostileAgent agent(c.fault, c.faultFrom, kRows, c.bulkRows);
+    HostileAgent agent(c.fault, c.faultFrom, kRows, c.bulkRows, c.faultCount);
     ASSERT_TRUE(agent.ok());
 
     KvSNMPRequest r;
@@ -220,6 +221,14 @@ const HostileCase kCases[] = {
     {"bulk_cut_first_row", Fault::BulkCut, 1, 1, Walk, 0, kRows, 10, GetBulkOnly, 1},
     {"bulk_empty", Fault::BulkEmpty, 1, 1, Walk, 0, kRows, 10, GetBulkOnly},
     {"bulk_empty_mid_walk", Fault::BulkEmpty, 2, 1, Walk, 0, kRows, 10, GetBulkOnly, 2},
+    // The first get-bulk goes unanswered while the agent is out of reach: get-next
+    // reads the row again, and once it is answered the walk goes back to get-bulk
+    // (the lost attempts, 1 get-next, 2 get-bulk; regression: get-next for the
+    // rest of the walk, one request per row).
+    {"bulk_briefly_unanswered", Fault::Silence, 1, 1, Walk, 0, kRows, 10, GetBulkOnly, 2, (kRetries + 1) + 1 + 2, kRetries + 1},
+    // An agent that drops get-bulk: get-bulk is tried once more after the first
+    // get-next answer, then get-next reads the rest.
+    {"bulk_never_answered", Fault::BulkSilence, 1, 1, Walk, 0, kRows, 10, GetBulkOnly, 2, (kRetries + 1) + 1 + (kRetries + 1) + 3},
 };
 
 std::vector<HostileRun> hostileRuns()

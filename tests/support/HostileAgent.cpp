@@ -135,8 +135,8 @@ struct Object {
 
 } // namespace
 
-HostileAgent::HostileAgent(Fault fault, int faultFrom, int rows, int bulkRows)
-    : fault_(fault), faultFrom_(faultFrom), rows_(rows), bulkRows_(bulkRows)
+HostileAgent::HostileAgent(Fault fault, int faultFrom, int rows, int bulkRows, int faultCount)
+    : fault_(fault), faultFrom_(faultFrom), rows_(rows), bulkRows_(bulkRows), faultCount_(faultCount)
 {
     fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
@@ -205,7 +205,9 @@ std::string HostileAgent::answer(const std::string& request)
             asked.push_back(objectIdValue(name->contents));
     }
 
-    const Fault fault = ++requests_ >= faultFrom_ ? fault_ : Fault::None;
+    const int number = ++requests_;
+    const bool faulty = number >= faultFrom_ && (faultCount_ == 0 || number < faultFrom_ + faultCount_);
+    const Fault fault = faulty ? fault_ : Fault::None;
     const bool v1 = integerValue(version->contents) == 0;
 
     Oid scalar = parse(kScalar);
@@ -310,6 +312,8 @@ std::string HostileAgent::answer(const std::string& request)
     switch (fault) {
     case Fault::Silence:
         return {};
+    case Fault::BulkSilence:
+        return bulk ? std::string() : reply;
     case Fault::Garbage:
         return "\x30\x84\xff\xff\xff\xffnot an SNMP message";
     case Fault::Truncated:

@@ -1,8 +1,8 @@
 // A small SNMPv1/v2c agent on loopback for tests of how the module copes with
 // agents that misbehave.  It serves one scalar and a two-column table, answers
 // get, get-next and get-bulk correctly, and from a chosen request on answers
-// every request with one chosen fault.  Datagrams are answered in turn on the
-// agent's own thread.
+// every request (or a given number of them) with one chosen fault.  Datagrams
+// are answered in turn on the agent's own thread.
 #pragma once
 
 #include <atomic>
@@ -29,6 +29,7 @@ public:
         Garbage,         // bytes that are no SNMP message
         Truncated,       // a correct response cut in the middle
         Silence,         // no answer
+        BulkSilence,     // get-bulk requests go unanswered; get and get-next are answered
     };
 
     // The objects served: kScalar.0 (INTEGER 42) and, for rows 1..rows, kEntry.1.N
@@ -37,11 +38,13 @@ public:
     static constexpr const char* kEntry = "1.3.6.1.4.1.97531.77.2.1";
     static constexpr std::size_t kHugeLength = 65000;
 
-    // faultFrom: the number of the first request (from 1) answered with the fault.
+    // faultFrom: the number of the first request (from 1) answered with the fault;
+    // faultCount: how many requests from there on are (0: all of them), so that a
+    // fault can pass, as a brief loss of the agent does.
     // bulkRows: the most repetitions a get-bulk is answered with, as an agent that
     // keeps its answers small does; one makes a get-bulk walk ask once per row,
     // as a get-next walk does.
-    explicit HostileAgent(Fault fault, int faultFrom = 1, int rows = 3, int bulkRows = 1);
+    explicit HostileAgent(Fault fault, int faultFrom = 1, int rows = 3, int bulkRows = 1, int faultCount = 0);
     ~HostileAgent();
     HostileAgent(const HostileAgent&) = delete;
     HostileAgent& operator=(const HostileAgent&) = delete;
@@ -58,6 +61,7 @@ private:
     int faultFrom_;
     int rows_;
     int bulkRows_;
+    int faultCount_;
     int fd_ = -1;
     std::uint16_t port_ = 0;
     std::thread thread_;
