@@ -219,7 +219,7 @@ void TMainForm::FormCreate()
         DefaultTimeout = KvModuleTimeout;
 
         if (arguments_.empty()) {
-            KvShowAppMessage(this, QStringLiteral("No parameter input"));
+            KvShowAppMessage(this, QString::fromStdString(NoParameterText()));
             // The process ends instead of entering its message loop; the rest of the
             // sequence still runs.
             terminateRequested_ = true;

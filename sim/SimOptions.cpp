@@ -71,7 +71,8 @@ Options:
                          stderr, with file and line) instead of refusing to start, and
                          serve variation-module values ("2:numeric|...") as their
                          static starting value
-  --help                 show this text
+  --help                 show this text and exit
+  --version              show the version and exit
 
 SNMPv3 users: noAuthUser (noAuthNoPriv), MD5_User (MD5), MD5_DES_User (MD5+DES),
 SHA_User (SHA), SHA_DES_User (SHA+DES), SHA256_AES_User (SHA-256+AES-128).
@@ -103,6 +104,8 @@ SimOptions parseOptions(const std::vector<std::string>& args)
         };
         if (opt == "--help" || opt == "-h") {
             o.help = true;
+        } else if (opt == "--version") {
+            o.version = true;
         } else if (opt == "--port") {
             o.port = static_cast<std::uint16_t>(integerArg(opt, value(), 1, 65535));
         } else if (opt == "--data") {

@@ -24,6 +24,7 @@ struct SimOptions {
     int bigTableRows = 0;
     bool lenient = false;   // leave out data lines that cannot be read, with a warning each
     bool help = false;
+    bool version = false;
 };
 
 class UsageError : public std::runtime_error {

@@ -3,6 +3,8 @@
 #include "SimAgent.h"
 #include "SimOptions.h"
 
+#include "KswVersion.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -41,6 +43,10 @@ int main(int argc, char** argv)
     }
     if (opt.help) {
         std::cout << usageText();
+        return 0;
+    }
+    if (opt.version) {
+        std::cout << "ksw-sim " << KswVersion << '\n';
         return 0;
     }
 

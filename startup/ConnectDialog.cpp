@@ -3,9 +3,12 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -23,6 +26,11 @@ struct VersionChoice {
 };
 constexpr VersionChoice kVersions[] = {{"SNMPv1", 0}, {"SNMPv2c", 1}};
 
+bool IsOfferedVersion(int version)
+{
+    return std::any_of(std::begin(kVersions), std::end(kVersions), [version](const VersionChoice& v) { return v.Version == version; });
+}
+
 // The command line's switches begin with "/": a value holding one could be
 // read as another switch.
 std::string CommunityProblem(const std::string& community, const char* which)
@@ -39,6 +47,41 @@ QString Text(const std::string& s)
     return QString::fromStdString(s);
 }
 
+// Digits and dots only: meant as a dotted IPv4 address, never a host name.
+bool LooksDotted(const std::string& address)
+{
+    return !address.empty() && address.find_first_not_of("0123456789.") == std::string::npos;
+}
+
+// Four decimal parts of 0 to 255, without the short and octal forms some
+// resolvers accept ("10.1" or "010.0.0.1" would reach another host than meant).
+bool IsDottedIPv4(const std::string& address)
+{
+    static const QRegularExpression dotted(QStringLiteral("^(0|[1-9][0-9]{0,2})(\\.(0|[1-9][0-9]{0,2})){3}$"));
+    if (!dotted.match(Text(address)).hasMatch())
+        return false;
+    const QStringList parts = Text(address).split(QLatin1Char('.'));
+    return std::all_of(parts.begin(), parts.end(), [](const QString& p) { return p.toInt() <= 255; });
+}
+
+std::string AddressFormProblem(const std::string& address)
+{
+    // A host name: labels of letters, digits and hyphens between dots.
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)*$"));
+    if (address.empty())
+        return "Enter the switch's address.";
+    if (LooksDotted(address)) {
+        if (!IsDottedIPv4(address))
+            return "The address \"" + address + "\" is not a dotted IPv4 address (four numbers from 0 to 255).";
+        return {};
+    }
+    if (address.size() > 253 || !name.match(Text(address)).hasMatch())
+        return "The address \"" + address + "\" is neither a dotted IPv4 address nor a host name.";
+    return {};
+}
+
+constexpr const char* kRecentGroup = "RecentSwitches";
+
 }  // namespace
 
 bool TakeAskOption(std::vector<std::string>& args)
@@ -51,16 +94,11 @@ bool TakeAskOption(std::vector<std::string>& args)
 
 std::string ConnectProblem(const ConnectAnswers& a)
 {
-    // A dotted IPv4 address or a host name: labels of letters, digits and
-    // hyphens between dots.
-    static const QRegularExpression address(QStringLiteral("^[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)*$"));
-    if (a.Address.empty())
-        return "Enter the switch's address.";
-    if (a.Address.size() > 253 || !address.match(Text(a.Address)).hasMatch())
-        return "The address \"" + a.Address + "\" is neither a dotted IPv4 address nor a host name.";
+    if (std::string p = AddressFormProblem(a.Address); !p.empty())
+        return p;
     if (a.Port < 1 || a.Port > 65535)
         return "The UDP port must lie between 1 and 65535.";
-    if (std::none_of(std::begin(kVersions), std::end(kVersions), [&a](const VersionChoice& v) { return v.Version == a.Version; }))
+    if (!IsOfferedVersion(a.Version))
         return "The SNMP version must be SNMPv1 or SNMPv2c.";
     if (std::string p = CommunityProblem(a.ReadCommunity, "read"); !p.empty())
         return p;
@@ -73,9 +111,85 @@ std::vector<std::string> ConnectSwitches(const ConnectAnswers& a)
             "/R" + a.ReadCommunity, "/W" + a.WriteCommunity};
 }
 
-TConnectDialog::TConnectDialog(const ConnectAnswers& start, QWidget* parent) : QDialog(parent)
+void LookUpAgentAddress(const std::string& address, QObject* context, std::function<void(const std::string& problem)> done)
+{
+    if (LooksDotted(address)) {
+        done(IsDottedIPv4(address) ? std::string() : AddressFormProblem(address));
+        return;
+    }
+    QHostInfo::lookupHost(Text(address), context, [address, done](const QHostInfo& info) {
+        for (const QHostAddress& a : info.addresses()) {
+            if (a.protocol() == QAbstractSocket::IPv4Protocol) {
+                done({});
+                return;
+            }
+        }
+        if (info.error() != QHostInfo::NoError)
+            done("The host name \"" + address + "\" does not resolve: " + info.errorString().toStdString() + ".");
+        else
+            done("The host name \"" + address + "\" has no IPv4 address.");
+    });
+}
+
+std::vector<RecentSwitch> ReadRecentSwitches(QSettings& settings)
+{
+    std::vector<RecentSwitch> recent;
+    const int count = settings.beginReadArray(QLatin1String(kRecentGroup));
+    for (int i = 0; i < count && static_cast<int>(recent.size()) < RecentSwitchCount; ++i) {
+        settings.setArrayIndex(i);
+        bool portOk = false;
+        bool versionOk = false;
+        RecentSwitch r{settings.value(QStringLiteral("Address")).toString().toStdString(),
+                       settings.value(QStringLiteral("Port")).toInt(&portOk),
+                       settings.value(QStringLiteral("Version")).toInt(&versionOk)};
+        // The file is the user's to edit: an entry the dialog could not take is left out.
+        ConnectAnswers check;
+        check.Address = r.Address;
+        check.Port = r.Port;
+        check.Version = r.Version;
+        if (portOk && versionOk && ConnectProblem(check).empty() && std::find(recent.begin(), recent.end(), r) == recent.end())
+            recent.push_back(std::move(r));
+    }
+    settings.endArray();
+    return recent;
+}
+
+void RememberSwitch(QSettings& settings, const ConnectAnswers& answers)
+{
+    std::vector<RecentSwitch> recent = ReadRecentSwitches(settings);
+    std::erase_if(recent, [&answers](const RecentSwitch& r) {
+        return QString::compare(Text(r.Address), Text(answers.Address), Qt::CaseInsensitive) == 0 && r.Port == answers.Port;
+    });
+    recent.insert(recent.begin(), RecentSwitch{answers.Address, answers.Port, answers.Version});
+    if (static_cast<int>(recent.size()) > RecentSwitchCount)
+        recent.resize(RecentSwitchCount);
+    settings.remove(QLatin1String(kRecentGroup));
+    settings.beginWriteArray(QLatin1String(kRecentGroup), static_cast<int>(recent.size()));
+    for (int i = 0; i < static_cast<int>(recent.size()); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue(QStringLiteral("Address"), Text(recent[static_cast<std::size_t>(i)].Address));
+        settings.setValue(QStringLiteral("Port"), recent[static_cast<std::size_t>(i)].Port);
+        settings.setValue(QStringLiteral("Version"), recent[static_cast<std::size_t>(i)].Version);
+    }
+    settings.endArray();
+    settings.sync();
+}
+
+std::unique_ptr<QSettings> ModuleUserSettings()
+{
+    return std::make_unique<QSettings>(QStringLiteral("ksw4800"), QStringLiteral("ksw4800"));
+}
+
+TConnectDialog::TConnectDialog(const ConnectAnswers& start, std::vector<RecentSwitch> recent, AddressLookup lookup,
+                               QWidget* parent)
+    : QDialog(parent), recent_(std::move(recent)), lookup_(std::move(lookup))
 {
     setWindowTitle(QStringLiteral("KSW-4800: Connect to a switch"));
+    RecentCombo = new QComboBox(this);
+    for (const RecentSwitch& r : recent_) {
+        const char* version = r.Version == 1 ? "SNMPv2c" : "SNMPv1";
+        RecentCombo->addItem(QStringLiteral("%1, port %2, %3").arg(Text(r.Address)).arg(r.Port).arg(QLatin1String(version)));
+    }
     AddressEdit = new QLineEdit(Text(start.Address), this);
     PortSpin = new QSpinBox(this);
     PortSpin->setRange(1, 65535);
@@ -90,9 +204,14 @@ TConnectDialog::TConnectDialog(const ConnectAnswers& start, QWidget* parent) : Q
     WriteCommunityEdit = new QLineEdit(Text(start.WriteCommunity), this);
     Problem = new QLabel(this);
     Problem->setWordWrap(true);
+    Problem->setTextFormat(Qt::PlainText);
     Problem->hide();
 
     auto* form = new QFormLayout;
+    if (!recent_.empty())
+        form->addRow(QStringLiteral("Recent switches:"), RecentCombo);
+    else
+        RecentCombo->hide();
     form->addRow(QStringLiteral("Agent address:"), AddressEdit);
     form->addRow(QStringLiteral("UDP port:"), PortSpin);
     form->addRow(QStringLiteral("SNMP version:"), VersionCombo);
@@ -101,14 +220,30 @@ TConnectDialog::TConnectDialog(const ConnectAnswers& start, QWidget* parent) : Q
     auto* note = new QLabel(QStringLiteral("For SNMPv3, start the module with its switches (see ksw4800(1))."), this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    OkButton = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &TConnectDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TConnectDialog::reject);
+    connect(RecentCombo, &QComboBox::activated, this, &TConnectDialog::ChooseRecent);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(note);
     layout->addWidget(Problem);
     layout->addWidget(buttons);
+
+    if (!recent_.empty())
+        ChooseRecent(0);
+}
+
+void TConnectDialog::ChooseRecent(int index)
+{
+    if (index < 0 || index >= static_cast<int>(recent_.size()))
+        return;
+    const RecentSwitch& r = recent_[static_cast<std::size_t>(index)];
+    RecentCombo->setCurrentIndex(index);
+    AddressEdit->setText(Text(r.Address));
+    PortSpin->setValue(r.Port);
+    VersionCombo->setCurrentIndex(std::max(0, VersionCombo->findData(r.Version)));
 }
 
 ConnectAnswers TConnectDialog::Answers() const
@@ -122,21 +257,51 @@ ConnectAnswers TConnectDialog::Answers() const
     return a;
 }
 
+void TConnectDialog::ShowProblem(const std::string& problem)
+{
+    Problem->setText(Text(problem));
+    Problem->show();
+}
+
 void TConnectDialog::accept()
 {
-    const std::string problem = ConnectProblem(Answers());
-    if (!problem.empty()) {
-        Problem->setText(Text(problem));
-        Problem->show();
+    const ConnectAnswers answers = Answers();
+    if (const std::string problem = ConnectProblem(answers); !problem.empty()) {
+        ShowProblem(problem);
         return;
     }
-    QDialog::accept();
+    if (!lookup_) {
+        QDialog::accept();
+        return;
+    }
+    const int serial = ++lookupSerial_;
+    OkButton->setEnabled(false);
+    ShowProblem("Looking up " + answers.Address + " ...");
+    lookup_(answers.Address, this, [this, serial, address = answers.Address](const std::string& problem) {
+        if (serial != lookupSerial_)
+            return;
+        OkButton->setEnabled(true);
+        // An address typed again meanwhile was not looked up: OK asks anew.
+        if (Answers().Address != address) {
+            Problem->hide();
+            return;
+        }
+        if (!problem.empty()) {
+            ShowProblem(problem);
+            return;
+        }
+        Problem->hide();
+        QDialog::accept();
+    });
 }
 
 std::optional<std::vector<std::string>> AskConnection()
 {
-    TConnectDialog dialog;
+    const std::unique_ptr<QSettings> settings = ModuleUserSettings();
+    TConnectDialog dialog({}, ReadRecentSwitches(*settings));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return ConnectSwitches(dialog.Answers());
+    const ConnectAnswers answers = dialog.Answers();
+    RememberSwitch(*settings, answers);
+    return ConnectSwitches(answers);
 }

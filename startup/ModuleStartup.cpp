@@ -6,6 +6,8 @@
 #include "kvsnmp/KvSNMPSession.h"
 #include "kvsnmp/KvTextUtil.h"
 
+#include "KswVersion.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
@@ -68,40 +70,106 @@ std::int32_t LenientNumber(const std::string& text, std::int32_t def,
     return ParseInRange(text, min, max).value_or(def);
 }
 
+// The file's "AgentPort": a whole number in 16 bits, otherwise 161.
+std::uint16_t ConfiguredPort(const std::string& text)
+{
+    return static_cast<std::uint16_t>(LenientNumber(text, 161, 0, 65535));
+}
+
 // The switches in the order they are tested; the order matters because a
-// switch's two characters may occur anywhere in an argument.
+// switch's two characters may occur anywhere in an argument.  The help lists
+// them in the same order, with what their value is and its default.
 enum class Switch { I, t, v, c, d, R, W, m, l, n, A, P, a, p };
 struct SwitchMarker {
     const char* marker;
     Switch sw;
+    const char* value;     // the value's name in the help
+    const char* meaning;
 };
 constexpr SwitchMarker kSwitches[] = {
-    {"/I", Switch::I}, {"/t", Switch::t}, {"/v", Switch::v}, {"/c", Switch::c}, {"/d", Switch::d},
-    {"/R", Switch::R}, {"/W", Switch::W}, {"/m", Switch::m}, {"/l", Switch::l}, {"/n", Switch::n},
-    {"/A", Switch::A}, {"/P", Switch::P}, {"/a", Switch::a}, {"/p", Switch::p},
+    {"/I", Switch::I, "<address>", "agent address, dotted IPv4 or host name (default 127.0.0.1)"},
+    {"/t", Switch::t, "<port>", "UDP port (default 161)"},
+    {"/v", Switch::v, "<version>", "SNMP version: 0 v1, 1 v2c, 3 v3 (default 0)"},
+    {"/c", Switch::c, "<name>", "context name (default empty)"},
+    {"/d", Switch::d, "<id>", "context engine id (default empty)"},
+    {"/R", Switch::R, "<community>", "read community (default \"rdcomm\")"},
+    {"/W", Switch::W, "<community>", "write community (default \"wrcommx\")"},
+    {"/m", Switch::m, "<model>", "security model, 3 = USM (default 1)"},
+    {"/l", Switch::l, "<level>", "security level: 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv (default 1)"},
+    {"/n", Switch::n, "<user>", "SNMPv3 user name (default empty)"},
+    {"/A", Switch::A, "<phrase>", "authentication pass phrase (default empty)"},
+    {"/P", Switch::P, "<phrase>", "privacy pass phrase (default empty)"},
+    {"/a", Switch::a, "<protocol>", "auth protocol: 1 none, 2 MD5, 3 SHA, 4..7 SHA-224..SHA-512 (default 1)"},
+    {"/p", Switch::p, "<protocol>", "priv protocol: 1 none, 2 DES, 19/20/21 AES-128/192/256 (default 1)"},
 };
 
-void ApplySwitch(Switch sw, const std::string& marker, const std::string& value)
+// The options beside the switches, for the help.
+struct OptionHelp {
+    const char* option;
+    const char* meaning;
+};
+constexpr OptionHelp kOptions[] = {
+    {"--ask", "ask for the switch's address, UDP port, SNMPv1 or v2c and communities first"},
+    {"--open ITEM", "open the view or dialog of menu item ITEM once the window is up"},
+    {"--help", "show this help and exit"},
+    {"--version", "show the version and exit"},
+};
+
+constexpr const char* kHelpOption = "--help";
+constexpr const char* kVersionOption = "--version";
+constexpr const char* kOpenOption = "--open";
+
+// The SNMP versions the engine speaks, as /v numbers them.
+bool IsKnownVersion(std::int32_t version)
+{
+    return version == 0 || version == 1 || version == 3;
+}
+
+// Where ParseCommandLine writes: the process's defaults, or copies of them.
+struct SwitchTargets {
+    KvSNMPDevice& Device;
+    KvSNMPScope& Scope;
+    KvSNMPSecurity& Security;
+};
+
+void ApplySwitch(const SwitchTargets& to, Switch sw, const std::string& marker, const std::string& value)
 {
     switch (sw) {
-    case Switch::I: DefaultDevice.Address = value; break;
+    case Switch::I: to.Device.Address = value; break;
     case Switch::t:
-        DefaultDevice.Port = static_cast<std::uint16_t>(StrictNumber(marker, value, 0, 65535, "port number"));
+        to.Device.Port = static_cast<std::uint16_t>(StrictNumber(marker, value, 0, 65535, "port number"));
         break;
-    case Switch::v:
-        DefaultSecurity.Version = static_cast<std::uint8_t>(StrictNumber(marker, value, 0, 255, "version number"));
+    case Switch::v: {
+        const std::int32_t version = StrictNumber(marker, value, 0, 255, "version number (0, 1 or 3)");
+        if (!IsKnownVersion(version))
+            ThrowConversionError(marker, value, "version number (0, 1 or 3)");
+        to.Security.Version = static_cast<std::uint8_t>(version);
         break;
-    case Switch::c: DefaultScope.ContextName = value; break;
-    case Switch::d: DefaultScope.ContextEngineID = value; break;
-    case Switch::R: DefaultSecurity.ReadCommunity = value; break;
-    case Switch::W: DefaultSecurity.WriteCommunity = value; break;
-    case Switch::m: DefaultSecurity.SecurityModel = StrictNumber(marker, value); break;
-    case Switch::l: DefaultSecurity.SecurityLevel = StrictNumber(marker, value); break;
-    case Switch::n: DefaultSecurity.SecurityName = value; break;
-    case Switch::A: DefaultSecurity.AuthPassword = value; break;
-    case Switch::P: DefaultSecurity.PrivPassword = value; break;
-    case Switch::a: DefaultSecurity.AuthProtocol = StrictNumber(marker, value); break;
-    case Switch::p: DefaultSecurity.PrivProtocol = StrictNumber(marker, value); break;
+    }
+    case Switch::c: to.Scope.ContextName = value; break;
+    case Switch::d: to.Scope.ContextEngineID = value; break;
+    case Switch::R: to.Security.ReadCommunity = value; break;
+    case Switch::W: to.Security.WriteCommunity = value; break;
+    case Switch::m: to.Security.SecurityModel = StrictNumber(marker, value); break;
+    case Switch::l: to.Security.SecurityLevel = StrictNumber(marker, value); break;
+    case Switch::n: to.Security.SecurityName = value; break;
+    case Switch::A: to.Security.AuthPassword = value; break;
+    case Switch::P: to.Security.PrivPassword = value; break;
+    case Switch::a: to.Security.AuthProtocol = StrictNumber(marker, value); break;
+    case Switch::p: to.Security.PrivProtocol = StrictNumber(marker, value); break;
+    }
+}
+
+void ParseCommandLineInto(const SwitchTargets& to, const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args) {
+        for (const SwitchMarker& s : kSwitches) {
+            std::size_t at = arg.find(s.marker);
+            if (at == std::string::npos)
+                continue;
+            ApplySwitch(to, s.sw, s.marker, arg.substr(at + 2));
+            break;
+        }
     }
 }
 
@@ -203,15 +271,107 @@ std::optional<std::string> CandidateAgentAddress(const std::vector<std::string>&
 
 void ParseCommandLine(const std::vector<std::string>& args)
 {
-    for (const std::string& arg : args) {
-        for (const SwitchMarker& s : kSwitches) {
-            std::size_t at = arg.find(s.marker);
-            if (at == std::string::npos)
-                continue;
-            ApplySwitch(s.sw, s.marker, arg.substr(at + 2));
-            break;
-        }
+    ParseCommandLineInto({DefaultDevice, DefaultScope, DefaultSecurity}, args);
+}
+
+std::optional<AgentEndpoint> StartAgentEndpoint(const std::vector<std::string>& args)
+{
+    if (!CandidateAgentAddress(args))
+        return std::nullopt;
+    KvSNMPDevice device = DefaultDevice;
+    KvSNMPScope scope = DefaultScope;
+    KvSNMPSecurity security = DefaultSecurity;
+    try {
+        ParseCommandLineInto({device, scope, security}, args);
+    } catch (const KvSNMPException&) {
+        return std::nullopt;
     }
+    AgentEndpoint agent{device.Address, device.Port};
+    // The file's port wins at start-up (a file without one gives 161), so it
+    // decides which agent the window will serve.
+    const auto path = ModuleConfigurationPath(agent.Address, ExeFolderName() == LocalConfigFolderName);
+    if (path && QFileInfo(QString::fromStdString(*path)).isFile())
+        agent.Port = ConfiguredPort(KvIni(*path).ReadString("Program Information", "AgentPort", ""));
+    return agent;
+}
+
+std::string AgentInstanceKey(const AgentEndpoint& agent)
+{
+    return QString::fromStdString(agent.Address).toLower().toStdString() + ":" + std::to_string(agent.Port);
+}
+
+std::string NoParameterText()
+{
+    return "No parameter input\n\n"
+           "Start the module with the address of the switch's agent, for example\n"
+           "    ksw4800 /I192.0.2.10 /v1 /Rpublic /Wprivate\n"
+           "or with --ask to be asked for it.  ksw4800 --help lists every switch.";
+}
+
+InfoRequest FindInfoRequest(const std::vector<std::string>& args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == kOpenOption)
+            ++i;
+        else if (args[i] == kHelpOption)
+            return InfoRequest::Help;
+        else if (args[i] == kVersionOption)
+            return InfoRequest::Version;
+    }
+    return InfoRequest::None;
+}
+
+std::string CommandLineHelp()
+{
+    std::string help =
+        "Usage: ksw4800 /I<address> [switches...] [--open ITEM]\n"
+        "       ksw4800 --ask [switches...] [--open ITEM]\n"
+        "       ksw4800 --help | --version\n"
+        "Management module of the KSW-4800 managed Ethernet switch: its live front\n"
+        "panel, configuration views, editors and device commands over SNMP v1, v2c\n"
+        "or v3 (USM).\n"
+        "\n"
+        "Each switch is a marker immediately followed by its value, in one argument\n"
+        "(no blank between them).  Markers are case-sensitive; later arguments\n"
+        "overwrite earlier ones.  An agent's configuration file, when there is one,\n"
+        "overrides them (see ksw4800(1)).\n"
+        "\n"
+        "Switches:\n";
+    // A row: the name, then its meaning in a column of its own, wrapped to fit
+    // an 80-column console.
+    auto row = [&help](const std::string& name, const std::string& meaning) {
+        constexpr std::size_t kIndent = 2;
+        constexpr std::size_t kColumn = 18;
+        constexpr std::size_t kWidth = 79;
+        std::string line = std::string(kIndent, ' ') + name;
+        line += line.size() < kColumn ? std::string(kColumn - line.size(), ' ') : " ";
+        std::size_t at = 0;
+        while (at < meaning.size()) {
+            std::size_t end = meaning.find(' ', at);
+            if (end == std::string::npos)
+                end = meaning.size();
+            const std::string word = meaning.substr(at, end - at);
+            if (line.size() + word.size() > kWidth && line.size() > kColumn) {
+                help += line + '\n';
+                line = std::string(kColumn, ' ');
+            }
+            line += word + ' ';
+            at = end + 1;
+        }
+        line.pop_back();
+        help += line + '\n';
+    };
+    for (const SwitchMarker& s : kSwitches)
+        row(std::string(s.marker) + s.value, s.meaning);
+    help += "\nOptions:\n";
+    for (const OptionHelp& o : kOptions)
+        row(o.option, o.meaning);
+    return help;
+}
+
+std::string VersionText()
+{
+    return std::string("ksw4800 ") + KswVersion + "\n";
 }
 
 void ParseCommandLine()
@@ -239,7 +399,12 @@ void FillConnectionTexts()
 
 std::optional<std::string> ModuleConfigurationFolder()
 {
-    if (LocalConfigMode)
+    return ModuleConfigurationFolder(LocalConfigMode);
+}
+
+std::optional<std::string> ModuleConfigurationFolder(bool localConfigMode)
+{
+    if (localConfigMode)
         return ExeFolder();
     const QSettings host(QStringLiteral("Korvane"), QStringLiteral("Zantiv5.1"));
     const QVariant path = host.value(QStringLiteral("ExePath/Path"));
@@ -258,13 +423,18 @@ std::optional<std::string> ModuleConfigurationFolder()
 
 std::optional<std::string> ModuleConfigurationPath(const std::string& agentAddress)
 {
+    return ModuleConfigurationPath(agentAddress, LocalConfigMode);
+}
+
+std::optional<std::string> ModuleConfigurationPath(const std::string& agentAddress, bool localConfigMode)
+{
     // The address comes from the command line; it names a file, never a path.
     for (char c : agentAddress)
         if (IsSeparator(c) || c == '\0')
             return std::nullopt;
     if (agentAddress == "." || agentAddress == "..")
         return std::nullopt;
-    auto folder = ModuleConfigurationFolder();
+    auto folder = ModuleConfigurationFolder(localConfigMode);
     if (!folder)
         return std::nullopt;
     return *folder + agentAddress + ".cfg";
@@ -298,7 +468,7 @@ void LoadModuleConfigurationFile(const std::string& path)
     DefaultSecurity.Version = static_cast<std::uint8_t>(number("Version", 0, 0, 255));
     MainTexts.Version = std::to_string(DefaultSecurity.Version);
 
-    DefaultDevice.Port = static_cast<std::uint16_t>(number("AgentPort", 161, 0, 65535));
+    DefaultDevice.Port = ConfiguredPort(text("AgentPort"));
     MainTexts.AgentPort = std::to_string(DefaultDevice.Port);
 
     MainTexts.ContextName = DefaultScope.ContextName = text("ContextName");

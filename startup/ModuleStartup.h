@@ -5,6 +5,7 @@
 
 #include "kvsnmp/KvSNMPErrors.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,13 +66,45 @@ std::optional<std::string> TakeOpenOption(std::vector<std::string>& args);
 // with "/I" and has more than those two characters.
 std::optional<std::string> CandidateAgentAddress(const std::vector<std::string>& args);
 
+// The agent a start is for, as start-up will settle it: the command line read
+// as ParseCommandLine reads it, then the port of the agent's configuration
+// file when there is one.
+struct AgentEndpoint {
+    std::string Address;
+    std::uint16_t Port = 161;
+};
+// nullopt when no argument begins with "/I" (CandidateAgentAddress) or when a
+// switch is refused: such a start claims no agent.  Changes no default.
+std::optional<AgentEndpoint> StartAgentEndpoint(const std::vector<std::string>& args);
+// The text the single-instance check is keyed by: the address (host names in
+// any letter case are one) and the port.
+std::string AgentInstanceKey(const AgentEndpoint& agent);
+
+// What a start without any argument says, in its box and on stderr: the
+// designed "No parameter input" and how to start the module instead.
+std::string NoParameterText();
+// The exit code of such a start (the shell's code for a usage error).
+inline constexpr int NoParameterExitCode = 2;
+
+// "--help" and "--version": either answers on stdout and ends the process
+// before anything else happens (no window, no display, no SNMP).
+enum class InfoRequest { None, Help, Version };
+// The first of "--help" and "--version" among the arguments (the item after
+// "--open" is a name, never a request).
+InfoRequest FindInfoRequest(const std::vector<std::string>& args);
+// The usage, every switch with its meaning and default, and the options.
+std::string CommandLineHelp();
+// "ksw4800 <version>".
+std::string VersionText();
+
 // Reads the arguments into DefaultDevice, DefaultScope and DefaultSecurity.  Each
 // argument is tested against the switches "/I" "/t" "/v" "/c" "/d" "/R" "/W" "/m"
 // "/l" "/n" "/A" "/P" "/a" "/p" in that order; the first whose two characters
 // occur anywhere in the argument takes everything after that occurrence as its
 // value.  Later arguments overwrite earlier ones; other arguments are ignored.
 // A numeric value that is not a signed decimal whole number fitting its target
-// raises KvSNMPException (ConversionErrorCode); the arguments before it stay applied.
+// raises KvSNMPException (ConversionErrorCode) naming the switch; so does a
+// version other than 0, 1 and 3.  The arguments before it stay applied.
 void ParseCommandLine(const std::vector<std::string>& args);
 void ParseCommandLine();   // the process's own arguments
 
@@ -87,9 +120,12 @@ void FillConnectionTexts();
 // "Korvane", application "Zantiv5.1", key "ExePath/Path").  nullopt when the
 // host's install path is not configured.
 std::optional<std::string> ModuleConfigurationFolder();
+// The same for a mode not yet settled in LocalConfigMode.
+std::optional<std::string> ModuleConfigurationFolder(bool localConfigMode);
 // folder + agent address + ".cfg"; nullopt when there is no folder or when the
 // address could name a file outside the folder (it holds a path separator).
 std::optional<std::string> ModuleConfigurationPath(const std::string& agentAddress);
+std::optional<std::string> ModuleConfigurationPath(const std::string& agentAddress, bool localConfigMode);
 
 // Reads the agent's configuration file (when there is one) into MainTexts and
 // the defaults.  Missing keys and numbers that do not read give the defaults;

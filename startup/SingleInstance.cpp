@@ -127,16 +127,16 @@ QString InstanceFolder(const QProcessEnvironment& env)
 #endif
 }
 
-QString InstanceServerName(const QString& folder, const QString& display, const QString& caption)
+QString InstanceServerName(const QString& folder, const QString& display, const QString& key)
 {
     if (folder.isEmpty())
         return {};
     const QString prefix = QStringLiteral("ksw4800-u") + UserTag() + QLatin1Char('-');
-    QString name = prefix + Escaped(display.toUtf8(), false) + QLatin1Char('-') + Escaped(caption.toUtf8(), true);
+    QString name = prefix + Escaped(display.toUtf8(), false) + QLatin1Char('-') + Escaped(key.toUtf8(), true);
     if (folder.size() + 1 + name.toUtf8().size() > kMaxSocketPath) {
-        const QByteArray key = display.toUtf8() + '\n' + caption.toUtf8();
+        const QByteArray both = display.toUtf8() + '\n' + key.toUtf8();
         name = prefix + QLatin1Char('h') +
-               QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(40));
+               QString::fromLatin1(QCryptographicHash::hash(both, QCryptographicHash::Sha256).toHex().left(40));
     }
 #ifdef Q_OS_UNIX
     return folder + QLatin1Char('/') + name;
@@ -145,12 +145,12 @@ QString InstanceServerName(const QString& folder, const QString& display, const 
 #endif
 }
 
-QString InstanceServerName(const QString& caption)
+QString InstanceServerName(const QString& key)
 {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString platform = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::platformName()
                                                                                         : QString();
-    return InstanceServerName(InstanceFolder(env), InstanceDisplay(platform, env), caption);
+    return InstanceServerName(InstanceFolder(env), InstanceDisplay(platform, env), key);
 }
 
 TInstanceServer::TInstanceServer(QObject* parent)
@@ -167,9 +167,9 @@ QString TInstanceServer::ServerName() const
     return server_->serverName();
 }
 
-bool TInstanceServer::AskRunningInstance(const QString& caption, int waitMs)
+bool TInstanceServer::AskRunningInstance(const QString& key, int waitMs)
 {
-    const QString name = InstanceServerName(caption);
+    const QString name = InstanceServerName(key);
     if (name.isEmpty())
         return false;
     QLocalSocket socket;
@@ -186,14 +186,14 @@ bool TInstanceServer::AskRunningInstance(const QString& caption, int waitMs)
     socket.waitForBytesWritten(waitMs);
     socket.waitForReadyRead(waitMs);
     socket.disconnectFromServer();
-    std::fprintf(stderr, "ksw4800: the window \"%s\" is open already on this display; brought it forward\n",
-                 qPrintable(caption));
+    std::fprintf(stderr, "ksw4800: the window of agent %s is open already on this display; brought it forward\n",
+                 qPrintable(key));
     return true;
 }
 
-TInstanceServer::ListenResult TInstanceServer::Listen(const QString& caption)
+TInstanceServer::ListenResult TInstanceServer::Listen(const QString& key)
 {
-    const QString name = InstanceServerName(caption);
+    const QString name = InstanceServerName(key);
     server_->close();
     if (name.isEmpty())
         return ListenResult::Failed;
@@ -201,7 +201,7 @@ TInstanceServer::ListenResult TInstanceServer::Listen(const QString& caption)
         return ListenResult::Serving;
     if (server_->serverError() != QAbstractSocket::AddressInUseError)
         return ListenResult::Failed;
-    if (AskRunningInstance(caption))
+    if (AskRunningInstance(key))
         return ListenResult::OtherInstance;
     // Nobody of ours answers on the name: left behind by a process that
     // crashed, or planted by someone else.

@@ -1,29 +1,16 @@
-// Process entry: one main window per agent.  A second start for an agent whose
-// window is open already brings that window forward and ends.
-#include "ConnectDialog.h"
+// Process entry.  "--help" and "--version" answer on stdout before anything
+// else (no display, no window, no SNMP); otherwise the module runs
+// (mainwin/ModuleEntry.h) until its window closes or a signal asks it to end.
 #include "ModuleStartup.h"
-#include "SingleInstance.h"
+#include "TerminationSignals.h"
 #include "binding/KvUserNotice.h"
-#include "mainwin/Mainunit.h"
+#include "mainwin/ModuleEntry.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 
 #include <cstdio>
 
-// Off by default; QT_LOGGING_RULES="ksw.instance.info=true" shows it.
-Q_LOGGING_CATEGORY(lcInstance, "ksw.instance", QtWarningMsg)
-
 namespace {
-
-void ShowErrorBox(const QString& text)
-{
-    KvMessageRequest r;
-    r.Caption = KvExecutableFileName();
-    r.Text = text;
-    r.Icon = QMessageBox::Critical;
-    KvShowMessage(r);
-}
 
 // An error that escapes an event handler is shown in an error box; the
 // application goes on.
@@ -35,11 +22,21 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            ShowErrorBox(QString::fromUtf8(e.what()));
+            ShowError(QString::fromUtf8(e.what()));
         } catch (...) {
-            ShowErrorBox(QStringLiteral("Unknown error"));
+            ShowError(QStringLiteral("Unknown error"));
         }
         return false;
+    }
+
+private:
+    static void ShowError(const QString& text)
+    {
+        KvMessageRequest r;
+        r.Caption = KvExecutableFileName();
+        r.Text = text;
+        r.Icon = QMessageBox::Critical;
+        KvShowMessage(r);
     }
 };
 
@@ -47,58 +44,18 @@ public:
 
 int main(int argc, char** argv)
 {
+    switch (FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc))) {
+    case InfoRequest::Help:
+        std::fputs(CommandLineHelp().c_str(), stdout);
+        return 0;
+    case InfoRequest::Version:
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    case InfoRequest::None:
+        break;
+    }
+
     KswApplication app(argc, argv);
-    std::vector<std::string> args = ProcessArguments();
-    std::optional<std::string> openItem;
-    try {
-        openItem = TakeOpenOption(args);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        ShowErrorBox(QString::fromUtf8(e.what()));
-        return 2;
-    }
-    // Started from the desktop's menu: the switch is asked for, and the answers
-    // come last so that they win over any switch given beside "--ask".
-    if (TakeAskOption(args)) {
-        const auto answers = AskConnection();
-        if (!answers)
-            return 0;
-        args.insert(args.end(), answers->begin(), answers->end());
-    }
-    if (openItem)
-        KvSetNoticeEcho([](const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); });
-
-    if (auto address = CandidateAgentAddress(args)) {
-        const QString caption = QString::fromStdString(MainCaption(*address));
-        if (TInstanceServer::AskRunningInstance(caption))
-            return 0;
-    }
-
-    try {
-        TMainForm form(args);
-        if (form.TerminateRequested())
-            return 0;
-        // The window's final caption names the agent it serves.
-        TInstanceServer instance;
-        switch (instance.Listen(form.windowTitle())) {
-        case TInstanceServer::ListenResult::OtherInstance:
-            return 0;
-        case TInstanceServer::ListenResult::Failed:
-            qCWarning(lcInstance) << "cannot serve" << InstanceServerName(form.windowTitle()) << "; a second start will not find this window";
-            break;
-        case TInstanceServer::ListenResult::Serving:
-            break;
-        }
-        QObject::connect(&instance, &TInstanceServer::RaiseRequested, &form, [&form] {
-            qCInfo(lcInstance) << "raise requested for" << form.windowTitle();
-            form.BringForward();
-        });
-        form.show();
-        if (openItem)
-            form.ChooseMenuItemLater(QString::fromStdString(*openItem));
-        return app.exec();
-    } catch (const std::exception& e) {
-        ShowErrorBox(QString::fromUtf8(e.what()));
-        return 1;
-    }
+    TTerminationSignals termination;
+    return RunModule(ProcessArguments(), termination);
 }

@@ -95,7 +95,8 @@ void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name; }
 const SequenceCase kSequenceCases[] = {
     {"agent_and_version", {"/I10.0.0.9", "/v1", "/Rpub"}, "KSW-4800 : 10.0.0.9", {}, {}, "10.0.0.9"},
     // Told to end, but the sequence still runs to the end with the defaults.
-    {"no_arguments", {}, "KSW-4800 : 127.0.0.1", {"No parameter input"}, {}, "127.0.0.1", true},
+    // The box says how to start after the designed words.
+    {"no_arguments", {}, "KSW-4800 : 127.0.0.1", {NoParameterText()}, {}, "127.0.0.1", true},
     {"no_address_switch", {"/v1"}, "KSW-4800 : 127.0.0.1", {}, {}, "127.0.0.1"},
     // A bad number ends the sequence: no texts, no caption, but the window exists.
     {"bad_number", {"/I10.0.0.9", "/tabc", "/v1"}, "KSW-4800", {},

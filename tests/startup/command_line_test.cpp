@@ -3,6 +3,11 @@
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPSession.h"
 
+#include "KvTestUtil.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,6 +106,10 @@ const ParseCase kParseCases[] = {
     {"port_beyond_16_bits", {"/t70000"}, Params{}, "70000"},
     {"negative_port", {"/t-1"}, Params{}, "-1"},
     {"version_beyond_8_bits", {"/v259"}, Params{}, "259"},
+    // Only the versions the engine speaks: 2 would start a session that never answers.
+    {"version_2", {"/I9.9.9.9", "/v2"}, With([](Params& p) { p.address = "9.9.9.9"; }), "2"},
+    {"version_4", {"/v4"}, Params{}, "4"},
+    {"version_255", {"/v255"}, Params{}, "255"},
 };
 
 TEST_P(ParseCommandLineTest, SetsDefaults)
@@ -114,6 +123,7 @@ TEST_P(ParseCommandLineTest, SetsDefaults)
             EXPECT_EQ(e.Code(), ConversionErrorCode);
             EXPECT_NE(e.Message().find("'" + std::string(c.errorValue) + "' is not a valid"), std::string::npos)
                 << e.Message();
+            EXPECT_NE(e.Message().find("(switch /"), std::string::npos) << e.Message();
         }
     } else {
         EXPECT_NO_THROW(ParseCommandLine(c.args));
@@ -138,6 +148,64 @@ TEST(CandidateAgentAddress, LastArgumentBeginningWithMarkerAndLongerThanIt)
     };
     for (const Case& c : cases)
         EXPECT_EQ(CandidateAgentAddress(c.args), c.want);
+}
+
+// The agent a start claims for its window: the command line as start-up reads
+// it and the configuration file's port; nothing for a start without "/I" or
+// with a refused switch.
+TEST(StartAgentEndpoint, AddressAndPortAsStartUpSettlesThem)
+{
+    QTemporaryDir exe;
+    ASSERT_TRUE(exe.isValid());
+    const QString local = exe.filePath(QString::fromLatin1(LocalConfigFolderName));
+    ASSERT_TRUE(QDir().mkpath(local));
+    WriteFile(local + QStringLiteral("/10.0.0.5.cfg"), "[Program Information]\r\nAgentPort=1161");
+    WriteFile(local + QStringLiteral("/10.0.0.6.cfg"), "[Program Information]\r\nVersion=1");
+    SetExeFolder(local.toStdString());
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        std::optional<std::string> key;
+    };
+    const Case cases[] = {
+        {"address_only", {"/I10.0.0.1"}, "10.0.0.1:161"},
+        {"address_and_port", {"/I10.0.0.1", "/v1", "/t16100"}, "10.0.0.1:16100"},
+        {"host_name_any_case", {"/ISwitch-7.Lab", "/t162"}, "switch-7.lab:162"},
+        {"later_address_wins", {"/I10.0.0.1", "/I10.0.0.2"}, "10.0.0.2:161"},
+        {"file_port_wins", {"/I10.0.0.5", "/t16100"}, "10.0.0.5:1161"},
+        {"file_without_port_gives_161", {"/I10.0.0.6", "/t16100"}, "10.0.0.6:161"},
+        {"no_address_switch", {"/v1", "/t16100"}, std::nullopt},
+        {"address_only_inside_another_switch", {"/A12/I34"}, std::nullopt},
+        {"refused_port", {"/I10.0.0.1", "/tabc"}, std::nullopt},
+        {"refused_version", {"/I10.0.0.1", "/v7"}, std::nullopt},
+    };
+    ResetDefaultParameters();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<AgentEndpoint> agent = StartAgentEndpoint(c.args);
+        EXPECT_EQ(agent ? std::optional<std::string>(AgentInstanceKey(*agent)) : std::nullopt, c.key);
+        // Asked before any window exists, it leaves the defaults to start-up.
+        ExpectParams(Params{});
+    }
+    SetExeFolder("");
+}
+
+TEST(FindInfoRequest, FirstOfHelpAndVersionButNotAnOpenItem)
+{
+    struct Case {
+        std::vector<std::string> args;
+        InfoRequest want;
+    };
+    const Case cases[] = {
+        {{}, InfoRequest::None},
+        {{"/I10.0.0.1", "--help"}, InfoRequest::Help},
+        {{"--version", "--help"}, InfoRequest::Version},
+        {{"/v9", "--help"}, InfoRequest::Help},   // the help is for a command line that does not work
+        {{"--open", "--help"}, InfoRequest::None},
+        {{"-help", "/I--help", "--Help"}, InfoRequest::None},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindInfoRequest(c.args), c.want) << ::testing::PrintToString(c.args);
 }
 
 TEST(FillConnectionTexts, NumbersAsDecimalText)

@@ -1,8 +1,11 @@
-// One window per agent and desktop, with real module processes: a second start
-// for the same agent on the same display hands over to the first and ends;
-// other agents, displays and runtime folders run side by side; a socket left
-// behind by a crashed module does not block the next start, and one that is not
-// the user's own, or lies in a folder others may enter, is never trusted.
+// One window per agent (address and port) and desktop, with real module
+// processes: a second start for the same agent on the same display hands over
+// to the first and ends; other agents, ports, displays and runtime folders run
+// side by side; a socket left behind by a crashed module does not block the
+// next start, and one that is not the user's own, or lies in a folder others
+// may enter, is never trusted.  A signal to end leaves neither the socket nor
+// the SNMP engine's private folder behind.
+#include "KswSim.h"
 #include "ModuleStartup.h"
 #include "SingleInstance.h"
 
@@ -42,9 +45,10 @@ QString ShortTemplate()
 
 const QString kModule = QStringLiteral(KSW_BINARY_DIR "/ksw4800");
 
-QString Caption(const QString& agent)
+// The instance key of an agent at the default port.
+QString Key(const QString& agent, int port = 161)
 {
-    return QString::fromStdString(MainCaption(agent.toStdString()));
+    return QString::fromStdString(AgentInstanceKey({agent.toStdString(), static_cast<std::uint16_t>(port)}));
 }
 
 QProcessEnvironment Env(std::initializer_list<std::pair<const char*, QString>> values)
@@ -57,9 +61,9 @@ QProcessEnvironment Env(std::initializer_list<std::pair<const char*, QString>> v
 
 // The socket the module started with this runtime folder serves for the agent
 // (offscreen: no display).
-QString SocketIn(const QString& folder, const QString& agent)
+QString SocketIn(const QString& folder, const QString& agent, int port = 161)
 {
-    return InstanceServerName(folder, QString(), Caption(agent));
+    return InstanceServerName(folder, QString(), Key(agent, port));
 }
 
 // The access bits of a file, 0 when it is missing.
@@ -130,7 +134,7 @@ protected:
     // The folder the module makes for itself when the runtime folder will not do.
     QString OwnFolder() const { return Temp() + QStringLiteral("/ksw4800-") + QString::number(::getuid()); }
 
-    QProcess& Start(const QString& agent, const QString& runtime)
+    QProcess& Start(const QString& agent, const QString& runtime, const QStringList& more = {QStringLiteral("/v1")})
     {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -142,7 +146,7 @@ protected:
         env.insert(QStringLiteral("TMPDIR"), Temp());
         p->setProcessEnvironment(env);
         p->setWorkingDirectory(dir_.path());
-        p->start(kModule, {QStringLiteral("/I") + agent, QStringLiteral("/v1")});
+        p->start(kModule, QStringList{QStringLiteral("/I") + agent} + more);
         EXPECT_TRUE(p->waitForStarted(10000));
         processes_.push_back(std::move(p));
         return *processes_.back();
@@ -150,13 +154,13 @@ protected:
     QProcess& Start(const QString& agent) { return Start(agent, runtime_); }
     static QString Stderr(QProcess& p) { return QString::fromLocal8Bit(p.readAllStandardError()); }
     // What the process has written on stderr once the text is among it (or
-    // after two seconds without it).
-    static QString StderrWith(QProcess& p, const QString& text)
+    // after waitMs without it).
+    static QString StderrWith(QProcess& p, const QString& text, int waitMs = 2000)
     {
         QString said;
         QElapsedTimer t;
         t.start();
-        while (!said.contains(text) && t.elapsed() < 2000) {
+        while (!said.contains(text) && t.elapsed() < waitMs) {
             p.waitForReadyRead(50);
             said += Stderr(p);
         }
@@ -186,12 +190,69 @@ TEST_F(SingleInstanceTest, SecondStartForSameAgentHandsOverAndEnds)
     const QStringList said = Stderr(second).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(said.size(), 1) << said.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(said[0].contains(QStringLiteral("brought it forward"))) << said[0].toStdString();
-    EXPECT_TRUE(said[0].contains(Caption(kAgent)));
+    EXPECT_TRUE(said[0].contains(Key(kAgent)));
 
     QThread::msleep(200);
     EXPECT_EQ(first.state(), QProcess::Running);
-    const QString raised = QStringLiteral("raise requested for \"") + Caption(kAgent) + QLatin1Char('"');
+    const QString raised = QStringLiteral("raise requested for \"") + Key(kAgent) + QLatin1Char('"');
     EXPECT_TRUE(StderrWith(first, raised).contains(raised));
+}
+
+// Two switches behind one address on different ports each get their window; a
+// start for one of them still finds its window.
+TEST_F(SingleInstanceTest, PortsOfOneAddressAreAgentsOfTheirOwn)
+{
+    QProcess& first = Start(kAgent, runtime_, {QStringLiteral("/t1161"), QStringLiteral("/v1")});
+    QProcess& second = Start(kAgent, runtime_, {QStringLiteral("/v1"), QStringLiteral("/t1162")});
+    ASSERT_TRUE(WaitUntilServing(SocketIn(runtime_, kAgent, 1161), first)) << Stderr(first).toStdString();
+    ASSERT_TRUE(WaitUntilServing(SocketIn(runtime_, kAgent, 1162), second)) << Stderr(second).toStdString();
+
+    QProcess& again = Start(kAgent, runtime_, {QStringLiteral("/t1162")});
+    ASSERT_TRUE(again.waitForFinished(10000));
+    EXPECT_EQ(again.exitCode(), 0);
+    EXPECT_TRUE(Stderr(again).contains(Key(kAgent, 1162)));
+    const QString raised = QStringLiteral("raise requested for \"") + Key(kAgent, 1162) + QLatin1Char('"');
+    EXPECT_TRUE(StderrWith(second, raised).contains(raised));
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+// SIGTERM and SIGINT end the module as closing its window does, also from
+// inside a modal view: the exit code says which signal, and neither the
+// instance socket nor the SNMP engine's private folder is left behind.
+TEST_F(SingleInstanceTest, SignalEndsTheModuleAndLeavesNothingBehind)
+{
+    KswSim sim;
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    const QString port = QString::number(sim.port());
+    struct Case {
+        const char* name;
+        int signal;
+        bool viewOpen;
+    } const cases[] = {{"sigterm", SIGTERM, false}, {"sigint", SIGINT, false}, {"sigterm_in_modal_view", SIGTERM, true}};
+    const QDir temp(Temp());
+    const QStringList engineFolders{QStringLiteral("ksw-snmp-*")};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList args{QStringLiteral("/t") + port, QStringLiteral("/v1")};
+        if (c.viewOpen)
+            args << QStringLiteral("--open") << QStringLiteral("IFXTable1");
+        QProcess& module = Start(sim.address(), runtime_, args);
+        const QString socket = SocketIn(runtime_, sim.address(), sim.port());
+        ASSERT_TRUE(WaitUntilServing(socket, module)) << Stderr(module).toStdString();
+        if (c.viewOpen) {
+            // The view's first read has ended: its modal loop runs.
+            const QString said = StderrWith(module, QStringLiteral("Get: "), 30000);
+            ASSERT_TRUE(said.contains(QStringLiteral("Get: "))) << said.toStdString();
+        }
+        EXPECT_EQ(temp.entryList(engineFolders, QDir::Dirs).size(), 1);
+
+        ASSERT_EQ(::kill(static_cast<pid_t>(module.processId()), c.signal), 0);
+        ASSERT_TRUE(module.waitForFinished(10000));
+        EXPECT_EQ(module.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(module.exitCode(), 128 + c.signal);
+        EXPECT_EQ(temp.entryList(engineFolders, QDir::Dirs), QStringList{});
+        EXPECT_FALSE(QFileInfo::exists(socket));
+    }
 }
 
 // Other agents, and other logins or tests with runtime folders of their own,
@@ -333,18 +394,18 @@ TEST(InstanceFolder, OnlyPrivateFoldersAreUsed)
     // A folder of that name that others may enter is not taken over.
     ASSERT_EQ(::chmod(QFile::encodeName(own).constData(), 0755), 0);
     EXPECT_EQ(InstanceFolder(Env({{"TMPDIR", temp}})), QString());
-    EXPECT_EQ(InstanceServerName(QString(), QString(), QStringLiteral("KSW-4800 : 10.0.0.1")), QString());
+    EXPECT_EQ(InstanceServerName(QString(), QString(), QStringLiteral("10.0.0.1:161")), QString());
 }
 
-// Which starts meet: the same display (however it is written) and caption do,
-// anything else does not.
-TEST(InstanceServerName, SameDisplayAndCaptionOnly)
+// Which starts meet: the same display (however it is written) and agent key
+// do, anything else does not.
+TEST(InstanceServerName, SameDisplayAndAgentOnly)
 {
     struct Start {
         const char* platform;
         const char* display;          // DISPLAY
         const char* waylandDisplay;   // WAYLAND_DISPLAY, nullptr: unset
-        const char* caption;
+        const char* key;
     };
     struct Case {
         const char* name;
@@ -352,18 +413,19 @@ TEST(InstanceServerName, SameDisplayAndCaptionOnly)
         Start b;
         bool meet;
     } const cases[] = {
-        {"same_x_display", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, true},
-        {"screen_of_same_display", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", "unix:0.1", nullptr, "KSW-4800 : 10.0.0.1"}, true},
-        {"other_x_display", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":1", nullptr, "KSW-4800 : 10.0.0.1"}, false},
-        {"remote_x_display", {"xcb", ":10", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", "localhost:10", nullptr, "KSW-4800 : 10.0.0.1"}, false},
-        {"wayland_default_name", {"wayland", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"wayland", ":1", "wayland-0", "KSW-4800 : 10.0.0.1"}, true},
-        {"other_wayland_display", {"wayland", ":0", "wayland-0", "KSW-4800 : 10.0.0.1"}, {"wayland", ":0", "wayland-1", "KSW-4800 : 10.0.0.1"}, false},
-        {"x_and_wayland", {"xcb", ":0", "wayland-0", "KSW-4800 : 10.0.0.1"}, {"wayland", ":0", "wayland-0", "KSW-4800 : 10.0.0.1"}, false},
-        {"offscreen_has_no_display", {"offscreen", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"offscreen", ":1", "wayland-1", "KSW-4800 : 10.0.0.1"}, true},
-        {"other_agent", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.10"}, false},
-        {"other_separator", {"xcb", ":0", nullptr, "KSW-4800 : 10.0.0.1"}, {"xcb", ":0", nullptr, "KSW-4800 _ 10.0.0.1"}, false},
+        {"same_x_display", {"xcb", ":0", nullptr, "10.0.0.1:161"}, {"xcb", ":0", nullptr, "10.0.0.1:161"}, true},
+        {"screen_of_same_display", {"xcb", ":0", nullptr, "10.0.0.1:161"}, {"xcb", "unix:0.1", nullptr, "10.0.0.1:161"}, true},
+        {"other_x_display", {"xcb", ":0", nullptr, "10.0.0.1:161"}, {"xcb", ":1", nullptr, "10.0.0.1:161"}, false},
+        {"remote_x_display", {"xcb", ":10", nullptr, "10.0.0.1:161"}, {"xcb", "localhost:10", nullptr, "10.0.0.1:161"}, false},
+        {"wayland_default_name", {"wayland", ":0", nullptr, "10.0.0.1:161"}, {"wayland", ":1", "wayland-0", "10.0.0.1:161"}, true},
+        {"other_wayland_display", {"wayland", ":0", "wayland-0", "10.0.0.1:161"}, {"wayland", ":0", "wayland-1", "10.0.0.1:161"}, false},
+        {"x_and_wayland", {"xcb", ":0", "wayland-0", "10.0.0.1:161"}, {"wayland", ":0", "wayland-0", "10.0.0.1:161"}, false},
+        {"offscreen_has_no_display", {"offscreen", ":0", nullptr, "10.0.0.1:161"}, {"offscreen", ":1", "wayland-1", "10.0.0.1:161"}, true},
+        {"other_agent", {"xcb", ":0", nullptr, "10.0.0.1:161"}, {"xcb", ":0", nullptr, "10.0.0.10:161"}, false},
+        {"other_port", {"xcb", ":0", nullptr, "10.0.0.1:161"}, {"xcb", ":0", nullptr, "10.0.0.1:1161"}, false},
+        {"other_separator", {"xcb", ":0", nullptr, "10.0.0.1:161"}, {"xcb", ":0", nullptr, "10.0.0.1_161"}, false},
         {"escape_is_not_a_character", {"xcb", ":0", nullptr, "a_20b"}, {"xcb", ":0", nullptr, "a b"}, false},
-        // The display and the caption never run into each other.
+        // The display and the key never run into each other.
         {"display_caption_boundary", {"wayland", "", "w-a", "b"}, {"wayland", "", "w", "a-b"}, false},
     };
     const QString folder = QStringLiteral("/run/user/1000");
@@ -372,7 +434,7 @@ TEST(InstanceServerName, SameDisplayAndCaptionOnly)
         if (s.waylandDisplay)
             env.insert(QStringLiteral("WAYLAND_DISPLAY"), QString::fromLatin1(s.waylandDisplay));
         return InstanceServerName(folder, InstanceDisplay(QString::fromLatin1(s.platform), env),
-                                  QString::fromUtf8(s.caption));
+                                  QString::fromUtf8(s.key));
     };
     for (const Case& c : cases)
         EXPECT_EQ(name(c.a) == name(c.b), c.meet) << c.name << ": " << name(c.a).toStdString() << " / "
@@ -382,10 +444,10 @@ TEST(InstanceServerName, SameDisplayAndCaptionOnly)
 TEST(InstanceServerName, FitsSocketPathAndStaysInFolder)
 {
     const QString folder = QStringLiteral("/tmp/ksw4800-1000");
-    const QString shortName = InstanceServerName(folder, QStringLiteral("x11::0"), QStringLiteral("KSW-4800 : 10.0.0.1"));
-    const QString longName = InstanceServerName(folder, QStringLiteral("x11::0"), QStringLiteral("KSW-4800 : ") + QString(300, QLatin1Char('h')));
-    EXPECT_NE(longName, InstanceServerName(folder, QStringLiteral("x11::0"), QStringLiteral("KSW-4800 : ") + QString(301, QLatin1Char('h'))));
-    EXPECT_NE(longName, InstanceServerName(folder, QStringLiteral("x11::1"), QStringLiteral("KSW-4800 : ") + QString(300, QLatin1Char('h'))));
+    const QString shortName = InstanceServerName(folder, QStringLiteral("x11::0"), QStringLiteral("10.0.0.1:161"));
+    const QString longName = InstanceServerName(folder, QStringLiteral("x11::0"), QString(300, QLatin1Char('h')) + QStringLiteral(":161"));
+    EXPECT_NE(longName, InstanceServerName(folder, QStringLiteral("x11::0"), QString(301, QLatin1Char('h')) + QStringLiteral(":161")));
+    EXPECT_NE(longName, InstanceServerName(folder, QStringLiteral("x11::1"), QString(300, QLatin1Char('h')) + QStringLiteral(":161")));
     for (const QString& n : {shortName, longName}) {
         EXPECT_TRUE(n.startsWith(folder + QLatin1Char('/'))) << n.toStdString();
         EXPECT_LE(n.toUtf8().size(), 96) << n.toStdString();
