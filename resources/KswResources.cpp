@@ -54,5 +54,12 @@ QPixmap ModuleIconPixmap()
 QIcon ModuleIcon()
 {
     const QPixmap pixmap = ModuleIconPixmap();
-    return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+    if (pixmap.isNull())
+        return QIcon();
+    // Every drawn size, so that a task bar or switcher asking for a larger
+    // one gets it sharp.
+    QIcon icon(pixmap);
+    for (int size : {16, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/ksw4800/icons/ksw4800-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -1,11 +1,13 @@
 // Draws the front-panel picture behind the main window's LEDs (872 x 77 JPEG)
-// and the module icon (32 x 32 PNG) in the same style.  The outputs are
+// and the module icon (icons/ksw4800-<size>.png, 16 to 128 pixels square) in
+// the same style.  The outputs are
 // committed; run this only when the artwork changes:
 //     frontpanel_gen <output folder>
 //
 // The picture sits at (1, 1) inside the panel that carries the LED shapes, so a
 // LED at panel position (x, y) covers picture pixels from (x - 1, y - 1).
 #include <QColor>
+#include <QDir>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -177,20 +179,28 @@ QImage drawFrontPanel()
     return img;
 }
 
-QImage drawIcon()
+// The icon is drawn on a 32-unit grid and scaled to each size the desktops ask
+// for; at 16 pixels the jacks would blur into one another, so that size shows
+// four wider ones.
+QImage drawIcon(int size)
 {
-    QImage img(32, 32, QImage::Format_ARGB32);
+    QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     drawBody(p, QRectF(1, 8, 30, 16), 2);
-    for (int i = 0; i < 6; ++i) {
-        const QRectF jack(4 + i * 4, 15, 3, 5);
+    const bool small = size < 24;
+    const int jacks = small ? 4 : 6;
+    const qreal pitch = small ? 6 : 4;
+    const qreal width = small ? 4 : 3;
+    for (int i = 0; i < jacks; ++i) {
+        const QRectF jack(4 + i * pitch, 15, width, 5);
         p.setPen(Qt::NoPen);
         p.setBrush(kSocket);
         p.drawRect(jack);
         p.setBrush(i % 3 == 2 ? QColor(0, 0, 0) : QColor(0, 255, 0));
-        p.drawRect(QRectF(jack.left(), 11, 3, 2));
+        p.drawRect(QRectF(jack.left(), 11, width, 2));
     }
     p.setBrush(QColor(0, 255, 0));
     p.drawEllipse(QRectF(27, 11, 2.5, 2.5));
@@ -199,6 +209,9 @@ QImage drawIcon()
     p.end();
     return img;
 }
+
+// The sizes of the hicolor icon theme the desktops ask for.
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
 
 } // namespace
 
@@ -213,14 +226,17 @@ int main(int argc, char** argv)
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const QString panelPath = dir + QStringLiteral("/frontpanel.jpg");
-    const QString iconPath = dir + QStringLiteral("/ksw4800.png");
     if (!drawFrontPanel().save(panelPath, "JPG", 92)) {
         std::fprintf(stderr, "frontpanel_gen: cannot write %s\n", qPrintable(panelPath));
         return 1;
     }
-    if (!drawIcon().save(iconPath, "PNG")) {
-        std::fprintf(stderr, "frontpanel_gen: cannot write %s\n", qPrintable(iconPath));
-        return 1;
+    QDir().mkpath(dir + QStringLiteral("/icons"));
+    for (int size : kIconSizes) {
+        const QString iconPath = dir + QStringLiteral("/icons/ksw4800-%1.png").arg(size);
+        if (!drawIcon(size).save(iconPath, "PNG")) {
+            std::fprintf(stderr, "frontpanel_gen: cannot write %s\n", qPrintable(iconPath));
+            return 1;
+        }
     }
     return 0;
 }
