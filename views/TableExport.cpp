@@ -1,13 +1,40 @@
 #include "TableExport.h"
 
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <numeric>
 
+#include <sys/stat.h>
+
 namespace {
+
+// Digits with at most one decimal point between digits.
+bool IsPlainNumber(QStringView text)
+{
+    static const QRegularExpression number(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+    return number.match(text.toString()).hasMatch();
+}
+
+// Spreadsheets evaluate a cell that begins with = + - or @ as a formula, and
+// some skip a leading tab or CR before they look.  A plain negative number is
+// only a number, and a column of them should still add up.
+bool SpreadsheetWouldEvaluate(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    switch (text.front().unicode()) {
+    case u'-':
+        return !IsPlainNumber(QStringView(text).mid(1));
+    case u'=': case u'+': case u'@': case u'\t': case u'\r':
+        return true;
+    default:
+        return false;
+    }
+}
 
 QString CellForCopy(QString text)
 {
@@ -54,6 +81,8 @@ QString TableCopyText(const TTableText& table)
         for (qsizetype c = 0; c < cells.size(); ++c) {
             if (c > 0)
                 text += QLatin1Char('\t');
+            if (SpreadsheetWouldEvaluate(cells[c]))
+                text += QLatin1Char('\'');
             text += CellForCopy(cells[c]);
         }
         text += QLatin1Char('\n');
@@ -71,8 +100,11 @@ QByteArray CsvRecord(const QStringList& fields)
         if (c > 0)
             record += ',';
         const QByteArray field = fields[c].toUtf8();
-        if (field.contains(',') || field.contains('"') || field.contains('\r') || field.contains('\n')) {
+        const bool formula = SpreadsheetWouldEvaluate(fields[c]);
+        if (formula || field.contains(',') || field.contains('"') || field.contains('\r') || field.contains('\n')) {
             record += '"';
+            if (formula)
+                record += '\'';
             for (char ch : field) {
                 if (ch == '"')
                     record += '"';
@@ -87,8 +119,19 @@ QByteArray CsvRecord(const QStringList& fields)
     return record;
 }
 
+bool TableHoldsSecrets(const QStringList& header)
+{
+    // Captions name what a column holds ("Community Name", "Auth Key",
+    // "User Auth Key Change", "Password"); a column wrongly taken for a
+    // secret only makes a file more private.
+    static const QRegularExpression secret(QStringLiteral("\\b(community|password|pass ?phrase|secret|keys?)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return std::any_of(header.begin(), header.end(),
+                       [](const QString& caption) { return secret.match(caption).hasMatch(); });
+}
+
 TTableExport::TTableExport(TTableText table, const QString& path, QObject* parent)
-    : QObject(parent), table_(std::move(table)), file_(path)
+    : QObject(parent), table_(std::move(table)), file_(path), private_(TableHoldsSecrets(table_.Header))
 {
 }
 
@@ -123,7 +166,7 @@ void TTableExport::WriteSlice()
 {
     if (done_)
         return;
-    if (!file_.isOpen() && (!file_.open(QIODevice::WriteOnly) || file_.write(CsvRecord(table_.Header)) < 0)) {
+    if (!file_.isOpen() && (!Open() || file_.write(CsvRecord(table_.Header)) < 0)) {
         const QString error = file_.errorString();
         file_.cancelWriting();
         Finish(false, error);
@@ -152,6 +195,19 @@ void TTableExport::WriteSlice()
         return;
     }
     Finish(true, QString());
+}
+
+bool TTableExport::Open()
+{
+    if (!private_)
+        return file_.open(QIODevice::WriteOnly);
+    // The temporary file is created as 0666 less the umask: without group and
+    // other bits from the start, so that nobody can open it before the
+    // permissions are narrowed (an existing file's are copied to it on open).
+    const mode_t old = ::umask(077);
+    const bool opened = file_.open(QIODevice::WriteOnly);
+    ::umask(old);
+    return opened && file_.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void TTableExport::Finish(bool ok, const QString& error)

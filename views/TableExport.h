@@ -31,16 +31,26 @@ TTableText TableRows(const QTreeWidget& list);
 
 // Tab-separated lines, the header first, each ended by a line break.  A tab or
 // line break inside a value would start a new cell or row where it is pasted,
-// so it becomes a space.
+// so it becomes a space.  Spreadsheets take a pasted cell as typed, so a value
+// they would evaluate as a formula (see CsvRecord) gets a leading ' and stays text.
 QString TableCopyText(const TTableText& table);
 
 // One CSV record: a field holding a comma, a double quote, CR or LF is quoted
-// with its quotes doubled; UTF-8; ended by CRLF.
+// with its quotes doubled; UTF-8; ended by CRLF.  A field that spreadsheets
+// would evaluate as a formula (it begins with = + - @, a tab or CR; a plain
+// negative number excepted) is written quoted with a leading ', so that it
+// opens as text: agents and anyone who can set an alias or a name choose
+// these values.
 QByteArray CsvRecord(const QStringList& fields);
+
+// Whether a table's columns carry secrets (community names, keys, pass
+// phrases), judged from their captions; such an export is kept private.
+bool TableHoldsSecrets(const QStringList& header);
 
 // Writes a table as CSV a slice of rows at a time from the event loop, so that
 // a big table does not hold up the window.  The file appears whole, through a
-// temporary file in the same folder renamed at the end, or not at all.
+// temporary file in the same folder renamed at the end, or not at all; a
+// table that holds secrets is written readable by its owner only (0600).
 class TTableExport : public QObject {
     Q_OBJECT
 public:
@@ -64,11 +74,13 @@ Q_SIGNALS:
     void Finished(bool ok, const QString& error);
 
 private:
+    bool Open();
     void WriteSlice();
     void Finish(bool ok, const QString& error);
 
     TTableText table_;
     QSaveFile file_;
+    bool private_;
     qsizetype next_ = 0;
     bool done_ = false;
     QProgressDialog* progress_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "KvControls.h"
 #include "KvUserNotice.h"
+#include "defs/ViewDefinitions.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,8 +23,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -166,6 +170,94 @@ TEST(TableTakeAway, CancelledExportKeepsTheOldFile)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("kept\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A value an agent or a user chose must not become a formula in the
+// operator's spreadsheet, whether opened from the CSV file or pasted.
+TEST(TableTakeAway, FormulaLikeValuesAreExportedAndCopiedAsText)
+{
+    struct Case {
+        const char* Value;
+        const char* Csv;      // the field as written
+        const char* Copied;   // the cell as copied
+    };
+    const Case cases[] = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\"", "'=HYPERLINK(\"http://x\")"},
+        {"+1+2", "\"'+1+2\"", "'+1+2"},
+        {"-2+3", "\"'-2+3\"", "'-2+3"},
+        {"-cmd|' /C calc'!A0", "\"'-cmd|' /C calc'!A0\"", "'-cmd|' /C calc'!A0"},
+        {"@SUM(A1:A9)", "\"'@SUM(A1:A9)\"", "'@SUM(A1:A9)"},
+        {"\t=1+2", "\"'\t=1+2\"", "' =1+2"},
+        {"\r=1+2", "\"'\r=1+2\"", "' =1+2"},
+        {"-", "\"'-\"", "'-"},
+        // A plain negative number stays a number; everything else as it was.
+        {"-5", "-5", "-5"},
+        {"-0.25", "-0.25", "-0.25"},
+        {"a=b", "a=b", "a=b"},
+        {" =1", " =1", " =1"},
+        {"'quoted", "'quoted", "'quoted"},
+        {"1,5", "\"1,5\"", "1,5"},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        const QString value = QString::fromUtf8(c.Value);
+        EXPECT_EQ(CsvRecord({value, QStringLiteral("x")}).toStdString(), std::string(c.Csv) + ",x\r\n") << c.Value;
+        const TTableText table{{QStringLiteral("h")}, {{value}}};
+        EXPECT_EQ(TableCopyText(table).toStdString(), std::string("h\n") + c.Copied + "\n") << c.Value;
+    }
+}
+
+QStringList Captions(const KvSNMPVarDef* defs)
+{
+    QStringList captions;
+    for (; defs->Oid; ++defs)
+        captions << QString::fromUtf8(defs->Caption);
+    return captions;
+}
+
+// Community names, USM keys and pass phrases must not be left readable by
+// other users in an exported file.
+TEST(TableTakeAway, ExportsOfTablesWithSecretsArePrivate)
+{
+    for (const KvSNMPVarDef* defs : {CommunityTableDefs, UsmUserTableDefs, RadiusServerTableDefs, AuthServerDefs,
+                                     MemberSwitchDefs})
+        EXPECT_TRUE(TableHoldsSecrets(Captions(defs))) << defs->Caption;
+    for (const KvSNMPVarDef* defs : {IfXTableDefs, RadiusAuthServerTableDefs})
+        EXPECT_FALSE(TableHoldsSecrets(Captions(defs))) << defs->Caption;
+
+    struct Case {
+        const char* Name;
+        QStringList Header;
+        bool Existing;   // a 0644 file is there before
+        int Mode;
+    };
+    const mode_t umaskBefore = ::umask(022);
+    const Case cases[] = {
+        {"communities", Captions(CommunityTableDefs), false, 0600},
+        {"communities over an old file", Captions(CommunityTableDefs), true, 0600},
+        {"interfaces", Captions(IfXTableDefs), false, 0644},
+        {"interfaces over an old file", Captions(IfXTableDefs), true, 0644},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.Name) + QStringLiteral(".csv"));
+        if (c.Existing) {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old\n");
+            old.close();
+            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+        }
+        TTableExport job({c.Header, {QStringList(c.Header.size(), QStringLiteral("secret"))}}, path);
+        QSignalSpy done(&job, &TTableExport::Finished);
+        job.Start(nullptr);
+        ASSERT_TRUE(done.wait(5000)) << c.Name;
+        EXPECT_TRUE(done.at(0).at(0).toBool()) << c.Name;
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << c.Name;
+        EXPECT_EQ(st.st_mode & 0777, static_cast<mode_t>(c.Mode)) << c.Name;
+    }
+    ::umask(umaskBefore);
 }
 
 struct FilterStep {
