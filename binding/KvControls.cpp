@@ -1,5 +1,6 @@
 #include "KvControls.h"
 #include "KvUserNotice.h"
+#include "binding/KvPlainText.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -180,12 +181,13 @@ QString KvStatusBar::SimpleText() const
 
 void KvStatusBar::SetSimpleText(const QString& text)
 {
-    simpleLabel_->setText(text);
+    KvSetPlainText(simpleLabel_, text);
 }
 
 int KvStatusBar::AddPanel(int width, const QString& text)
 {
-    auto* label = new QLabel(text, this);
+    auto* label = new QLabel(this);
+    KvSetPlainText(label, text);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setFixedWidth(std::max(0, width));
     addWidget(label, 0);
@@ -213,7 +215,7 @@ QString KvStatusBar::PanelText(int index) const
 void KvStatusBar::SetPanelText(int index, const QString& text)
 {
     if (index >= 0 && index < PanelCount())
-        panels_[static_cast<std::size_t>(index)]->setText(text);
+        KvSetPlainText(panels_[static_cast<std::size_t>(index)], text);
 }
 
 int KvStatusBar::PanelWidth(int index) const

@@ -3,6 +3,7 @@
 #include "KvControls.h"
 #include "KvOptionWidgets.h"
 #include "KvPartialData.h"
+#include "binding/KvPlainText.h"
 
 #include "kvsnmp/KvConvert.h"
 #include "kvsnmp/KvNumList.h"
@@ -55,7 +56,7 @@ void setControlText(QWidget* control, const QString& text)
     if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(text);
+        KvSetPlainText(label, text);
     else
         fail(KvBadControlType);
 }
@@ -299,7 +300,7 @@ void KvSNMPRequest2Edits::UpdateAssociation(const KvControlAssociation& a)
     const auto n = static_cast<int>(a.Controls.size());
     switch (ControlKindOf(control)) {
     case KvControlKind::Label:
-        static_cast<QLabel*>(control)->setText(qs(text));
+        KvSetPlainText(static_cast<QLabel*>(control), qs(text));
         return;
     case KvControlKind::CheckBox:
         if (!a.Bits.empty()) {

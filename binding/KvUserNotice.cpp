@@ -7,7 +7,10 @@ namespace {
 
 QMessageBox::StandardButton ModalBox(const KvMessageRequest& r)
 {
-    QMessageBox box(r.Icon, r.Caption, r.Text, r.Buttons, r.Owner);
+    QMessageBox box(r.Icon, r.Caption, QString(), r.Buttons, r.Owner);
+    // Texts carry agent values and file names: never rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(r.Text);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -1,6 +1,7 @@
 #include "PortHint.h"
 
 #include "binding/KvControls.h"
+#include "binding/KvPlainText.h"
 #include "binding/KvSNMPRequest2Callback.h"
 #include "kvsnmp/KvConvert.h"
 #include "kvsnmp/KvOptionList.h"
@@ -205,7 +206,7 @@ QString PortHintText(int port, const KvSNMPError& outcome, const KvSNMPVarList& 
 
 QString PortHintMarkup(const QString& text)
 {
-    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+    return KvPlainHint(text);
 }
 
 // ---- TPortHints ----------------------------------------------------------------

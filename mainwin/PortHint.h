@@ -44,7 +44,8 @@ QString PortHintText(int port, const KvSNMPError& outcome, const KvSNMPVarList& 
 // The hint while the values are on their way.
 QString PortHintReadingText(int port);
 // A hint as the tooltip shows it: the agent's texts are shown as they are,
-// never taken for markup.
+// never taken for markup, and format characters that would disguise them
+// (a right-to-left override) are dropped.
 QString PortHintMarkup(const QString& text);
 
 // Watches the port LEDs of a front panel: shows each port's hint when the

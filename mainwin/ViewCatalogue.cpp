@@ -5,6 +5,7 @@
 #include "Mainunit.h"
 #include "defs/ViewDefinitions.h"
 #include "binding/KvControls.h"
+#include "binding/KvPlainText.h"
 #include "binding/KvSNMPRequest2Edits.h"
 #include "binding/KvUserNotice.h"
 #include "dialogs/DialogCatalogue.h"
@@ -304,7 +305,7 @@ void OpenDialog(QMainWindow& window, const ViewCatalogueRow& row)
     request.Caption = ViewCaption(row.Title, AgentAddress());
     request.ShowStatus = [&window](const QString& text) { StatusBarLine(window, text); };
     if (auto* main = qobject_cast<TMainForm*>(&window)) {
-        request.SetStpVersion = [main](const QString& label) { main->stSTP->setText(label); };
+        request.SetStpVersion = [main](const QString& label) { KvSetPlainText(main->stSTP, label); };
         request.RebuildFrontPanel = [main] { main->RefreshClick(); };
     }
     if (row.Has(ViewAdjust::ReadStpVersion))

@@ -6,6 +6,7 @@
 #include "Viewmodal.h"
 
 #include "KvControls.h"
+#include "binding/KvPlainText.h"
 #include "KvSNMPRequest2Edits.h"
 #include "KvUserNotice.h"
 #include "kvsnmp/KvSNMPErrors.h"
@@ -605,7 +606,7 @@ QString TSNMPListViewPanel::RowHint(const QTreeWidgetItem* item) const
 void TSNMPListViewPanel::ListViewMouseMove(QAbstractItemView* view, const QPoint& pos)
 {
     const int row = listPanel_->RowAt(view, pos);
-    view->setToolTip(row >= 0 ? RowHint(listPanel_->ListView->topLevelItem(row)) : QString());
+    view->setToolTip(row >= 0 ? KvPlainHint(RowHint(listPanel_->ListView->topLevelItem(row))) : QString());
 }
 
 // ---- buttons -----------------------------------------------------------------

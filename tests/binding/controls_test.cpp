@@ -1,13 +1,19 @@
 // The controls the bindings use: kind detection, the radio group, the status bar,
 // the shape and the report-list helpers, on real widgets.
 #include "KvControls.h"
+#include "KvTestUtil.h"
+#include "KvUserNotice.h"
+#include "binding/KvPlainText.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -137,6 +143,49 @@ TEST(StatusBar, SimpleTextAndPanels)
 
     bar.ClearPanels();
     EXPECT_EQ(bar.PanelCount(), 0);
+}
+
+// Agent values reach tooltips, status bars and message boxes; one that looks
+// like markup (an <img> of 3000 x 2000 pixels) is shown as written.
+TEST(PlainText, AgentTextIsNeverLaidOutAsRichText)
+{
+    struct Case {
+        const char* Text;
+        const char* Hinted;   // what the tooltip shows
+    };
+    const Case cases[] = {
+        {"<img src=x width=3000 height=2000>", "<img src=x width=3000 height=2000>"},
+        {"<b>core</b> & \"edge\" &amp;", "<b>core</b> & \"edge\" &amp;"},
+        {"Port 1\nAlias:   two  blanks", "Port 1\nAlias:   two  blanks"},
+        // A right-to-left override would show "exe.txt" for "txt.exe".
+        {"invoice\u202Etxt.exe", "invoicetxt.exe"},
+        {"zero\u200Bwidth\uFEFF", "zerowidth"},
+        {"plain", "plain"},
+        {"", ""},
+    };
+    KvStatusBar bar;
+    bar.AddPanel(200);
+    for (const Case& c : cases) {
+        const QString text = QString::fromUtf8(c.Text);
+        EXPECT_EQ(ShownText(KvPlainHint(text)).toStdString(), c.Hinted) << c.Text;
+
+        bar.SetPanelText(0, text);
+        bar.SetSimpleText(text);
+        for (const QLabel* label : bar.findChildren<QLabel*>())
+            EXPECT_EQ(ShownText(label->text(), label->textFormat()), text) << c.Text;
+
+        const KvScopedMessagePresenter modal(KvMessagePresenter{});
+        QString boxShows;
+        QTimer::singleShot(0, [&boxShows] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            boxShows = ShownText(box->text(), box->textFormat());
+            box->accept();
+        });
+        KvShowMessage({nullptr, QStringLiteral("Caption"), text, QMessageBox::Ok, QMessageBox::Warning});
+        EXPECT_EQ(boxShows, text) << c.Text;
+    }
 }
 
 // The colour the shape paints at a point.

@@ -1,6 +1,7 @@
 // Asking the front panel: the hint a port LED shows from its interface's
 // values, read on hover from ksw-sim, the answers that come too late, the
 // errors, and the double click that opens the port's settings on its row.
+#include "KvTestUtil.h"
 #include "MainWindowHarness.h"
 #include "PortHint.h"
 #include "ViewCatalogue.h"
@@ -101,6 +102,8 @@ TEST(PortHintText, MarkupShowsAgentTextAsTyped)
     const QString markup = PortHintMarkup(QStringLiteral("Port 1\nAlias: <b>core</b> & \"edge\""));
     EXPECT_TRUE(markup.contains(QStringLiteral("&lt;b&gt;core&lt;/b&gt; &amp; &quot;edge&quot;"))) << markup.toStdString();
     EXPECT_FALSE(markup.contains(QStringLiteral("<b>")));
+    // A right-to-left override would turn the rest of the line around.
+    EXPECT_EQ(ShownText(PortHintMarkup(QStringLiteral("Alias: uplink\u202E1 trop"))), QStringLiteral("Alias: uplink1 trop"));
 }
 
 // ---- on the front panel, against ksw-sim -------------------------------------

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,18 @@ inline const KvOptionList& TestRowStatusOptions()
                                        {0, nullptr}};
     static const KvOptionList list(rows, KvOptionList::IntegerValues);
     return list;
+}
+
+// What a reader sees of a text shown in the given format: a tooltip, and a
+// label or message box left at Qt::AutoText, take a text that looks like
+// markup for rich text and lay it out (an image becomes one U+FFFC).
+inline QString ShownText(const QString& text, Qt::TextFormat format = Qt::AutoText)
+{
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
+        return text;
+    QTextDocument doc;
+    doc.setHtml(text);
+    return doc.toPlainText();
 }
 
 // The code of the KvSNMPException `f` throws; 0 when it throws none.

@@ -16,12 +16,14 @@
 #include "kvsnmp/KvSNMPRequest.h"
 #include "kvsnmp/KvSNMPSession.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -202,6 +204,21 @@ TEST_F(TableView, ButtonsFollowStatusRowsAndSelection)
 
 // Edit and Delete act on the chosen row, which must be one the user sees: a
 // filter that takes it out of sight leaves no row chosen.
+// An agent's value that looks like markup (an image larger than the screen)
+// is shown in the row hint as written.
+TEST_F(TableView, RowHintShowsAgentMarkupAsWritten)
+{
+    ASSERT_TRUE(QTest::qWaitFor([this] { return List()->topLevelItemCount() == 2 && !binding_->Busy(); }, 5000));
+    const QString img = QStringLiteral("<img src=x width=3000 height=2000>");
+    List()->topLevelItem(1)->setText(NameRow, img);
+    QMouseEvent move(QEvent::MouseMove, List()->visualItemRect(List()->topLevelItem(1)).center(),
+                     List()->viewport()->mapToGlobal(List()->visualItemRect(List()->topLevelItem(1)).center()),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(List()->viewport(), &move);
+    const QString shown = ShownText(List()->toolTip());
+    EXPECT_TRUE(shown.contains(QStringLiteral("Name\t\t  ") + img)) << shown.toStdString();
+}
+
 TEST_F(TableView, FilterKeepsTheChosenRowOnlyWhileItIsShown)
 {
     TListViewPanel* lp = panel_->ListViewPanel();
