@@ -1,6 +1,8 @@
 #include "startup/ModuleConfigurationFile.h"
 
+#include "kvsnmp/KvIni.h"
 #include "kvsnmp/KvSNMPErrors.h"
+#include "kvsnmp/KvTextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +35,15 @@ std::string latin1Value(const char* key, const std::string& utf8)
                                   std::string(key) + " holds a character the configuration file cannot store");
     }
     const QByteArray bytes = text.toLatin1();
+    // The reader trims blanks and control characters from both ends and cuts
+    // longer values: stored, such a value would come back as another one (a
+    // pass phrase that no longer authenticates).
+    if (!bytes.isEmpty() && (kvtext::IsBlankOrControl(bytes.front()) || kvtext::IsBlankOrControl(bytes.back())))
+        throw KvSNMPException(ConfigurationTextErrorCode,
+                              std::string(key) + " must not begin or end with a blank or control character");
+    if (static_cast<std::size_t>(bytes.size()) > KvIni::MaxValueLength)
+        throw KvSNMPException(ConfigurationTextErrorCode, std::string(key) + " must not be longer than " +
+                                                              std::to_string(KvIni::MaxValueLength) + " characters");
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

@@ -30,7 +30,9 @@ struct ModuleConfigurationRecord {
 // break after it.  Texts are UTF-8 here and Latin-1 in the file, as the
 // reader takes them.  Raises KvSNMPException (ConfigurationTextErrorCode) for
 // a value the file cannot hold: a line break or NUL, which would end the value
-// early or start another key, or a character outside Latin-1.
+// early or start another key, a character outside Latin-1, a blank or control
+// character at either end (the reader trims them) or more than
+// KvIni::MaxValueLength characters (the reader cuts the rest).
 std::string ModuleConfigurationBytes(const ModuleConfigurationRecord& record);
 inline constexpr int ConfigurationTextErrorCode = KvLibraryCode(KvBadSyntax);
 

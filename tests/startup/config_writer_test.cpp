@@ -201,4 +201,51 @@ TEST_F(ConfigWriterText, ValueThatWouldBreakTheFileIsRefusedAndOldFileKept)
     EXPECT_EQ(DefaultSecurity.AuthPassword, r.AuthPassword);
 }
 
+// Regression: a pass phrase with a blank or control character at either end,
+// or longer than the reader takes, was stored and came back trimmed or cut,
+// so the next start authenticated with another pass phrase.  Such values are
+// refused (the old file kept); any other value reads back exactly.
+TEST_F(ConfigWriterText, PassPhrasesReadBackExactlyOrAreRefused)
+{
+    struct Case {
+        const char* name;
+        std::string value;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"leading blank", " secret", false},
+        {"trailing blank", "secret ", false},
+        {"leading tab", "\tsecret", false},
+        {"trailing control character", "secret\x01", false},
+        {"trailing DEL kept", "secret\x7F", true},
+        {"blanks and controls inside", "se cr\tet\x01x", true},
+        {"longest the reader takes", std::string(4095, 'p'), true},
+        {"one character more", std::string(4096, 'p'), false},
+        {"Latin-1 at the end", "secr\xC3\xA9", true},
+        {"empty", "", true},
+    };
+    for (const Case& c : cases) {
+        for (std::string ModuleConfigurationRecord::*field :
+             {&ModuleConfigurationRecord::AuthPassword, &ModuleConfigurationRecord::PrivPassword}) {
+            WriteFile(path(), "old");
+            ModuleConfigurationRecord r = kCases[2].record;
+            r.*field = c.value;
+            std::string error;
+            EXPECT_EQ(WriteModuleConfigurationFile(path().toStdString(), r, error), c.stored) << c.name << ": " << error;
+            EXPECT_EQ(entries(), QStringList{"10.0.0.1.cfg"}) << c.name;
+            if (!c.stored) {
+                EXPECT_NE(error.find(field == &ModuleConfigurationRecord::AuthPassword ? "AuthPassword" : "PrivPassword"),
+                          std::string::npos)
+                    << c.name << ": " << error;
+                EXPECT_EQ(readAll(path()), "old") << c.name;
+                continue;
+            }
+            ResetDefaultParameters();
+            LoadModuleConfigurationFile(path().toStdString());
+            EXPECT_EQ(DefaultSecurity.AuthPassword, r.AuthPassword) << c.name;
+            EXPECT_EQ(DefaultSecurity.PrivPassword, r.PrivPassword) << c.name;
+        }
+    }
+}
+
 } // namespace
