@@ -5,6 +5,7 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -14,6 +15,8 @@
 #include <charconv>
 #include <cstring>
 #include <climits>
+#include <cstdint>
+#include <new>
 #include <fstream>
 #include <sstream>
 
@@ -455,8 +458,11 @@ namespace {
 bool gzipAt(const unsigned char* p, std::size_t size) { return size >= 2 && p[0] == 0x1f && p[1] == 0x8b; }
 
 // A recording of a large agent runs to tens of megabytes of text; far more than
-// this from a small file is a decompression bomb, not a recording.
-constexpr std::size_t kMaxUncompressed = 512u << 20;
+// this is no recording: a decompression bomb, or a plain file that would only
+// exhaust memory.
+constexpr std::size_t kMaxDataText = 512u << 20;
+
+std::string megabytes(std::size_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
 
 // The text of a gzip file (members one after another are one text, as gunzip
 // gives them).
@@ -480,8 +486,8 @@ std::string gunzip(const std::string& packed, const std::string& path)
         z.avail_out = sizeof buffer;
         const int rc = inflate(&z, Z_NO_FLUSH);
         text.append(buffer, sizeof buffer - z.avail_out);
-        if (text.size() > kMaxUncompressed)
-            throw DataError(path + ": decompresses to more than " + std::to_string(kMaxUncompressed >> 20) + " MiB");
+        if (text.size() > kMaxDataText)
+            throw DataError(path + ": decompresses to more than " + megabytes(kMaxDataText));
         if (rc == Z_OK)
             continue;
         if (rc == Z_STREAM_END) {
@@ -498,23 +504,58 @@ std::string gunzip(const std::string& packed, const std::string& path)
     }
 }
 
+// The bytes of a regular file of at most kMaxDataText bytes.  A device, FIFO
+// or folder is refused before anything is read: /dev/zero never ends, and a
+// FIFO would wait for a writer.
+std::string readDataFile(const std::string& path)
+{
+    // O_NONBLOCK: opening a FIFO without a writer would wait for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw DataError(path + ": cannot open: " + std::strerror(errno));
+    struct Close {
+        int fd;
+        ~Close() { ::close(fd); }
+    } close{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        throw DataError(path + ": cannot open: " + std::strerror(errno));
+    if (!S_ISREG(st.st_mode))
+        throw DataError(path + ": not a regular file");
+    if (static_cast<std::uintmax_t>(st.st_size) > kMaxDataText)
+        throw DataError(path + ": larger than " + megabytes(kMaxDataText));
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw DataError(path + ": read error: " + std::strerror(errno));
+        if (n == 0)
+            return bytes;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > kMaxDataText)   // grew while being read
+            throw DataError(path + ": larger than " + megabytes(kMaxDataText));
+    }
+}
+
 } // namespace
 
 MibData loadSnmprec(const std::string& path, std::vector<std::string>* leftOut)
 {
-    std::ifstream f(path, std::ios::binary);
-    if (!f)
-        throw DataError(path + ": cannot open: " + std::strerror(errno));
-    std::ostringstream ss;
-    ss << f.rdbuf();
-    if (f.bad())
-        throw DataError(path + ": read error");
-    std::string text = std::move(ss).str();
-    if (gzipAt(reinterpret_cast<const unsigned char*>(text.data()), text.size()))
-        text = gunzip(text, path);
-    else if (path.size() > 3 && path.compare(path.size() - 3, 3, ".gz") == 0)
-        throw DataError(path + ": not gzip-compressed data");
-    return parseSnmprec(text, path, leftOut);
+    try {
+        std::string text = readDataFile(path);
+        if (gzipAt(reinterpret_cast<const unsigned char*>(text.data()), text.size()))
+            text = gunzip(text, path);
+        else if (path.size() > 3 && path.compare(path.size() - 3, 3, ".gz") == 0)
+            throw DataError(path + ": not gzip-compressed data");
+        return parseSnmprec(text, path, leftOut);
+    } catch (const std::bad_alloc&) {
+        // Within the size cap, but more objects than this machine can hold.
+        throw DataError(path + ": out of memory while loading the data");
+    }
 }
 
 std::string formatSnmprec(const MibData& data)

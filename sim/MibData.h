@@ -119,6 +119,8 @@ std::string formatValue(const Value& v);
 // line it cannot read.  Given `leftOut` it is lenient instead: such lines are
 // left out, and variation-module tags ("2:numeric|rate=1,initial=5") are served
 // as their plain tag's starting value; each gets one "FILE:LINE: why" entry.
+// Only a regular file is read, of at most 512 MiB of text (as it is, or once
+// decompressed); running out of memory while loading is a DataError too.
 MibData loadSnmprec(const std::string& path, std::vector<std::string>* leftOut = nullptr);
 MibData parseSnmprec(const std::string& text, const std::string& name, std::vector<std::string>* leftOut = nullptr);
 std::string formatSnmprec(const MibData& data);

@@ -14,6 +14,9 @@
 
 #include <vector>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using namespace ksw::sim;
 
 namespace {
@@ -166,6 +169,60 @@ TEST(SimData, CorruptDataFileGivesAClearErrorAndExitCode)
     const ToolResult missing = runSim({"--data", dir.filePath("absent")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("cannot open")) << missing.err.toStdString();
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// Regression: --data /dev/zero, a FIFO or a huge file was read whole and
+// ksw-sim died of std::bad_alloc (or waited for ever on the FIFO).  Each is
+// refused as bad data naming the file.
+TEST(SimData, DataFileThatIsNoRegularFileOrTooLargeIsRefusedAsBadData)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Sparse: no disk space, but a size past the cap.
+    const QString huge = writeFile(dir, "huge.snmprec", "1.3.6.1.2.1.1.7.0|2|72\n");
+    ASSERT_TRUE(QFile::resize(huge, (qint64{512} << 20) + 1));
+    const QString big = writeFile(dir, "big.snmprec", "1.3.6.1.2.1.1.7.0|2|72\n");
+    ASSERT_TRUE(QFile::resize(big, qint64{400} << 20));
+    const struct {
+        QString path;
+        const char* message;
+        qint64 memoryLimit;   // address space of the process, 0: none
+    } cases[] = {
+        {"/dev/zero", "not a regular file", 0},
+        {fifo, "not a regular file", 0},
+        {dir.path(), "not a regular file", 0},
+        {huge, "larger than 512 MiB", 0},
+        {big, "out of memory", qint64{300} << 20},
+    };
+    for (const auto& c : cases) {
+        if (c.memoryLimit && kAddressSanitizer)
+            continue;   // the sanitizer's shadow memory needs terabytes of address space
+        QProcess p;
+        p.setChildProcessModifier([limit = c.memoryLimit] {
+            if (limit) {
+                const rlimit r{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
+                ::setrlimit(RLIMIT_AS, &r);
+            }
+        });
+        p.start(KswSim::program(), {"--port", "1", "--data", c.path});
+        ASSERT_TRUE(p.waitForFinished(10000)) << c.path.toStdString();
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        EXPECT_EQ(p.exitCode(), 1) << c.path.toStdString() << ": " << err.toStdString();
+        EXPECT_TRUE(err.contains("bad data: " + c.path + ": " + c.message)) << err.toStdString();
+    }
 }
 
 QByteArray gzipped(const QByteArray& text)
