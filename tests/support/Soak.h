@@ -32,6 +32,20 @@ extern Q_DECL_IMPORT quintptr qtHookData[];
 
 namespace soak {
 
+// AddressSanitizer keeps freed memory in quarantine, so resident memory then
+// says nothing about what the process holds (its leak check does).
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kResidentMemoryMeaningful = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kResidentMemoryMeaningful = false;
+#else
+inline constexpr bool kResidentMemoryMeaningful = true;
+#endif
+#else
+inline constexpr bool kResidentMemoryMeaningful = true;
+#endif
+
 inline std::atomic<long>& LiveObjectCount()
 {
     static std::atomic<long> count{0};
