@@ -1,5 +1,6 @@
 #include "Mainunit.h"
 
+#include "ConfigurationMenu.h"
 #include "FrontPanelPicture.h"
 #include "KswResources.h"
 #include "MainMenu.h"
@@ -187,6 +188,7 @@ void TMainForm::CreateComponents()
     ST_RmonState = MakeHiddenText(this, QStringLiteral("ST_RmonState"), QRect(168, 32, 77, 17));
 
     MainMenu = std::make_unique<TMainMenu>(*this);
+    AddConfigurationMenu(*this);
 }
 
 // The start-up sequence.  The order is fixed: the session comes before the

@@ -1,4 +1,5 @@
 #include "MibData.h"
+#include "SnapshotData.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/types.h>
@@ -393,6 +394,8 @@ std::string emptyValueText(const std::string& tag)
 
 MibData parseSnmprec(const std::string& text, const std::string& name, std::vector<std::string>* leftOut)
 {
+    if (isSnapshotText(text))
+        return parseSnapshotData(text, name);
     MibData data;
     std::istringstream in(text);
     std::string line;

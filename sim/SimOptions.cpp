@@ -50,7 +50,8 @@ SIGINT or SIGTERM.  Reads no system SNMP configuration.
 Options:
   --port N               UDP port on 127.0.0.1 (default 16100; 0 is not allowed)
   --data FILE            objects to serve, .snmprec format, plain or gzip-compressed
-                         (.snmprec.gz) (default: the KSW-4800 data in
+                         (.snmprec.gz), or a snapshot ksw4800 --snapshot saved
+                         (the switch cloned) (default: the KSW-4800 data in
                          data/ksw4800.snmprec beside the executable, else in the
                          installed share/ksw-sim folder)
   --state FILE           where setting the save object stores the running state;

@@ -111,6 +111,10 @@ struct OptionHelp {
 constexpr OptionHelp kOptions[] = {
     {"--ask", "ask for the switch's address, UDP port, SNMPv1 or v2c and communities first"},
     {"--open ITEM", "open the view or dialog of menu item ITEM once the window is up"},
+    {"--snapshot FILE", "save the switch's settings into FILE and exit (no window)"},
+    {"--with-secrets", "with --snapshot: save communities, keys and passwords too (withheld otherwise)"},
+    {"--compare FILE [FILE2]", "compare snapshot FILE with the switch, or with FILE2 when no /I is given; "
+                               "exit 0 same, 1 different"},
     {"--help", "show this help and exit"},
     {"--version", "show the version and exit"},
 };
@@ -311,7 +315,7 @@ std::string NoParameterText()
 InfoRequest FindInfoRequest(const std::vector<std::string>& args)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == kOpenOption)
+        if (args[i] == kOpenOption || args[i] == "--snapshot" || args[i] == "--compare")
             ++i;
         else if (args[i] == kHelpOption)
             return InfoRequest::Help;
@@ -326,6 +330,8 @@ std::string CommandLineHelp()
     std::string help =
         "Usage: ksw4800 /I<address> [switches...] [--open ITEM]\n"
         "       ksw4800 --ask [switches...] [--open ITEM]\n"
+        "       ksw4800 /I<address> [switches...] --snapshot FILE [--with-secrets]\n"
+        "       ksw4800 [/I<address> switches...] --compare FILE [FILE2]\n"
         "       ksw4800 --help | --version\n"
         "Management module of the KSW-4800 managed Ethernet switch: its live front\n"
         "panel, configuration views, editors and device commands over SNMP v1, v2c\n"

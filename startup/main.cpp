@@ -1,10 +1,13 @@
 // Process entry.  "--help" and "--version" answer on stdout before anything
 // else (no display, no window, no SNMP); otherwise the module runs
-// (mainwin/ModuleEntry.h) until its window closes or a signal asks it to end.
+// (mainwin/ModuleEntry.h) until its window closes or a signal asks it to end;
+// the configuration snapshot options run without a window (mainwin/ConfigurationCommands.h).
 #include "ModuleStartup.h"
 #include "TerminationSignals.h"
 #include "binding/KvUserNotice.h"
+#include "mainwin/ConfigurationCommands.h"
 #include "mainwin/ModuleEntry.h"
+#include "startup/ConfigurationOptions.h"
 
 #include <QApplication>
 
@@ -53,6 +56,13 @@ int main(int argc, char** argv)
         return 0;
     case InfoRequest::None:
         break;
+    }
+
+    // Snapshots saved or compared from the command line (scheduled jobs): no
+    // window, no display.
+    if (HasConfigurationOption(std::vector<std::string>(argv + 1, argv + argc))) {
+        QCoreApplication app(argc, argv);
+        return RunConfigurationCommand(ProcessArguments());
     }
 
     KswApplication app(argc, argv);

@@ -1,5 +1,7 @@
 #include "TableExport.h"
 
+#include "kvsnmp/KvSecrets.h"
+
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QTimer>
@@ -121,13 +123,9 @@ QByteArray CsvRecord(const QStringList& fields)
 
 bool TableHoldsSecrets(const QStringList& header)
 {
-    // Captions name what a column holds ("Community Name", "Auth Key",
-    // "User Auth Key Change", "Password"); a column wrongly taken for a
-    // secret only makes a file more private.
-    static const QRegularExpression secret(QStringLiteral("\\b(community|password|pass ?phrase|secret|keys?)\\b"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    // A column wrongly taken for a secret only makes a file more private.
     return std::any_of(header.begin(), header.end(),
-                       [](const QString& caption) { return secret.match(caption).hasMatch(); });
+                       [](const QString& caption) { return KvCaptionNamesSecret(caption.toStdString()); });
 }
 
 TTableExport::TTableExport(TTableText table, const QString& path, QObject* parent)

@@ -44,7 +44,8 @@ QString TableCopyText(const TTableText& table);
 QByteArray CsvRecord(const QStringList& fields);
 
 // Whether a table's columns carry secrets (community names, keys, pass
-// phrases), judged from their captions; such an export is kept private.
+// phrases), judged from their captions by the rule configuration snapshots
+// use too (kvsnmp/KvSecrets.h); such an export is kept private.
 bool TableHoldsSecrets(const QStringList& header);
 
 // Writes a table as CSV a slice of rows at a time from the event loop, so that
