@@ -1,5 +1,6 @@
 #include "SnapshotData.h"
 
+#include "kvsnmp/KvConvert.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSnapshotFile.h"
 #include "kvsnmp/KvSyntaxCodec.h"

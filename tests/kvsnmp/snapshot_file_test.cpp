@@ -2,6 +2,7 @@
 // keep OID order, the file is private and whole, and a cut or edited file is
 // refused at the line that shows it.
 #include "kvsnmp/KvSNMPErrors.h"
+#include "kvsnmp/KvSNMPVarDef.h"
 #include "kvsnmp/KvSnapshotFile.h"
 #include "kvsnmp/KvSyntaxCodec.h"
 
