@@ -21,7 +21,7 @@ struct Outcome {
     QString Out, Err;
 };
 
-Outcome Run(const QStringList& args)
+Outcome RunModule(const QStringList& args)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -47,7 +47,7 @@ TEST(SnapshotCommand, SavesComparesAndFailsAsAScheduledJobNeeds)
     const QStringList agent{QStringLiteral("/I127.0.0.1"), QStringLiteral("/t%1").arg(sim.port()),
                             QStringLiteral("/v1")};
 
-    Outcome o = Run(agent + QStringList{QStringLiteral("--snapshot"), file});
+    Outcome o = RunModule(agent + QStringList{QStringLiteral("--snapshot"), file});
     ASSERT_EQ(o.Code, 0) << o.Err.toStdString();
     EXPECT_TRUE(o.Err.isEmpty()) << o.Err.toStdString();
     struct stat st {};
@@ -55,7 +55,7 @@ TEST(SnapshotCommand, SavesComparesAndFailsAsAScheduledJobNeeds)
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 
     // The same switch: no difference, nothing printed.
-    o = Run(agent + QStringList{QStringLiteral("--compare"), file});
+    o = RunModule(agent + QStringList{QStringLiteral("--compare"), file});
     EXPECT_EQ(o.Code, 0) << o.Out.toStdString() << o.Err.toStdString();
     EXPECT_TRUE(o.Out.isEmpty()) << o.Out.toStdString();
 
@@ -66,7 +66,7 @@ TEST(SnapshotCommand, SavesComparesAndFailsAsAScheduledJobNeeds)
             l.Value = "222";
     const QString other = dir.filePath("other.snap");
     KvWriteSnapshotFile(edited, other.toStdString());
-    o = Run({QStringLiteral("--compare"), file, other});
+    o = RunModule({QStringLiteral("--compare"), file, other});
     EXPECT_EQ(o.Code, 1) << o.Err.toStdString();
     EXPECT_TRUE(o.Out.contains(QStringLiteral("Holdtime | changed: \"100\" -> \"222\""))) << o.Out.toStdString();
 
@@ -94,7 +94,7 @@ TEST(SnapshotCommand, SavesComparesAndFailsAsAScheduledJobNeeds)
     };
     for (const Failure& f : failures) {
         SCOPED_TRACE(f.Name);
-        o = Run(f.Args);
+        o = RunModule(f.Args);
         EXPECT_EQ(o.Code, f.Code) << o.Err.toStdString();
         EXPECT_EQ(o.Err.count(QLatin1Char('\n')), 1) << o.Err.toStdString();
         EXPECT_TRUE(o.Err.contains(QString::fromLatin1(f.Says))) << o.Err.toStdString();

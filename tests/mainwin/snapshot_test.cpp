@@ -3,6 +3,7 @@
 // restore after which a new save equals the first; a restore that stops at the
 // first refusal; secrets; the switch cloned into the simulator.
 #include "ConfigurationCommands.h"
+#include "ConfigurationMenu.h"
 #include "KswSim.h"
 #include "SetRecorder.h"
 #include "SnapshotSources.h"
@@ -24,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -300,6 +302,49 @@ TEST_F(Snapshots, ASavedSwitchClonedIntoTheSimulatorReadsBackTheSame)
         << DifferenceText(CompareSnapshots(ModuleSnapshotModel(), saved, again), "saved", "clone");
     EXPECT_EQ(again.Header.SysObjectId, saved.Header.SysObjectId);
     EXPECT_EQ(again.Header.SysName, saved.Header.SysName);
+}
+
+} // namespace
+
+namespace {
+
+// The compare window: every difference listed with its view, key and column,
+// the ones that can be put back ticked but the row deletion, and Restore…
+// sends what is ticked after the SETs were shown.
+TEST_F(Snapshots, CompareWindowTicksAllButDeletionsAndRestoresTheTickedAfterShowingTheSets)
+{
+    const KvSnapshot now = Save();
+    KvSnapshot wanted = now;
+    for (KvSnapshotLine& l : wanted.Lines)
+        if (l.Oid == "1.3.6.1.4.1.97531.12.8.1.2.3.0")
+            l.Value = "150";   // Holdtime
+    // A row the switch has and the snapshot lacks: VLAN 20.
+    std::erase_if(wanted.Lines, [](const KvSnapshotLine& l) {
+        return l.Oid.starts_with("1.3.6.1.2.1.17.7.1.4.3.1.") && l.Oid.ends_with(".20");
+    });
+    TSnapshotCompareForm form(&window_, wanted, now, QStringLiteral("Snapshot"), QStringLiteral("Switch"), true);
+    ASSERT_EQ(form.Differences().size(), 2u) << DifferenceText(form.Differences(), "snapshot", "switch");
+    QTreeWidget* list = form.List()->ListView;
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("Holdtime"));
+    EXPECT_EQ(list->topLevelItem(0)->checkState(0), Qt::Checked);
+    EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("20"));
+    EXPECT_EQ(list->topLevelItem(1)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(form.Chosen(), std::vector<int>{0});
+
+    QString shown;
+    ModalScript script({[&](QDialog& confirm) {
+        shown = confirm.findChild<QPlainTextEdit*>()->toPlainText();
+        return static_cast<int>(QDialog::Accepted);
+    }});
+    form.Restore();
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(shown.contains(QStringLiteral("1.3.6.1.4.1.97531.12.8.1.2.3.0 = \"150\""))) << shown.toStdString();
+    ASSERT_EQ(relay_->Sets().size(), 1u);
+    EXPECT_EQ(relay_->Sets()[0].ValueOf("1.3.6.1.4.1.97531.12.8.1.2.3.0"), "150");
+    // Read again: only the unticked deletion is left.
+    ASSERT_EQ(form.Differences().size(), 1u) << DifferenceText(form.Differences(), "snapshot", "switch");
+    EXPECT_EQ(form.Differences()[0].Kind, SnapshotDiffKind::RowOnlyRight);
 }
 
 } // namespace
