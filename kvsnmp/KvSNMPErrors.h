@@ -83,6 +83,8 @@ enum KvCommonRow : int {
     KvWrongListCount = 10,
     KvListNumberOutOfRange = 11,
     KvIndexOutOfRange = 12,
+    KvFileReadFailed = 16,    // "Fail to read data from file"
+    KvFileWriteFailed = 17,   // "Fail to write data to file"
 };
 
 // Unified codes the layers test for by name.

@@ -29,11 +29,6 @@
 #include <string_view>
 #include <vector>
 
-// The rows of the common messages a file error is raised with ("Fail to read
-// data from file", "Fail to write data to file"), with a text that says more.
-inline constexpr int KvFileReadFailed = 16;
-inline constexpr int KvFileWriteFailed = 17;
-
 struct KvSnapshotHeader {
     std::string Agent;        // "address:port"
     std::string SysName;
@@ -71,6 +66,9 @@ bool KvIsSnapshotValue(std::uint32_t syntax, const std::string& text);
 // The file's text.  The lines must be sorted.
 std::string KvSnapshotText(const KvSnapshot& snapshot);
 
+// File errors carry the common messages' codes (KvFileReadFailed and
+// KvFileWriteFailed of KvSNMPErrors.h) with a text that says more.
+//
 // Reads a file's text.  A truncated, edited or foreign file is refused with
 // the common read error (KvFileReadFailed) whose text is "NAME:LINE: reason".
 KvSnapshot KvParseSnapshot(std::string_view text, const std::string& name);

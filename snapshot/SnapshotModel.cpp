@@ -19,7 +19,15 @@ bool IsCommand(const KvSNMPVarDef& d)
 {
     static const KvOptionList* const commands[] = {&SystemResetOptions, &SaveConfigOptions, &FileCtrlOptions,
                                                    &CertificateFileControlOptions, &CleanCountersOptions};
-    return std::find(std::begin(commands), std::end(commands), d.Options) != std::end(commands);
+    // The 802.1X port controls share their true/false list with real settings:
+    // setting one true initializes or re-authenticates the port, and it reads
+    // false again once done.  Restoring one would knock users off their ports.
+    static const std::string_view triggers[] = {
+        "1.0.8802.1.1.1.1.1.2.1.4",   // Port Initialize
+        "1.0.8802.1.1.1.1.1.2.1.5",   // Port Reauthenticate
+    };
+    return std::find(std::begin(commands), std::end(commands), d.Options) != std::end(commands)
+        || (d.Oid && std::find(std::begin(triggers), std::end(triggers), std::string_view(d.Oid)) != std::end(triggers));
 }
 
 bool IsWritable(const KvSNMPVarDef& d)

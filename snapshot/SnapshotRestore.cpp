@@ -75,30 +75,34 @@ std::vector<SnapshotSet> PlanRestore(const SnapshotModel& model, const KvSnapsho
             if (t.Scalars) {
                 auto [it, added] = scalarSetOfTable.emplace(d.Table, scalars.size());
                 if (added)
-                    scalars.push_back({"Set the scalars of " + t.View, {}});
+                    scalars.push_back({"Set the scalars of " + t.View, {}, {}});
                 scalars[it->second].Bindings.push_back(Binding(model, d.Table, d.Column, {}, d.Left));
             } else {
                 auto [it, added] = changeSetOfRow.emplace(std::make_pair(d.Table, d.Instance), changes.size());
                 if (added)
-                    changes.push_back({"Change row " + key + " of " + t.View, {}});
+                    changes.push_back({"Change row " + key + " of " + t.View, {}, {}});
                 changes[it->second].Bindings.push_back(Binding(model, d.Table, d.Column, d.Instance, d.Left));
             }
             break;
         case SnapshotDiffKind::RowOnlyLeft: {
-            SnapshotSet s{"Create row " + key + " of " + t.View, {}};
+            SnapshotSet s{"Create row " + key + " of " + t.View, {}, {}};
             s.Bindings.push_back(Binding(model, d.Table, t.RowStatus, d.Instance, t.CreateValue));
             for (int c = 0; c < static_cast<int>(t.Columns.size()); ++c) {
                 if (c == t.RowStatus)
                     continue;
                 const auto it = byOid.find(t.Columns[static_cast<std::size_t>(c)].Oid + "." + d.Instance);
-                if (it != byOid.end() && it->second->State == KvSnapshotState::Value)
+                if (it == byOid.end())
+                    continue;
+                if (it->second->State == KvSnapshotState::Value)
                     s.Bindings.push_back(Binding(model, d.Table, c, d.Instance, it->second->Value));
+                else if (it->second->State == KvSnapshotState::Withheld)
+                    s.Withheld.push_back(t.Columns[static_cast<std::size_t>(c)].Caption);
             }
             creates.push_back(std::move(s));
             break;
         }
         case SnapshotDiffKind::RowOnlyRight: {
-            SnapshotSet s{"Delete row " + key + " of " + t.View, {}};
+            SnapshotSet s{"Delete row " + key + " of " + t.View, {}, {}};
             s.Bindings.push_back(Binding(model, d.Table, t.RowStatus, d.Instance, t.DestroyValue));
             deletes.push_back(std::move(s));
             break;
@@ -121,8 +125,15 @@ std::string RestorePlanText(const std::vector<SnapshotSet>& plan)
         out += std::to_string(i + 1) + ". " + plan[i].Title + "\n";
         for (const SnapshotBinding& b : plan[i].Bindings)
             out += "   " + b.Oid + " = " + KvSnapshotQuote(b.Value) + "   (" + b.Shown + ")\n";
+        for (const std::string& caption : plan[i].Withheld)
+            out += "   not sent, withheld in the snapshot: " + caption + "\n";
     }
     return out;
+}
+
+bool SnapshotRestoreReport::Unanswered() const
+{
+    return RefusedSet >= 0 && Refusal.Code == MapErrorCode(engine::kTimeout).Code;
 }
 
 std::string SnapshotRestoreReport::Text(const std::vector<SnapshotSet>& plan) const
@@ -136,11 +147,14 @@ std::string SnapshotRestoreReport::Text(const std::vector<SnapshotSet>& plan) co
     out += "Applied: " + std::to_string(applied) + " of " + std::to_string(plan.size()) + " SETs.\n";
     for (std::size_t i = 0; i < plan.size() && i < States.size(); ++i) {
         const char* state = States[i] == SnapshotSetState::Applied ? "applied"
-                          : States[i] == SnapshotSetState::Refused ? "REFUSED"
-                                                                  : "not tried";
+                          : States[i] != SnapshotSetState::Refused ? "not tried"
+                          : Unanswered()                            ? "NO ANSWER"
+                                                                    : "REFUSED";
         out += std::string(state) + ": " + plan[i].Title;
         if (States[i] == SnapshotSetState::Refused) {
             out += " - " + Refusal.Message;
+            if (Unanswered())
+                out += " (the switch may or may not have applied it: compare again to see)";
             if (Refusal.ErrorIndex >= 1 && Refusal.ErrorIndex <= static_cast<int>(plan[i].Bindings.size()))
                 out += " (" + plan[i].Bindings[static_cast<std::size_t>(Refusal.ErrorIndex - 1)].Shown + ")";
         }

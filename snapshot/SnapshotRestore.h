@@ -32,6 +32,9 @@ struct SnapshotBinding {
 struct SnapshotSet {
     std::string Title;        // "Create row 10 of VLAN Static Table"
     std::vector<SnapshotBinding> Bindings;
+    // Columns of a created row the snapshot withheld (secrets): not sent, and
+    // said so before anything is.
+    std::vector<std::string> Withheld;
 };
 
 // The SETs for the chosen differences (indices into differences).  left is
@@ -49,6 +52,8 @@ struct SnapshotRestoreReport {
     std::vector<SnapshotSetState> States;   // per SET of the plan
     int RefusedSet = -1;
     KvSNMPError Refusal;                    // why, when one was refused
+    // The refused SET got no answer: the agent may have applied it or not.
+    bool Unanswered() const;
     std::string Text(const std::vector<SnapshotSet>& plan) const;
 };
 

@@ -4,6 +4,7 @@
 // first refusal; secrets; the switch cloned into the simulator.
 #include "ConfigurationCommands.h"
 #include "ConfigurationMenu.h"
+#include "FreePort.h"
 #include "KswSim.h"
 #include "SetRecorder.h"
 #include "SnapshotSources.h"
@@ -128,9 +129,10 @@ protected:
     }
 
     std::vector<KvMessageRequest> boxes_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Yes;   // to a question
     KvScopedMessagePresenter presenter_{[this](const KvMessageRequest& r) {
         boxes_.push_back(r);
-        return (r.Buttons & QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+        return (r.Buttons & QMessageBox::Yes) ? answer_ : QMessageBox::Ok;
     }};
     QMainWindow window_;
     static inline KswSim* sim_ = nullptr;
@@ -265,6 +267,9 @@ TEST_F(Snapshots, SecretsAreWithheldUnlessAskedForAndOnlySettingsAreSaved)
             EXPECT_NE(c.Options, &SystemResetOptions) << c.Caption;
             EXPECT_NE(c.Options, &SaveConfigOptions) << c.Caption;
         }
+    // The 802.1X port controls that initialize or re-authenticate a port.
+    for (const char* trigger : {"1.0.8802.1.1.1.1.1.2.1.4.1", "1.0.8802.1.1.1.1.1.2.1.5.1"})
+        EXPECT_FALSE(model.Find(trigger)) << trigger;
     const std::string communityName = "1.3.6.1.6.3.18.1.1.1.2.";
     auto lines = [&](const KvSnapshot& s) {
         std::vector<const KvSnapshotLine*> out;
@@ -345,6 +350,72 @@ TEST_F(Snapshots, CompareWindowTicksAllButDeletionsAndRestoresTheTickedAfterShow
     // Read again: only the unticked deletion is left.
     ASSERT_EQ(form.Differences().size(), 1u) << DifferenceText(form.Differences(), "snapshot", "switch");
     EXPECT_EQ(form.Differences()[0].Kind, SnapshotDiffKind::RowOnlyRight);
+}
+
+} // namespace
+
+namespace {
+
+// A snapshot of another switch model is put back only when the user insists:
+// answered No, nothing is sent, not even the list of SETs is offered.
+TEST_F(Snapshots, RestoreOfAnotherSwitchModelIsRefusedUnlessTheUserInsists)
+{
+    const KvSnapshot now = Save();
+    KvSnapshot wanted = now;
+    wanted.Header.SysObjectId = "1.3.6.1.4.1.97531.10.24";
+    for (KvSnapshotLine& l : wanted.Lines)
+        if (l.Oid == "1.3.6.1.4.1.97531.12.8.1.2.3.0")
+            l.Value = std::to_string(std::stoi(l.Value) + 1);   // Holdtime
+    const struct {
+        QMessageBox::StandardButton Answer;
+        int Confirmations;
+        std::size_t Sets;
+    } cases[] = {{QMessageBox::No, 0, 0}, {QMessageBox::Yes, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Answer == QMessageBox::Yes ? "insists" : "declines");
+        relay_->Clear();
+        boxes_.clear();
+        answer_ = c.Answer;
+        TSnapshotCompareForm form(&window_, wanted, now, QStringLiteral("Snapshot"), QStringLiteral("Switch"), true);
+        ASSERT_EQ(form.Chosen().size(), 1u) << DifferenceText(form.Differences(), "snapshot", "switch");
+        int confirmations = 0;
+        TScopedModalRunner runner([&](QDialog&) {
+            ++confirmations;
+            return static_cast<int>(QDialog::Accepted);
+        });
+        form.Restore();
+        ASSERT_FALSE(boxes_.empty());
+        EXPECT_TRUE(boxes_[0].Text.contains(QStringLiteral("another switch model"))) << boxes_[0].Text.toStdString();
+        EXPECT_EQ(confirmations, c.Confirmations);
+        EXPECT_EQ(relay_->Sets().size(), c.Sets);
+    }
+}
+
+// A SET that gets no answer may have been applied or not: the report says
+// that, not that the switch refused it, and nothing after it is sent.
+TEST_F(Snapshots, RestoreWithoutAnAnswerIsNotReportedAsRefused)
+{
+    const SnapshotModel& model = ModuleSnapshotModel();
+    const KvSnapshot now = Save();
+    KvSnapshot wanted = now;
+    for (KvSnapshotLine& l : wanted.Lines)
+        if (l.Oid == "1.3.6.1.4.1.97531.12.8.1.2.3.0" || l.Oid == "1.3.6.1.2.1.17.7.1.4.3.1.1.10")
+            l.Value = l.Syntax == KvSyntax::Integer ? std::to_string(std::stoi(l.Value) + 1) : "other";
+    const auto diffs = CompareSnapshots(model, wanted, now);
+    std::vector<int> all(diffs.size());
+    std::iota(all.begin(), all.end(), 0);
+    const auto plan = PlanRestore(model, wanted, diffs, all);
+    ASSERT_EQ(plan.size(), 2u) << RestorePlanText(plan);
+
+    DefaultDevice.Port = FreeUdpPort();   // nobody answers there
+    DefaultTimeout = 20;
+    const SnapshotRestoreReport report = RestoreSnapshot(plan);
+    EXPECT_TRUE(report.Unanswered());
+    EXPECT_EQ(report.States, (std::vector<SnapshotSetState>{SnapshotSetState::Refused, SnapshotSetState::NotTried}));
+    const std::string text = report.Text(plan);
+    EXPECT_NE(text.find("NO ANSWER: " + plan[0].Title), std::string::npos) << text;
+    EXPECT_NE(text.find("may or may not have applied"), std::string::npos) << text;
+    EXPECT_EQ(text.find("REFUSED"), std::string::npos) << text;
 }
 
 } // namespace

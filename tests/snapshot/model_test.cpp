@@ -42,8 +42,8 @@ const KvSNMPVarDef kPortsEdited[] = {
 
 std::vector<SnapshotSource> Sources()
 {
-    SnapshotSource system{"System", kSystem, SVT_SV, 0, 0};
-    SnapshotSource shown{"Ports", kPortsShown, MVT_UMV, 1};
+    SnapshotSource system{"System", kSystem, SVT_SV, 0, 0, -1, {}, {}};
+    SnapshotSource shown{"Ports", kPortsShown, MVT_UMV, 1, -1, -1, {}, {}};
     SnapshotSource edited{"Port Edit", kPortsEdited, MVT_UMV, 1, -1, 4, "createAndGo", "destroy"};
     return {system, shown, edited};
 }
@@ -207,6 +207,10 @@ TEST(SnapshotRestore, PlansScalarsThenNewRowsThenChangedCellsThenDeletions)
                           {"1.3.6.1.4.1.9.2.1.6.112.117.98", "4"},
                           {"1.3.6.1.4.1.9.2.1.2.112.117.98", "1"},
                           {"1.3.6.1.4.1.9.2.1.5.112.117.98", "ops"}}));
+    // The withheld secret is not sent, and the plan says so.
+    EXPECT_EQ(plan[1].Withheld, std::vector<std::string>{"Community Name"});
+    EXPECT_NE(RestorePlanText(plan).find("not sent, withheld in the snapshot: Community Name"), std::string::npos)
+        << RestorePlanText(plan);
     ASSERT_EQ(plan[3].Bindings.size(), 1u);
     EXPECT_EQ(plan[3].Bindings[0].Oid, "1.3.6.1.4.1.9.2.1.6.110.101.119");
     EXPECT_EQ(plan[3].Bindings[0].Value, "6");
