@@ -1,5 +1,6 @@
 // The catalogue of all definition tables.
 #include "defs/ViewDefinitions.h"
+#include "defs/MonitorDefs.h"
 
 const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount] = {
     {"BasicInformationDefs", BasicInformationDefs, 3},
@@ -176,4 +177,6 @@ const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount] = {
     {"MemberSwitchDefs", MemberSwitchDefs, 10},
     {"MemberEditDefs", MemberEditDefs, 4},
     {"EquipmentDefs", EquipmentDefs, 4},
+    {"PortMonitorDefs", PortMonitorDefs, PortMonitorRowCount},
+    {"AgentUpTimeDefs", AgentUpTimeDefs, 1},
 };

@@ -325,5 +325,5 @@ struct ViewDefinitionTable {
     int Count;  // records before the terminator
 };
 
-inline constexpr int ViewDefinitionTableCount = 174;
+inline constexpr int ViewDefinitionTableCount = 176;
 extern const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount];

@@ -1,5 +1,7 @@
 #include "SimAgent.h"
 
+#include "TrafficModel.h"
+
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/agent/net-snmp-agent-includes.h>
@@ -96,6 +98,7 @@ struct SimAgent::Impl {
     std::uniform_real_distribution<double> percent{0.0, 100.0};
     std::vector<Oid> flapPorts;
     size_t flapNext = 0;
+    std::optional<TrafficModel> traffic; // --traffic model: the interface counters move
     netsnmp_session* session = nullptr;
     std::string scratchDir;
     struct Delayed;
@@ -226,6 +229,12 @@ struct SimAgent::Impl {
             const unsigned long t = uptimeTicks();
             snmp_set_var_typed_value(vb, TagTimeTicks, &t, sizeof t);
             return;
+        }
+        if (traffic) {
+            if (const auto moved = traffic->valueAt(oid, uptimeTicks())) {
+                snmp_set_var_typed_value(vb, moved->tag, moved->raw.data(), moved->raw.size());
+                return;
+            }
         }
         snmp_set_var_typed_value(vb, v.tag, v.raw.data(), v.raw.size());
     }
@@ -524,6 +533,8 @@ struct SimAgent::Impl {
         auto* d = static_cast<Impl*>(arg);
         d->silent = false;
         d->started = Clock::now();
+        if (d->traffic)
+            d->traffic->restart();
         std::fprintf(stderr, "ksw-sim: answering again after warm start\n");
     }
 
@@ -533,6 +544,8 @@ struct SimAgent::Impl {
         std::fprintf(stderr, "ksw-sim: warm start, silent for %d s\n", opt.resetSeconds);
         if (opt.resetSeconds <= 0) {
             started = Clock::now();
+            if (traffic)
+                traffic->restart();
             return;
         }
         silent = true;
@@ -549,6 +562,8 @@ struct SimAgent::Impl {
         if (it == d->data.objects.end() || it->second.tag != TagInteger)
             return;
         it->second = Value::integer(it->second.asInteger() == 1 ? 2 : 1);
+        if (d->traffic && port.size() == kIfOperStatus.size() + 1 && startsWith(port, kIfOperStatus))
+            d->traffic->stateChanged(port.back(), it->second.asInteger() == 1, d->uptimeTicks());
         // An interface's ifLastChange is the uptime of its last state change.
         if (port.size() == kIfOperStatus.size() + 1 && startsWith(port, kIfOperStatus)) {
             Oid lastChange = port;
@@ -720,6 +735,8 @@ void SimAgent::start()
     }
     Impl::instance = &d;
     d.started = Clock::now();
+    if (d.opt.traffic)
+        d.traffic.emplace(d.data);
 
     if (d.opt.flapSeconds > 0) {
         d.chooseFlapPorts();

@@ -67,6 +67,9 @@ Options:
   --flap SECONDS         every SECONDS toggle one of the flapping ports' ifOperStatus
   --drop PERCENT         ignore this share of requests (0-100, default 0)
   --delay MS             answer every request MS milliseconds late (default 0)
+  --traffic MODEL        "model" (default): the interface counters advance with the
+                         uptime, per port idle, busy near line rate, with errors or
+                         flapping, 32-bit counters wrapping; "none": served as stored
   --big-table ROWS       add a generated ROWS x 4 table under 1.3.6.1.4.1.97531.99.1.1
   --lenient              leave out data lines that cannot be read (one warning each on
                          stderr, with file and line) instead of refusing to start, and
@@ -150,6 +153,11 @@ SimOptions parseOptions(const std::vector<std::string>& args)
             if (inlineVal)
                 throw UsageError(opt + ": takes no value");
             o.lenient = true;
+        } else if (opt == "--traffic") {
+            const std::string v = value();
+            if (v != "model" && v != "none")
+                throw UsageError(opt + ": expected \"model\" or \"none\", got \"" + v + "\"");
+            o.traffic = v == "model";
         } else if (opt == "--big-table") {
             o.bigTableRows = static_cast<int>(integerArg(opt, value(), 1, 1000000));
         } else {

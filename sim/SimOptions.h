@@ -22,6 +22,7 @@ struct SimOptions {
     double dropPercent = 0;
     int delayMs = 0;
     int bigTableRows = 0;
+    bool traffic = true;    // interface counters advance by the traffic model; false: served as stored
     bool lenient = false;   // leave out data lines that cannot be read, with a warning each
     bool help = false;
     bool version = false;

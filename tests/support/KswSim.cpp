@@ -62,6 +62,8 @@ bool KswSim::start()
         args << QStringLiteral("--drop") << QString::number(options_.dropPercent);
     if (options_.delayMs > 0)
         args << QStringLiteral("--delay") << QString::number(options_.delayMs);
+    if (!options_.traffic)
+        args << QStringLiteral("--traffic") << QStringLiteral("none");
     args << options_.extraArgs;
 
     log_.clear();

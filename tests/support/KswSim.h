@@ -24,6 +24,9 @@ public:
         int resetSeconds = 1;    // silence after a warm start (the agent's own default is 10)
         double dropPercent = 0;  // share of requests ignored
         int delayMs = 0;         // every answer this late
+        // The interface counters advance by ksw-sim's traffic model; off, they
+        // are served as stored (what most tests compare against).
+        bool traffic = false;
         QStringList extraArgs;   // any other ksw-sim options
     };
 
