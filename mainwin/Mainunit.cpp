@@ -6,6 +6,7 @@
 #include "MainMenu.h"
 #include "PortHint.h"
 #include "ViewCatalogue.h"
+#include "monitorwin/Monitor.h"
 #include "defs/ViewDefinitions.h"
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"
@@ -128,6 +129,7 @@ TMainForm::~TMainForm()
     // Every timer stops before any binding waits for its outstanding answers, so
     // that no poll starts while the others drain.
     StopFrontPanel();
+    monitor_.reset();
     portHints_.reset();
     portLedBinding_.reset();
     consoleLedBinding_.reset();
@@ -189,6 +191,13 @@ void TMainForm::CreateComponents()
 
     MainMenu = std::make_unique<TMainMenu>(*this);
     AddConfigurationMenu(*this);
+
+    monitor_ = std::make_unique<TMonitor>(this, LinkShape_Port);
+    if (QAction* marks = MainMenu->Action(QStringLiteral("FlapMarks"))) {
+        marks->setCheckable(true);
+        marks->setChecked(monitor_->FlapMarks());
+    }
+    portHints_->SetExtraLine([this](int port) { return monitor_->FlapHintLine(port); });
 }
 
 // The start-up sequence.  The order is fixed: the session comes before the
@@ -300,6 +309,7 @@ void TMainForm::SetUpFrontPanel()
 
     // A process told to end polls nothing: its window closes at once, with no
     // request left to wait for.
+    monitor_->SetPollingAllowed(pollingEnabled && !terminateRequested_);
     if (!pollingEnabled || terminateRequested_)
         return;
     // A binding that cannot start stays dark until the panel is set up again;
@@ -359,6 +369,8 @@ void TMainForm::ChooseMenuItemLater(const QString& item)
 {
     QTimer::singleShot(0, this, [this, item] {
         try {
+            if (monitor_->ChooseItem(item))
+                return;
             MainMenu->Choose(item);
         } catch (const std::exception& e) {
             ShowError(QString::fromUtf8(e.what()));

@@ -19,6 +19,7 @@ class QCloseEvent;
 class QFrame;
 class QLabel;
 class TMainMenu;
+class TMonitor;
 class TPortHints;
 
 // Colour maps of the front-panel LEDs.  They live as long as the process and
@@ -72,6 +73,8 @@ public:
     void OpenPortView(int port);
     // The hints of the port LEDs.
     TPortHints* PortHints() const { return portHints_.get(); }
+    // The traffic monitor: its windows and the flap marks on the LEDs.
+    TMonitor* Monitor() const { return monitor_.get(); }
 
     // Chooses a menu item as the user would, once the message loop runs.  An
     // item the user could not choose is refused with an error box.
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<KvSNMPRequest2Leds> consoleLedBinding_;
     std::unique_ptr<KvSNMPRequest2Leds> rpsLedBinding_;
     std::unique_ptr<TPortHints> portHints_;
+    std::unique_ptr<TMonitor> monitor_;
     // Held while the RMON check runs.
     std::unique_ptr<KvSNMPRequest2Edits> rmonBinding_;
 };

@@ -312,7 +312,9 @@ void TPortHints::Show(const QString& text)
     shown_ = text;
     if (hovered_ < 1 || static_cast<std::size_t>(hovered_) > leds_.size())
         return;
+    if (const QString extra = extraLine_ ? extraLine_(hovered_) : QString(); !extra.isEmpty())
+        shown_ += QLatin1Char('\n') + extra;
     // Tied to the LED: the tip goes when the mouse leaves it.
     KvShape* led = leds_[static_cast<std::size_t>(hovered_ - 1)];
-    QToolTip::showText(pos_, PortHintMarkup(text), led);
+    QToolTip::showText(pos_, PortHintMarkup(shown_), led);
 }

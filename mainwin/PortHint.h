@@ -66,6 +66,9 @@ public:
     // The last hint shown (plain text), for the reading line as for the values.
     const QString& ShownText() const { return shown_; }
 
+    // A line added below every hint of a port (none when it gives an empty text).
+    void SetExtraLine(std::function<QString(int port)> line) { extraLine_ = std::move(line); }
+
     // What the mouse does on port's LED, at a global position.
     void HintRequested(int port, const QPoint& globalPos);
     void Left(int port);
@@ -82,6 +85,7 @@ private:
     QWidget* window_;
     std::span<KvShape* const> leds_;
     std::function<void(int)> openPort_;
+    std::function<QString(int)> extraLine_;
     std::unique_ptr<KvSNMPRequest2Callback> binding_;
     int hovered_ = 0;
     int reading_ = 0;

@@ -1,6 +1,7 @@
 // The catalogue's rows: one per page, the pages of an item together, in menu order.
 #include "About.h"
 #include "ModuleCommands.h"
+#include "MonitorCommands.h"
 #include "ViewCatalogue.h"
 #include "defs/ViewDefinitions.h"
 
@@ -235,6 +236,9 @@ const ViewCatalogueRow kCatalogue[] = {
     Command("SaveConfig", &SaveConfigClick),
     Command("Reset", &RebootClick),
     Command("Exit", &ExitClick),
+    // Monitor (our own menu)
+    Command("PortOverview", &PortOverviewClick),
+    Command("FlapMarks", &FlapMarksClick),
 
     // Single IP Configuration
     Scalars("Information1", Agent("Single IP Management Information : "), SingleIpInformationDefs, SVT_SV, 0, 3,

@@ -89,7 +89,6 @@ public:
     // The ports of this request, each with the rows asked.
     std::vector<std::pair<int, std::vector<int>>> Ports;
     std::vector<engine::Value> Values;   // by item; item 0 is sysUpTime
-    std::uint64_t Poll = 0;
 
     void Fill(std::vector<std::pair<int, std::vector<int>>> ports)
     {
@@ -267,6 +266,7 @@ void TPortSampler::Poll()
     pollDemand_ = demand;
     pollNames_ = demand == Demand::Traffic && (namesReadAt_ < 0 || now - namesReadAt_ >= NamesEveryMs);
     running_ = true;
+    building_ = true;
     requestsThisPoll_ = 0;
     bindingsThisPoll_ = 0;
     outstanding_ = 0;
@@ -288,18 +288,15 @@ void TPortSampler::Poll()
     }
     if (!batch.empty())
         SendChunk(std::move(batch));
-    if (outstanding_ == 0) {
-        running_ = false;
-        ++polls_;
-        Q_EMIT Sampled();
-    }
+    building_ = false;
+    ChunkDone();
 }
 
 void TPortSampler::SendChunk(std::vector<std::pair<int, std::vector<int>>> ports)
 {
     TChunk* chunk = nullptr;
     for (const auto& c : chunks_)
-        if (c->Pending == 0 && c->Poll != static_cast<std::uint64_t>(polls_) + 1) {
+        if (c->Pending == 0) {   // answered, its values taken: free for the next request
             chunk = c.get();
             break;
         }
@@ -312,7 +309,6 @@ void TPortSampler::SendChunk(std::vector<std::pair<int, std::vector<int>>> ports
     chunk->Scope = DefaultScope;
     chunk->Security = DefaultSecurity;
     chunk->Timeout = DefaultTimeout;
-    chunk->Poll = static_cast<std::uint64_t>(polls_) + 1;
     chunk->Fill(std::move(ports));
     ++outstanding_;
     ++requestsThisPoll_;
@@ -507,7 +503,7 @@ void TPortSampler::PortUnread(int portNumber, std::int64_t wallMs)
 
 void TPortSampler::ChunkDone()
 {
-    if (outstanding_ > 0 || !running_)
+    if (outstanding_ > 0 || !running_ || building_)
         return;
     running_ = false;
     if (pollNames_)

@@ -170,6 +170,7 @@ private:
     bool pollNames_ = false;
     int outstanding_ = 0;
     bool running_ = false;
+    bool building_ = false;   // the poll's requests are still being sent
     int requestsThisPoll_ = 0, bindingsThisPoll_ = 0;
     std::int64_t namesReadAt_ = -1;
     int version_ = -1;   // SNMP version the ports' widths were decided for

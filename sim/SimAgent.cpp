@@ -223,15 +223,17 @@ struct SimAgent::Impl {
         return static_cast<unsigned long>(cs);
     }
 
-    void serve(netsnmp_variable_list* vb, const Oid& oid, const Value& v)
+    // `now`: the uptime of the request, one for all its objects, so that the
+    // counters and sysUpTime of one answer agree as a real agent's snapshot does.
+    void serve(netsnmp_variable_list* vb, const Oid& oid, const Value& v, unsigned long now)
     {
         if (oid == kSysUpTime && v.tag == TagTimeTicks) {
-            const unsigned long t = uptimeTicks();
+            const unsigned long t = now;
             snmp_set_var_typed_value(vb, TagTimeTicks, &t, sizeof t);
             return;
         }
         if (traffic) {
-            if (const auto moved = traffic->valueAt(oid, uptimeTicks())) {
+            if (const auto moved = traffic->valueAt(oid, now)) {
                 snmp_set_var_typed_value(vb, moved->tag, moved->raw.data(), moved->raw.size());
                 return;
             }
@@ -241,6 +243,7 @@ struct SimAgent::Impl {
 
     void get(netsnmp_request_info* reqs, long version)
     {
+        const unsigned long now = uptimeTicks();
         for (auto* r = reqs; r; r = r->next) {
             if (r->processed)
                 continue;
@@ -248,7 +251,7 @@ struct SimAgent::Impl {
             auto it = data.objects.find(oid);
             // A v1 PDU cannot carry a Counter64: such objects do not exist for v1.
             if (it != data.objects.end() && !(version == SNMP_VERSION_1 && it->second.tag == TagCounter64)) {
-                serve(r->requestvb, oid, it->second);
+                serve(r->requestvb, oid, it->second, now);
                 continue;
             }
             Oid parent(oid.begin(), oid.end() - (oid.empty() ? 0 : 1));
@@ -260,6 +263,7 @@ struct SimAgent::Impl {
 
     void getNext(netsnmp_request_info* reqs, long version)
     {
+        const unsigned long now = uptimeTicks();
         for (auto* r = reqs; r; r = r->next) {
             if (r->processed)
                 continue;
@@ -279,7 +283,7 @@ struct SimAgent::Impl {
                 snmp_oid_compare(it->first.data(), it->first.size(), r->range_end, r->range_end_len) >= 0)
                 continue;
             snmp_set_var_objid(vb, it->first.data(), it->first.size());
-            serve(vb, it->first, it->second);
+            serve(vb, it->first, it->second, now);
             remember(it);
         }
     }
