@@ -151,7 +151,7 @@ int main(int argc, char** argv)
         TPortSampler& sampler = form->Monitor()->Sampler();
         sampler.SetIntervalMs(1000);
         form->Monitor()->OpenOverview();
-        form->Monitor()->OpenChart({1, 7, 9, 13});
+        form->Monitor()->OpenChart({1, 7, 33, 49});
         QTest::qWait(3000);
         const auto polls = sampler.Polls();
         const double monitor = CpuShare(seconds);

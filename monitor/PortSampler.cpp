@@ -128,7 +128,11 @@ TPortSampler::TPortSampler(int portCount, QObject* parent) : QObject(parent), po
 TPortSampler::~TPortSampler()
 {
     timer_.stop();
-    // The requests go first: an answer arriving later finds no callback.
+    // A request's destructor lets its outstanding answers arrive, and the
+    // answers of the others may come meanwhile: they are dropped, and nobody
+    // hears of them (the listeners may be gone already).
+    closing_ = true;
+    blockSignals(true);
     chunks_.clear();
 }
 
@@ -200,7 +204,11 @@ void TPortSampler::ApplyDemand()
 
 void TPortSampler::PollNow()
 {
-    if (CurrentDemand() != Demand::None)
+    if (CurrentDemand() == Demand::None)
+        return;
+    if (running_)
+        pollAgain_ = true;   // right after the running one, which may not read what is wanted now
+    else
         Poll();
 }
 
@@ -326,7 +334,8 @@ void TPortSampler::SendChunk(std::vector<std::pair<int, std::vector<int>>> ports
 void TPortSampler::Answered(void* userData, const KvSNMPError& error, KvSNMPVarList&)
 {
     auto* chunk = static_cast<TChunk*>(userData);
-    chunk->Owner().TakeChunk(*chunk, error);
+    if (!chunk->Owner().closing_)
+        chunk->Owner().TakeChunk(*chunk, error);
 }
 
 void TPortSampler::TakeChunk(TChunk& chunk, const KvSNMPError& error)
@@ -512,6 +521,10 @@ void TPortSampler::ChunkDone()
     bindingsLastPoll_ = bindingsThisPoll_;
     ++polls_;
     Q_EMIT Sampled();
+    if (pollAgain_) {
+        pollAgain_ = false;
+        Poll();
+    }
 }
 
 void TPortSampler::Report(const QString& line, bool failed)

@@ -171,6 +171,8 @@ private:
     int outstanding_ = 0;
     bool running_ = false;
     bool building_ = false;   // the poll's requests are still being sent
+    bool pollAgain_ = false;  // a poll was asked for while one ran
+    bool closing_ = false;
     int requestsThisPoll_ = 0, bindingsThisPoll_ = 0;
     std::int64_t namesReadAt_ = -1;
     int version_ = -1;   // SNMP version the ports' widths were decided for

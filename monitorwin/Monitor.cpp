@@ -34,6 +34,7 @@ TMonitor::~TMonitor()
     for (const QPointer<TPortChart>& chart : charts_)
         delete chart.data();
     delete overview_.data();
+    sampler_.disconnect(this);
     for (KvShape* led : leds_)
         led->removeEventFilter(this);
 }
@@ -45,6 +46,11 @@ TPortOverview* TMonitor::OpenOverview()
     overview_->show();
     overview_->raise();
     overview_->activateWindow();
+    return overview_;
+}
+
+TPortOverview* TMonitor::Overview() const
+{
     return overview_;
 }
 

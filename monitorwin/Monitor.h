@@ -36,7 +36,7 @@ public:
 
     // Opens the overview, or brings the open one forward.
     TPortOverview* OpenOverview();
-    TPortOverview* Overview() const { return overview_; }
+    TPortOverview* Overview() const;
     // Opens a chart of the ports (1 ... PortCount(), at least one); raises an
     // error naming a port outside the panel.
     TPortChart* OpenChart(std::vector<int> ports);

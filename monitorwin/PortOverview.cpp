@@ -240,11 +240,11 @@ void TPortOverview::Refresh()
         const TPortNow& n = sampler.Now(port);
         switch (sortColumn_) {
         case ColPort:
-            return {port, {}};
+            return {static_cast<double>(port), {}};
         case ColDescr:
             return {0, n.Descr + QLatin1Char(' ') + n.Alias};
         case ColState:
-            return {n.OperStatus.value_or(1000), {}};
+            return {static_cast<double>(n.OperStatus.value_or(1000)), {}};
         case ColSpeed:
             return {n.SpeedBits.value_or(kMissingValue), {}};
         case ColIn:

@@ -134,7 +134,7 @@ TrafficModel::TrafficModel(const MibData& data)
             port.profile = Profile::Errors;
         else if (ifIndex % 8 == 1)
             port.profile = Profile::Busy;
-        else if (ifIndex % 8 == 5)
+        else if (ifIndex % 8 == 3)
             port.profile = Profile::Moderate;
         port.up = it->second.asInteger() == 1;
         port.period = 120 + 10 * static_cast<double>(ifIndex % 7);

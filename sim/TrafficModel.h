@@ -10,7 +10,7 @@
 //
 //   - busy (ifIndex 1, 9, 17, ...: every 8th from 1): in near line rate
 //     (92 % +- 5 %), out 75 % +- 5 %, a slow wave over two to three minutes;
-//   - moderate (every 8th from 5): 30 % in, 20 % out, +- 20 %;
+//   - moderate (every 8th from 3): 30 % in, 20 % out, +- 20 %;
 //   - errors (ifIndex 7): 20 % in and out, 25 errors and 10 discards a second
 //     in, 5 errors and 2 discards out;
 //   - flapping (the data's #!flap ports): 10 % in and out while up, nothing

@@ -40,8 +40,9 @@ TEST_P(CounterRateCases, GiveTheRateAGapOrNothing)
     const RateCase& c = GetParam();
     const TRate r = CounterRate(c.previous, c.current, c.wide, c.maxPerSecond);
     EXPECT_EQ(r.Kind, c.kind);
-    if (c.kind == TRateKind::Rate)
+    if (c.kind == TRateKind::Rate) {
         EXPECT_DOUBLE_EQ(r.PerSecond, c.perSecond);
+    }
     EXPECT_EQ(r.AtLeast, c.atLeast);
 }
 
@@ -97,7 +98,7 @@ TEST(CounterRates, TextsShowUnitsTheMarkAndTheDash)
         {{TRateKind::Rate, 0, false}, QStringLiteral("0 bit/s"), QStringLiteral("0/s")},
         {{TRateKind::Rate, 150, false}, QStringLiteral("1.20 kbit/s"), QStringLiteral("150/s")},
         {{TRateKind::Rate, 117.5e6, false}, QStringLiteral("940 Mbit/s"), QStringLiteral("117500000/s")},
-        {{TRateKind::Rate, 1.5, true}, QStringLiteral("\u2265 12.0 bit/s"), QStringLiteral("\u2265 1.50/s")},
+        {{TRateKind::Rate, 1.5, true}, QStringLiteral("\u2265 12 bit/s"), QStringLiteral("\u2265 1.50/s")},
     };
     for (const TextCase& c : cases) {
         EXPECT_EQ(BitRateText(c.rate), c.bits);

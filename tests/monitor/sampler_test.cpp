@@ -64,8 +64,8 @@ TEST_F(Sampler, AnSnmpV1AgentWithoutIfXTableGives32BitRatesAndMissingObjects)
     TPortSampler sampler(50);
     sampler.SetIntervalMs(kIntervalMs);
     sampler.AddTrafficUser();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return sampler.Now(9).In.HasValue(); }, kWaitMs));
-    const TPortNow& busy = sampler.Now(9);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sampler.Now(49).In.HasValue(); }, kWaitMs));
+    const TPortNow& busy = sampler.Now(49);
     EXPECT_FALSE(busy.Wide);
     // ifSpeed, not ifHighSpeed: 1 Gbit/s here; the rate stays under it.
     ASSERT_TRUE(busy.SpeedBits);
@@ -73,11 +73,11 @@ TEST_F(Sampler, AnSnmpV1AgentWithoutIfXTableGives32BitRatesAndMissingObjects)
     EXPECT_GT(busy.In.PerSecond * 8, 0.8e9);
     EXPECT_LT(busy.In.PerSecond * 8, 1e9);
     EXPECT_TRUE(busy.Alias.isEmpty());
-    EXPECT_EQ(busy.Descr, QStringLiteral("Port 9"));
+    EXPECT_EQ(busy.Descr, QStringLiteral("Port 49"));
     // Every object of ifXTable was left out after its noSuchName, and the requests go on without them.
     ASSERT_TRUE(PollsMore(sampler, 2));
-    EXPECT_TRUE(sampler.Now(9).In.HasValue());
-    EXPECT_EQ(sampler.Now(9).Errors.Kind, TRateKind::Rate);
+    EXPECT_TRUE(sampler.Now(49).In.HasValue());
+    EXPECT_EQ(sampler.Now(49).Errors.Kind, TRateKind::Rate);
     EXPECT_GT(sampler.RequestsLastPoll(), 0);
     EXPECT_EQ(sampler.BindingsLastPoll(), sampler.RequestsLastPoll() + 50 * 8);
 }

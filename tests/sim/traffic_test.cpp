@@ -50,8 +50,9 @@ TEST(SimTraffic, EachPortOfTheShippedDataHasItsProfile)
     const TrafficModel m(shipped());
     using P = TrafficModel::Profile;
     const ProfileCase cases[] = {
-        {1, P::Busy},      {9, P::Busy},     {2, P::Flapping}, {5, P::Flapping}, {13, P::Moderate},
-        {7, P::Errors},    {3, P::Idle},     {50, P::Down},    {51, P::Down},
+        {1, P::Busy},      {49, P::Busy},    {2, P::Flapping}, {5, P::Flapping}, {3, P::Moderate},
+        {7, P::Errors},    {4, P::Idle},     {9, P::Down},     {13, P::Down},    {50, P::Down},
+        {51, P::Down},
     };
     for (const auto& c : cases)
         EXPECT_EQ(m.profileOf(c.ifIndex), c.profile) << "ifIndex " << c.ifIndex;
@@ -60,9 +61,9 @@ TEST(SimTraffic, EachPortOfTheShippedDataHasItsProfile)
 TEST(SimTraffic, CountersFollowTheirRatesAndThe32BitOnesAreTheLowHalf)
 {
     const TrafficModel m(shipped());
-    // Port 9 runs at 1 Gbit/s near line rate: its 32-bit octet counter wraps
+    // Port 49 runs at 1 Gbit/s near line rate: its 32-bit octet counter wraps
     // every 37 s or so.
-    const Oid wide = column(kIfXEntry, 6, 9), narrow = column(kIfEntry, 10, 9);
+    const Oid wide = column(kIfXEntry, 6, 49), narrow = column(kIfEntry, 10, 49);
     std::uint64_t last = counter(m, wide, 0);
     int wraps = 0;
     std::uint64_t lastNarrow = counter(m, narrow, 0);
@@ -83,7 +84,7 @@ TEST(SimTraffic, CountersFollowTheirRatesAndThe32BitOnesAreTheLowHalf)
     // Port 7 counts errors and discards; an idle port its control traffic.
     EXPECT_EQ(counter(m, column(kIfEntry, 14, 7), 1000) - counter(m, column(kIfEntry, 14, 7), 0), 250u);
     EXPECT_EQ(counter(m, column(kIfEntry, 13, 7), 1000) - counter(m, column(kIfEntry, 13, 7), 0), 100u);
-    EXPECT_EQ(counter(m, column(kIfEntry, 10, 3), 1000) - counter(m, column(kIfEntry, 10, 3), 0), 1500u);
+    EXPECT_EQ(counter(m, column(kIfEntry, 10, 4), 1000) - counter(m, column(kIfEntry, 10, 4), 0), 1500u);
     // A port down from the start, and the objects that are no counters, are not the model's.
     EXPECT_EQ(counter(m, column(kIfEntry, 10, 50), 1000), counter(m, column(kIfEntry, 10, 50), 0));
     EXPECT_FALSE(m.valueAt(column(kIfEntry, 8, 1), 100));
@@ -137,7 +138,7 @@ TEST(SimTraffic, TheAgentServesTheModelAtItsOwnUptime)
     KswSim sim(o);
     ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
     QStringList args = v2c();
-    args << "--" << "1.3.6.1.2.1.1.3.0" << "1.3.6.1.2.1.31.1.1.1.6.9" << "1.3.6.1.2.1.2.2.1.10.9"
+    args << "--" << "1.3.6.1.2.1.1.3.0" << "1.3.6.1.2.1.31.1.1.1.6.49" << "1.3.6.1.2.1.2.2.1.10.49"
          << "1.3.6.1.2.1.2.2.1.14.7";
     const ToolResult r = runTool("snmpget", args, target(sim));
     ASSERT_TRUE(r.ok()) << r.err.toStdString();
@@ -147,8 +148,8 @@ TEST(SimTraffic, TheAgentServesTheModelAtItsOwnUptime)
     const unsigned long ticks = numberOf(lines[0]);
     // One answer, one moment: every counter is the model's at the answer's sysUpTime.
     auto within = [&](std::uint64_t served, const Oid& oid) { return served == counter(m, oid, ticks); };
-    EXPECT_TRUE(within(numberOf(lines[1]), column(kIfXEntry, 6, 9))) << lines[1].toStdString();
-    EXPECT_TRUE(within(numberOf(lines[2]), column(kIfEntry, 10, 9))) << lines[2].toStdString();
+    EXPECT_TRUE(within(numberOf(lines[1]), column(kIfXEntry, 6, 49))) << lines[1].toStdString();
+    EXPECT_TRUE(within(numberOf(lines[2]), column(kIfEntry, 10, 49))) << lines[2].toStdString();
     EXPECT_TRUE(within(numberOf(lines[3]), column(kIfEntry, 14, 7))) << lines[3].toStdString();
 }
 
