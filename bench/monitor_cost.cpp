@@ -14,6 +14,7 @@
 //     bench_monitor_cost [SECONDS]     (default 60 per phase)
 #include "BenchSupport.h"
 #include "KswSim.h"
+#include "MainMenu.h"
 #include "Mainunit.h"
 #include "monitorwin/Monitor.h"
 #include "monitorwin/PortChart.h"
@@ -35,6 +36,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -92,10 +94,11 @@ private:
     quint16 clientPort_ = 0;
 };
 
-std::unique_ptr<TMainForm> Module(quint16 port)
+// version: the module's /v switch ("/v0" SNMPv1: gets; "/v1" SNMPv2c: get-bulks).
+std::unique_ptr<TMainForm> Module(quint16 port, const char* version)
 {
     return std::make_unique<TMainForm>(std::vector<std::string>{
-        "/I127.0.0.1", "/t" + std::to_string(port), "/v1", "/Rrdcomm", "/Wwrcommx"});
+        "/I127.0.0.1", "/t" + std::to_string(port), version, "/Rrdcomm", "/Wwrcommx"});
 }
 
 void SetMarks(TMainForm& form, bool on)
@@ -138,7 +141,7 @@ int main(int argc, char** argv)
     }
 
     {
-        auto form = Module(sim.port());
+        auto form = Module(sim.port(), "/v1");
         SetMarks(*form, false);
         QTest::qWait(6000);   // start-up and the first polls are not idle
         const double panel = CpuShare(seconds);
@@ -169,26 +172,30 @@ int main(int argc, char** argv)
 
     {
         Relay relay(sim.port());
-        auto form = Module(relay.Port());
-        SetMarks(*form, false);
-        TPortSampler& sampler = form->Monitor()->Sampler();
-        sampler.SetIntervalMs(1000);
-        form->Monitor()->OpenOverview();
-        // The first polls learn what the agent has and read the names.
-        QTest::qWaitFor([&] { return sampler.Polls() >= 3; }, 30000);
-        QTest::qWait(300);
-        relay.Reset();
-        const auto from = sampler.Polls();
-        QTest::qWaitFor([&] { return sampler.Polls() >= from + 10; }, 60000);
-        const auto polls = sampler.Polls() - from;
-        // The front panel polls too (every 5 s): three requests each time.
-        const double perPollSent = static_cast<double>(relay.sent) / static_cast<double>(polls);
-        const double perPollReceived = static_cast<double>(relay.received) / static_cast<double>(polls);
-        const double perPollRequests = static_cast<double>(relay.requests) / static_cast<double>(polls);
-        std::printf("bytes per poll (10 polls through a relay, the front panel's own polls included): %.0f sent, %.0f "
-                    "received, %.1f requests\n",
-                    perPollSent, perPollReceived, perPollRequests);
-        form.reset();
+        double perPollSent = 0, perPollReceived = 0, perPollRequests = 0;
+        for (const auto& [version, name] : {std::pair{"/v0", "v1"}, std::pair{"/v1", "v2c"}}) {
+            auto form = Module(relay.Port(), version);
+            SetMarks(*form, false);
+            TPortSampler& sampler = form->Monitor()->Sampler();
+            sampler.SetIntervalMs(1000);
+            form->Monitor()->OpenOverview();
+            // The first polls learn what the agent has and read the names.
+            (void)QTest::qWaitFor([&] { return sampler.Polls() >= 3; }, 30000);
+            QTest::qWait(300);
+            relay.Reset();
+            const auto from = sampler.Polls();
+            (void)QTest::qWaitFor([&] { return sampler.Polls() >= from + 10; }, 60000);
+            const auto polls = sampler.Polls() - from;
+            // The front panel polls too (every 5 s): three requests each time.
+            perPollSent = static_cast<double>(relay.sent) / static_cast<double>(polls);
+            perPollReceived = static_cast<double>(relay.received) / static_cast<double>(polls);
+            perPollRequests = static_cast<double>(relay.requests) / static_cast<double>(polls);
+            std::printf("%s, bytes per poll (10 polls through a relay, the front panel's own polls included): %.0f "
+                        "sent, %.0f received, %.1f requests (%d requests and %d bindings in the last poll alone)\n",
+                        name, perPollSent, perPollReceived, perPollRequests, sampler.RequestsLastPoll(),
+                        sampler.BindingsLastPoll());
+            form.reset();
+        }
 
         // net-snmp's get-bulk walk of the same columns, through the same relay.
         relay.Reset();
@@ -215,7 +222,7 @@ int main(int argc, char** argv)
                     "%lld requests\n",
                     static_cast<long long>(toolSent), static_cast<long long>(toolReceived),
                     static_cast<long long>(toolRequests));
-        std::printf("ratio ours/snmpbulkwalk: sent %.2f, received %.2f, requests %.2f\n",
+        std::printf("ratio ours (v2c)/snmpbulkwalk: sent %.2f, received %.2f, requests %.2f\n",
                     perPollSent / static_cast<double>(toolSent), perPollReceived / static_cast<double>(toolReceived),
                     perPollRequests / static_cast<double>(toolRequests));
     }

@@ -617,7 +617,7 @@ netsnmp_pdu* Session::Impl::buildPdu(const Req& r, int& err)
         return nullptr;
     }
     if (command == SNMP_MSG_GETBULK) {
-        pdu->non_repeaters = 0;
+        pdu->non_repeaters = std::clamp(r.pdu.errorStatus, 0, static_cast<int>(r.pdu.vbs.size()));
         pdu->max_repetitions = std::max(1, r.pdu.maxRepetitions);
     }
     auto* addr = static_cast<netsnmp_indexed_addr_pair*>(calloc(1, sizeof(netsnmp_indexed_addr_pair)));

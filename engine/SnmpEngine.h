@@ -139,8 +139,8 @@ struct VarBind {
     Value value;
 };
 
-// GetBulk (v2c and v3 only) asks for maxRepetitions successors of every binding
-// (no non-repeaters); the response holds them row after row.
+// GetBulk (v2c and v3 only): the first errorStatus bindings (its non-repeaters, where the
+// wire has them) get one successor, the others maxRepetitions; then the rows.
 enum class Operation { Get, GetNext, Set, GetBulk };
 
 // Where and how to send.  Version: 0 v1, 1 v2c, 3 v3.  Time-out in hundredths of a second.

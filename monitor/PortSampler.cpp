@@ -1,8 +1,10 @@
 #include "monitor/PortSampler.h"
 
 #include "defs/MonitorDefs.h"
+#include "kvsnmp/KvSNMPBulkGet.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPRequest.h"
+#include "monitor/BulkAnswer.h"
 
 #include <QDateTime>
 
@@ -10,6 +12,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -69,6 +72,40 @@ QString TextOf(const engine::Value* v)
     return QString::fromUtf8(v->octets.data(), static_cast<qsizetype>(v->octets.size()));
 }
 
+// The arcs of a row's column, for telling where a get-bulk's binding belongs.
+const engine::Oid& ColumnArcs(int row)
+{
+    static const std::vector<engine::Oid> arcs = [] {
+        std::vector<engine::Oid> all;
+        for (int r = 0; r < PortMonitorRowCount; ++r)
+            all.push_back(engine::oidFromText(PortMonitorDefs[r].Oid).value_or(engine::Oid{}));
+        return all;
+    }();
+    return arcs.at(static_cast<std::size_t>(row));
+}
+
+const engine::Oid& UpTimeColumn()
+{
+    static const engine::Oid arcs = engine::oidFromText(AgentUpTimeDefs[0].Oid).value_or(engine::Oid{});
+    return arcs;
+}
+
+const engine::Oid& UpTimeInstance()
+{
+    static const engine::Oid arcs = engine::oidFromText(std::string(AgentUpTimeDefs[0].Oid) + ".0").value_or(engine::Oid{});
+    return arcs;
+}
+
+// The agent answered with an error status other than tooBig: it refuses the
+// operation itself, not this request's size.
+bool AgentRefused(int code)
+{
+    for (int raw = engine::kAgentTooBig + 1; raw <= engine::kAgentLastStatus; ++raw)
+        if (code == MapErrorCode(raw).Code)
+            return true;
+    return false;
+}
+
 float PointValue(const TRate& r, double scale)
 {
     return r.HasValue() ? static_cast<float>(r.PerSecond * scale) : std::numeric_limits<float>::quiet_NaN();
@@ -90,7 +127,7 @@ public:
     std::vector<std::pair<int, std::vector<int>>> Ports;
     std::vector<engine::Value> Values;   // by item; item 0 is sysUpTime
 
-    void Fill(std::vector<std::pair<int, std::vector<int>>> ports)
+    void FillGets(std::vector<std::pair<int, std::vector<int>>> ports)
     {
         Ports = std::move(ports);
         Variables.Clear();
@@ -107,10 +144,39 @@ public:
         Values.assign(static_cast<std::size_t>(Variables.Count()), engine::Value::null());
     }
 
+    // A get-bulk of ports that share their rows: sysUpTime as the one
+    // non-repeater, then each row's column from just before the first port,
+    // as many repetitions as there are ports.
+    std::vector<engine::Oid> FillBulk(std::vector<std::pair<int, std::vector<int>>> ports)
+    {
+        Ports = std::move(ports);
+        Bulk = true;
+        Answer.clear();
+        std::vector<engine::Oid> oids{UpTimeColumn()};
+        for (const int row : Ports.front().second) {
+            oids.push_back(ColumnArcs(row));
+            oids.back().push_back(static_cast<std::uint32_t>(Ports.front().first - 1));
+        }
+        return oids;
+    }
+
+    void Fill(std::vector<std::pair<int, std::vector<int>>> ports)
+    {
+        Bulk = false;
+        FillGets(std::move(ports));
+    }
+
     void ValueFromBinding(int index, const engine::VarBind& binding) override
     {
         Values.at(static_cast<std::size_t>(index)) = binding.value;
     }
+
+    bool Idle() const { return Pending == 0 && Bulker.Pending() == 0; }
+
+    bool Bulk = false;
+    std::vector<engine::VarBind> Answer;   // a get-bulk's bindings as they came
+    // Declared last, destroyed first: its answers stop before the rest goes.
+    KvSNMPBulkGet Bulker;
 
     TPortSampler& Owner() { return owner_; }
 
@@ -268,6 +334,8 @@ void TPortSampler::Poll()
             p.previous = {};
         }
         bindingsPerRequest_ = InitialBindingsPerRequest;
+        bulkBindings_ = InitialBulkBindings;
+        bulkOff_ = bulkAnswered_ = bulkTimedOut_ = bulkRetried_ = false;
         namesReadAt_ = -1;
     }
     const std::int64_t now = clock_();
@@ -279,32 +347,61 @@ void TPortSampler::Poll()
     bindingsThisPoll_ = 0;
     outstanding_ = 0;
 
-    // Whole ports per request, as many as fit beside sysUpTime.
-    std::vector<std::pair<int, std::vector<int>>> batch;
-    int bindings = 1;
-    for (int port = 1; port <= PortCount(); ++port) {
-        std::vector<int> rows = RowsOf(port, demand, pollNames_);
-        if (rows.empty())
-            continue;
-        if (!batch.empty() && bindings + static_cast<int>(rows.size()) > bindingsPerRequest_) {
-            SendChunk(std::move(batch));
-            batch.clear();
-            bindings = 1;
-        }
-        bindings += static_cast<int>(rows.size());
-        batch.emplace_back(port, std::move(rows));
-    }
-    if (!batch.empty())
-        SendChunk(std::move(batch));
+    PortRows all;
+    for (int port = 1; port <= PortCount(); ++port)
+        if (std::vector<int> rows = RowsOf(port, demand, pollNames_); !rows.empty())
+            all.emplace_back(port, std::move(rows));
+    SendPorts(std::move(all));
     building_ = false;
     ChunkDone();
 }
 
-void TPortSampler::SendChunk(std::vector<std::pair<int, std::vector<int>>> ports)
+bool TPortSampler::BulkUsable() const
+{
+    return DefaultSecurity.Version != 0 && DefaultUseGetBulk && !bulkOff_;
+}
+
+void TPortSampler::SendPorts(PortRows ports)
+{
+    if (BulkUsable()) {
+        // Runs of neighbouring ports that ask the same rows, each run within the
+        // bindings one answer may carry.
+        PortRows run;
+        auto flush = [&] {
+            if (!run.empty())
+                SendChunk(std::exchange(run, {}), true);
+        };
+        for (auto& entry : ports) {
+            const std::size_t cap = std::max<std::size_t>(1, static_cast<std::size_t>(bulkBindings_) / entry.second.size());
+            if (!run.empty() &&
+                (entry.first != run.back().first + 1 || entry.second != run.back().second || run.size() >= cap))
+                flush();
+            run.push_back(std::move(entry));
+        }
+        flush();
+        return;
+    }
+    // Gets of whole ports, as many as fit beside sysUpTime.
+    PortRows batch;
+    int bindings = 1;
+    for (auto& entry : ports) {
+        const int size = static_cast<int>(entry.second.size());
+        if (!batch.empty() && bindings + size > bindingsPerRequest_) {
+            SendChunk(std::exchange(batch, {}), false);
+            bindings = 1;
+        }
+        bindings += size;
+        batch.push_back(std::move(entry));
+    }
+    if (!batch.empty())
+        SendChunk(std::move(batch), false);
+}
+
+void TPortSampler::SendChunk(PortRows ports, bool bulk)
 {
     TChunk* chunk = nullptr;
     for (const auto& c : chunks_)
-        if (c->Pending == 0) {   // answered, its values taken: free for the next request
+        if (c->Idle()) {   // answered, its values taken: free for the next request
             chunk = c.get();
             break;
         }
@@ -313,16 +410,30 @@ void TPortSampler::SendChunk(std::vector<std::pair<int, std::vector<int>>> ports
         chunk = chunks_.back().get();
     }
     // Each request takes the addressing in force now.
-    chunk->Device = DefaultDevice;
-    chunk->Scope = DefaultScope;
-    chunk->Security = DefaultSecurity;
-    chunk->Timeout = DefaultTimeout;
-    chunk->Fill(std::move(ports));
+    chunk->Device = chunk->Bulker.Device = DefaultDevice;
+    chunk->Scope = chunk->Bulker.Scope = DefaultScope;
+    chunk->Security = chunk->Bulker.Security = DefaultSecurity;
+    chunk->Timeout = chunk->Bulker.Timeout = DefaultTimeout;
+    const int repetitions = static_cast<int>(ports.size());
+    const int columns = static_cast<int>(ports.front().second.size());
+    std::vector<engine::Oid> oids;
+    if (bulk)
+        oids = chunk->FillBulk(std::move(ports));
+    else
+        chunk->Fill(std::move(ports));
     ++outstanding_;
     ++requestsThisPoll_;
-    bindingsThisPoll_ += chunk->Variables.Count();
+    // What the request asks for: a get-bulk's answer has a binding per column and port.
+    bindingsThisPoll_ += bulk ? 1 + columns * repetitions : chunk->Variables.Count();
     try {
-        chunk->GetAsync(&TPortSampler::Answered, chunk, true);
+        if (bulk)
+            chunk->Bulker.Send(std::move(oids), 1, repetitions,
+                               [chunk](const KvSNMPError& error, std::span<const engine::VarBind> bindings) {
+                chunk->Answer.assign(bindings.begin(), bindings.end());
+                Answered(chunk, error, chunk->Variables);
+            });
+        else
+            chunk->GetAsync(&TPortSampler::Answered, chunk, true);
     } catch (const KvSNMPException& e) {
         KvSNMPError failed;
         failed.Code = e.Code();
@@ -340,6 +451,8 @@ void TPortSampler::Answered(void* userData, const KvSNMPError& error, KvSNMPVarL
 
 void TPortSampler::TakeChunk(TChunk& chunk, const KvSNMPError& error)
 {
+    if (chunk.Bulk)
+        return TakeBulk(chunk, error);
     const std::int64_t now = clock_();
     const std::int64_t wall = QDateTime::currentMSecsSinceEpoch();
     auto ports = chunk.Ports;
@@ -360,8 +473,8 @@ void TPortSampler::TakeChunk(TChunk& chunk, const KvSNMPError& error)
             first.emplace_back(ports[0].first, std::vector<int>(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(half)));
             second.emplace_back(ports[0].first, std::vector<int>(rows.begin() + static_cast<std::ptrdiff_t>(half), rows.end()));
         }
-        SendChunk(std::move(first));
-        SendChunk(std::move(second));
+        SendChunk(std::move(first), false);
+        SendChunk(std::move(second), false);
         return;
     }
     if (error.Code == KvCodeNoSuchName && error.ErrorIndex > 1 && error.ErrorIndex <= chunk.Variables.Count()) {
@@ -379,7 +492,7 @@ void TPortSampler::TakeChunk(TChunk& chunk, const KvSNMPError& error)
         std::erase_if(ports, [](const auto& p) { return p.second.empty(); });
         --outstanding_;
         if (!ports.empty())
-            SendChunk(std::move(ports));
+            SendChunk(std::move(ports), false);
         else
             ChunkDone();
         return;
@@ -406,11 +519,89 @@ void TPortSampler::TakeChunk(TChunk& chunk, const KvSNMPError& error)
         else
             PortUnread(port, wall);
     }
+    if (bulkOff_ && bulkTimedOut_ && !bulkRetried_) {
+        // Get-bulk left after a time-out: once more, now that the agent answers.
+        bulkOff_ = false;
+        bulkRetried_ = true;
+    }
     if (upTime)
         Report(QStringLiteral("Monitor: the agent answers again"), false);
     else
         Report(QStringLiteral("Monitor: the agent did not say its uptime"), true);
     --outstanding_;
+    ChunkDone();
+}
+
+void TPortSampler::TakeBulk(TChunk& chunk, const KvSNMPError& error)
+{
+    const std::int64_t now = clock_();
+    const std::int64_t wall = QDateTime::currentMSecsSinceEpoch();
+    PortRows ports = chunk.Ports;
+    const std::vector<int> rows = ports.front().second;
+    const std::size_t columns = rows.size();
+    const int asked = static_cast<int>(columns * ports.size());
+    static const int tooBig = MapErrorCode(engine::kAgentTooBig).Code;
+    // A lone port's rows go as gets, which split them further where needed.
+    auto again = [&](PortRows rest) {
+        if (rest.size() > 1)
+            SendPorts(std::move(rest));
+        else
+            SendChunk(std::move(rest), false);
+    };
+
+    if (error.Code == tooBig) {
+        bulkBindings_ = std::max(1, std::min(bulkBindings_, asked) / 2);
+        --outstanding_;
+        again(std::move(ports));
+        return;
+    }
+    static const int timeout = MapErrorCode(engine::kTimeout).Code;
+    const bool silent = error.Code == timeout && !bulkAnswered_;
+    if (AgentRefused(error.Code) || silent) {
+        // This poll's ports asked again with gets, and the next polls too.
+        bulkOff_ = true;
+        bulkTimedOut_ = silent;
+        --outstanding_;
+        SendPorts(std::move(ports));
+        return;
+    }
+    if (error.Code == 0)
+        bulkAnswered_ = true;
+    const std::vector<engine::VarBind>& answer = chunk.Answer;
+    const std::optional<std::uint32_t> upTime =
+        error.Code == 0 && !answer.empty() && answer[0].oid == UpTimeInstance() ? TicksOf(&answer[0].value) : std::nullopt;
+    if (!upTime) {
+        for (const auto& [port, portRows] : ports)
+            PortUnread(port, wall);
+        if (error.Code != 0)
+            Report(QStringLiteral("Monitor: ") + QString::fromUtf8(error.Message.data(), static_cast<qsizetype>(error.Message.size())), true);
+        else
+            Report(QStringLiteral("Monitor: the agent did not say its uptime"), true);
+        --outstanding_;
+        ChunkDone();
+        return;
+    }
+
+    std::vector<engine::Oid> columnArcs;
+    for (const int row : rows)
+        columnArcs.push_back(ColumnArcs(row));
+    const int first = ports.front().first, last = ports.back().first;
+    const TBulkRows split = SplitBulkAnswer(std::span(answer).subspan(1), columnArcs, first, last);
+    const std::int64_t covered = split.Whole;
+    PortRows rest;
+    for (std::size_t p = 0; p < ports.size(); ++p) {
+        if (ports[p].first <= covered)
+            TakePort(ports[p].first, rows, split.Values[static_cast<std::size_t>(ports[p].first - first)], *upTime, now, wall);
+        else
+            rest.push_back(std::move(ports[p]));
+    }
+    Report(QStringLiteral("Monitor: the agent answers again"), false);
+    --outstanding_;
+    if (!rest.empty()) {
+        if (covered < first)   // not one whole port: fewer at a time
+            bulkBindings_ = std::max(1, std::min(bulkBindings_, asked) / 2);
+        again(std::move(rest));
+    }
     ChunkDone();
 }
 

@@ -3,14 +3,20 @@
 // One poll reads what its users need of every port: with a monitor window
 // open the states, counters and (once a minute) names and speeds; with only
 // the front panel's flap marks on, the states alone.  Nobody needing anything,
-// nothing is sent.  A poll asks gets of explicit instances, every request
-// carrying sysUpTime first so that the port's values and the agent's time
-// come from the same moment; a port's objects stay in one request.  A request
-// holds at most BindingsPerRequest() bindings, halved whenever the agent
-// answers tooBig; an object an SNMPv1 agent answers noSuchName for is left
-// out of later polls and shows as missing.  The 64-bit octet counters are
-// asked over v2c and v3; a port whose agent has none, and every port over v1,
-// is read with the 32-bit ones.
+// nothing is sent.  Every request carries sysUpTime, so that the ports'
+// values and the agent's time come from the same moment, and a port's objects
+// stay in one request.  Over v2c and v3 a poll asks get-bulks: sysUpTime as
+// the non-repeater and each column from just before the first port, one
+// repetition a port, at most InitialBulkBindings port bindings an answer
+// (halved whenever the agent answers tooBig or sends not one whole port); an
+// answer cut short leaves its remaining ports to the next request.  Over v1,
+// with get-bulk turned off (DefaultUseGetBulk), or with an agent that refuses
+// get-bulk or leaves its first unanswered, a poll asks gets of explicit
+// instances, at most BindingsPerRequest() bindings a request, halved whenever
+// the agent answers tooBig; an object an SNMPv1 agent answers noSuchName for
+// is left out of later polls and shows as missing.  The 64-bit octet counters
+// are asked over v2c and v3; a port whose agent has none, and every port over
+// v1, is read with the 32-bit ones.
 //
 // Each port keeps its samples in a ring of HistoryPoints points, allocated
 // when the sampler is made: memory does not grow with the hours.  A poll still
@@ -75,6 +81,8 @@ public:
     // Names and speeds change seldom: read again after this long.
     static constexpr std::int64_t NamesEveryMs = 60 * 1000;
     static constexpr int InitialBindingsPerRequest = 60;
+    // A get-bulk's answer carries at most this many port bindings at first.
+    static constexpr int InitialBulkBindings = 512;
 
     explicit TPortSampler(int portCount, QObject* parent = nullptr);
     ~TPortSampler() override;
@@ -147,9 +155,15 @@ private:
     void Poll();
     // The rows to read of a port in this poll.
     std::vector<int> RowsOf(int port, Demand demand, bool names) const;
-    void SendChunk(std::vector<std::pair<int, std::vector<int>>> ports);
+    using PortRows = std::vector<std::pair<int, std::vector<int>>>;
+    bool BulkUsable() const;
+    // Sends the ports' rows: get-bulks of neighbouring ports asking the same
+    // rows over v2c and v3, gets of whole ports otherwise.
+    void SendPorts(PortRows ports);
+    void SendChunk(PortRows ports, bool bulk);
     static void Answered(void* userData, const KvSNMPError& error, KvSNMPVarList& variables);
     void TakeChunk(TChunk& chunk, const KvSNMPError& error);
+    void TakeBulk(TChunk& chunk, const KvSNMPError& error);
     void TakePort(int port, const std::vector<int>& rows, const std::vector<const engine::Value*>& values,
                   std::uint32_t upTime, std::int64_t nowMs, std::int64_t wallMs);
     void PortUnread(int port, std::int64_t wallMs);
@@ -179,6 +193,15 @@ private:
 
     int requestsLastPoll_ = 0, bindingsLastPoll_ = 0;
     int bindingsPerRequest_ = InitialBindingsPerRequest;
+    int bulkBindings_ = InitialBulkBindings;
+    // Get-bulk is left for gets when the agent answers it with an error, or
+    // when its first get-bulk goes unanswered; after that time-out it is
+    // tried once more as soon as a get is answered (the agent may only have
+    // been out of reach).
+    bool bulkOff_ = false;
+    bool bulkAnswered_ = false;
+    bool bulkTimedOut_ = false;
+    bool bulkRetried_ = false;
     std::int64_t polls_ = 0;
     bool failing_ = false;
     // Requests in flight or idle; a request is reused once answered.

@@ -82,6 +82,34 @@ TEST_F(Sampler, AnSnmpV1AgentWithoutIfXTableGives32BitRatesAndMissingObjects)
     EXPECT_EQ(sampler.BindingsLastPoll(), sampler.RequestsLastPoll() + 50 * 8);
 }
 
+TEST_F(Sampler, AnSnmpV2cAgentWithoutIfXTableIsReadWithOneGetBulkAnd32BitCounters)
+{
+    KswSim::Options o;
+    o.traffic = true;
+    o.dataFile = DataWithout(dir_, "1.3.6.1.2.1.31.");
+    KswSim sim(o);
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    Start(sim, 1);
+    TPortSampler sampler(50);
+    sampler.SetIntervalMs(kIntervalMs);
+    sampler.AddTrafficUser();
+    // The first poll finds no 64-bit counters; the next reads the 32-bit ones, the one after gives rates.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sampler.Now(49).In.HasValue(); }, kWaitMs));
+    const TPortNow& busy = sampler.Now(49);
+    EXPECT_FALSE(busy.Wide);
+    ASSERT_TRUE(busy.SpeedBits);
+    EXPECT_EQ(*busy.SpeedBits, 1e9);
+    EXPECT_GT(busy.In.PerSecond * 8, 0.8e9);
+    EXPECT_LT(busy.In.PerSecond * 8, 1e9);
+    EXPECT_EQ(busy.Descr, QStringLiteral("Port 49"));
+    EXPECT_TRUE(busy.Alias.isEmpty());
+    ASSERT_TRUE(PollsMore(sampler, 1));
+    // Every port in one request: sysUpTime and 50 repetitions of 9 columns.
+    EXPECT_EQ(sampler.RequestsLastPoll(), 1);
+    EXPECT_EQ(sampler.BindingsLastPoll(), 1 + 50 * 9);
+    EXPECT_EQ(sampler.Now(7).Errors.Kind, TRateKind::Rate);
+}
+
 TEST_F(Sampler, ASilentAgentLeavesGapsAndRatesReturnAfterIt)
 {
     KswSim::Options o;
