@@ -598,8 +598,12 @@ void TPortSampler::TakeBulk(TChunk& chunk, const KvSNMPError& error)
     Report(QStringLiteral("Monitor: the agent answers again"), false);
     --outstanding_;
     if (!rest.empty()) {
-        if (covered < first)   // not one whole port: fewer at a time
-            bulkBindings_ = std::max(1, std::min(bulkBindings_, asked) / 2);
+        // The agent keeps its answers smaller than asked (many cap a get-bulk's
+        // bindings): the next polls ask no more than it gave, all requests at
+        // once, instead of one after the other.  Not one whole port: fewer.
+        const int gave = static_cast<int>(answer.size()) - 1;
+        bulkBindings_ = covered < first ? std::max(1, std::min(bulkBindings_, asked) / 2)
+                                        : std::max(1, std::min(bulkBindings_, gave));
         again(std::move(rest));
     }
     ChunkDone();

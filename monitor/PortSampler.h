@@ -9,7 +9,8 @@
 // the non-repeater and each column from just before the first port, one
 // repetition a port, at most InitialBulkBindings port bindings an answer
 // (halved whenever the agent answers tooBig or sends not one whole port); an
-// answer cut short leaves its remaining ports to the next request.  Over v1,
+// answer cut short leaves its remaining ports to the next request, and later
+// polls ask no more than that answer held.  Over v1,
 // with get-bulk turned off (DefaultUseGetBulk), or with an agent that refuses
 // get-bulk or leaves its first unanswered, a poll asks gets of explicit
 // instances, at most BindingsPerRequest() bindings a request, halved whenever

@@ -191,10 +191,10 @@ struct SimAgent::Impl {
         const long version = ri->asp && ri->asp->pdu ? ri->asp->pdu->version : SNMP_VERSION_2c;
         switch (ri->mode) {
         case MODE_GET:
-            d->get(reqs, version);
+            d->get(reqs, version, d->requestTicks(ri));
             break;
         case MODE_GETNEXT:
-            d->getNext(reqs, version);
+            d->getNext(reqs, version, d->requestTicks(ri));
             break;
         case MODE_SET_RESERVE1:
             d->forgetAnswered();
@@ -241,9 +241,25 @@ struct SimAgent::Impl {
         snmp_set_var_typed_value(vb, v.tag, v.raw.data(), v.raw.size());
     }
 
-    void get(netsnmp_request_info* reqs, long version)
+    // The uptime of the request being answered: the agent library answers a
+    // get-bulk in one pass per repetition, and all passes take the first's
+    // time, so that sysUpTime and every counter of one answer agree.
+    unsigned long requestTicks(const netsnmp_agent_request_info* ri)
     {
-        const unsigned long now = uptimeTicks();
+        const void* session = ri->asp;
+        const long reqid = ri->asp && ri->asp->pdu ? ri->asp->pdu->reqid : -1;
+        if (reqid < 0 || session != answering.session || reqid != answering.reqid)
+            answering = {session, reqid, uptimeTicks()};
+        return answering.ticks;
+    }
+    struct Answering {
+        const void* session = nullptr;
+        long reqid = -1;
+        unsigned long ticks = 0;
+    } answering;
+
+    void get(netsnmp_request_info* reqs, long version, unsigned long now)
+    {
         for (auto* r = reqs; r; r = r->next) {
             if (r->processed)
                 continue;
@@ -261,9 +277,8 @@ struct SimAgent::Impl {
         }
     }
 
-    void getNext(netsnmp_request_info* reqs, long version)
+    void getNext(netsnmp_request_info* reqs, long version, unsigned long now)
     {
-        const unsigned long now = uptimeTicks();
         for (auto* r = reqs; r; r = r->next) {
             if (r->processed)
                 continue;

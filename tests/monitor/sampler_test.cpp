@@ -82,7 +82,7 @@ TEST_F(Sampler, AnSnmpV1AgentWithoutIfXTableGives32BitRatesAndMissingObjects)
     EXPECT_EQ(sampler.BindingsLastPoll(), sampler.RequestsLastPoll() + 50 * 8);
 }
 
-TEST_F(Sampler, AnSnmpV2cAgentWithoutIfXTableIsReadWithOneGetBulkAnd32BitCounters)
+TEST_F(Sampler, AnSnmpV2cAgentWithoutIfXTableIsReadWithGetBulksTheAgentAnswersWholeAnd32BitCounters)
 {
     KswSim::Options o;
     o.traffic = true;
@@ -104,9 +104,12 @@ TEST_F(Sampler, AnSnmpV2cAgentWithoutIfXTableIsReadWithOneGetBulkAnd32BitCounter
     EXPECT_EQ(busy.Descr, QStringLiteral("Port 49"));
     EXPECT_TRUE(busy.Alias.isEmpty());
     ASSERT_TRUE(PollsMore(sampler, 1));
-    // Every port in one request: sysUpTime and 50 repetitions of 9 columns.
-    EXPECT_EQ(sampler.RequestsLastPoll(), 1);
-    EXPECT_EQ(sampler.BindingsLastPoll(), 1 + 50 * 9);
+    // ksw-sim cuts a get-bulk's answer at 100 bindings, as net-snmp's agents do:
+    // the first answer cut short taught the sampler that, so every port is
+    // asked once (9 columns beside each request's sysUpTime) and no answer is
+    // cut again, in fewer requests than gets of 60 bindings would take.
+    EXPECT_EQ(sampler.BindingsLastPoll(), sampler.RequestsLastPoll() + 50 * 9);
+    EXPECT_LE(sampler.RequestsLastPoll(), 5);
     EXPECT_EQ(sampler.Now(7).Errors.Kind, TRateKind::Rate);
 }
 
