@@ -250,6 +250,9 @@ void TPortChart::Refresh()
     bitsAxis_->setRange(0, std::max(largestBits / unit.divisor * 1.1, 1.0));
     bitsAxis_->setTitleText(QLatin1String(unit.name));
     faultsAxis_->setRange(0, std::max(largestFaults * 1.1, 1.0));
+    // Round steps (0, 5, 10, 15 ...), not a fifth of whatever the largest value is.
+    bitsAxis_->applyNiceNumbers();
+    faultsAxis_->applyNiceNumbers();
 }
 
 QList<QPointF> TPortChart::Points(int port, Series series) const

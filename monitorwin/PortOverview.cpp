@@ -26,6 +26,8 @@ const char* const kCaptions[TPortOverview::ColumnCount] = {
     "Port", "Description / Alias", "State", "Speed", "In", "Out", "Utilisation", "Errors", "Discards",
     "Last Change", "Changes (10 min)"};
 
+const int kWidths[TPortOverview::ColumnCount] = {50, 190, 80, 90, 110, 110, 90, 70, 75, 95, 115};
+
 // Sort keys of what has no value: after every value when ascending.
 constexpr double kNoValue = -1;
 constexpr double kMissingValue = -2;
@@ -142,6 +144,11 @@ TPortOverview::TPortOverview(TMonitor& monitor, QWidget* parent) : QWidget(paren
     for (int c = ColSpeed; c < ColumnCount; ++c)
         if (c != ColLastChange)
             list->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    // Wide enough for "Port 48 / uplink to core" and "≥ 940.5 Mbit/s": every
+    // column fits the window without scrolling.
+    for (int c = 0; c < ColumnCount; ++c)
+        list->setColumnWidth(c, kWidths[c]);
+    List->Filter->ShowCount();
     box->addWidget(List, 1);
 
     StatusText = new QLabel(this);
@@ -167,7 +174,7 @@ TPortOverview::TPortOverview(TMonitor& monitor, QWidget* parent) : QWidget(paren
     connect(&monitor_.Sampler(), &TPortSampler::Sampled, this, &TPortOverview::Refresh);
     connect(&monitor_.Sampler(), &TPortSampler::StatusLine, this, &TPortOverview::WriteStatus);
 
-    resize(980, 560);
+    resize(1110, 600);
     monitor_.Sampler().AddTrafficUser();
     Refresh();
     WriteStatus(QStringLiteral("Port Overview: %1 ports every %2 s").arg(ports).arg(monitor_.Sampler().IntervalMs() / 1000.0));
