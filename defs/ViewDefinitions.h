@@ -318,12 +318,4 @@ extern const KvSNMPVarDef MemberSwitchDefs[11];
 extern const KvSNMPVarDef MemberEditDefs[5];
 extern const KvSNMPVarDef EquipmentDefs[5];
 
-// Every table above, the views' in menu order, for code that walks all of them.
-struct ViewDefinitionTable {
-    const char* Name;
-    const KvSNMPVarDef* Defs;
-    int Count;  // records before the terminator
-};
-
-inline constexpr int ViewDefinitionTableCount = 176;
-extern const ViewDefinitionTable ViewDefinitionTables[ViewDefinitionTableCount];
+// defs/ViewDefinitionTables.h lists every table above.

@@ -1,7 +1,7 @@
 #include "SnapshotSources.h"
 
 #include "ViewCatalogue.h"
-#include "defs/ViewDefinitions.h"
+#include "defs/ViewDefinitionTables.h"
 
 #include <cctype>
 #include <set>

@@ -106,7 +106,6 @@ struct ViewCatalogueRow {
     const KvSNMPVarDef* Defs = nullptr;
     std::uint8_t ItemType = SVT_SV;
     int Keys = 0;
-    int Cols = 0;
     ViewRowStatus Add;
     ViewRowStatus Delete;
     ViewAdjustments Adjust{};

@@ -1,7 +1,7 @@
 // The view catalogue against the definition tables it binds, its titles, and
 // every generic view built from its rows without an agent.
 #include "ViewCatalogue.h"
-#include "defs/ViewDefinitions.h"
+#include "defs/ViewDefinitionTables.h"
 #include "binding/KvSNMPRequest2Edits.h"
 #include "views/Guiconfigform.h"
 #include "views/Listviewpanel.h"
@@ -74,7 +74,7 @@ TEST(ViewCatalogue, RowsAgreeWithTheDefinitionTables)
 
         const ViewDefinitionTable* table = TableOf(row.Defs);
         ASSERT_NE(table, nullptr) << "definitions not among the tables";
-        EXPECT_EQ(row.Cols, table->Count);
+        const int columns = table->Count;
         EXPECT_EQ(row.Title.Form == ViewTitleForm::Same, laterPage);
         if (row.Panel == ViewPanel::Table) {
             EXPECT_TRUE(IsTableType(row.ItemType));
@@ -87,7 +87,7 @@ TEST(ViewCatalogue, RowsAgreeWithTheDefinitionTables)
             if (s->Row < 0)
                 continue;
             ASSERT_EQ(row.Panel, ViewPanel::Table);
-            ASSERT_LT(s->Row, row.Cols);
+            ASSERT_LT(s->Row, columns);
             EXPECT_TRUE(OffersLabel(row.Defs[s->Row].Options, s->Label)) << s->Label;
         }
         EXPECT_EQ(row.Add.Row, row.Delete.Row);
@@ -97,11 +97,11 @@ TEST(ViewCatalogue, RowsAgreeWithTheDefinitionTables)
             case ViewAdjust::SetVarFormat:
             case ViewAdjust::RangeCheck:
                 ASSERT_GE(a.Row, 0);
-                EXPECT_LT(a.Row, row.Cols);
+                EXPECT_LT(a.Row, columns);
                 break;
             case ViewAdjust::SetOctetEditor:
                 ASSERT_GE(a.Row, 0);
-                ASSERT_LT(a.Row, row.Cols);
+                ASSERT_LT(a.Row, columns);
                 EXPECT_TRUE(row.Defs[a.Row].Syntax == KvSyntax::OctetStr || row.Defs[a.Row].Syntax == KvSyntax::BitStr)
                     << "port list row " << a.Row;
                 break;
@@ -167,7 +167,9 @@ TEST(ViewCatalogue, EveryGenericViewBuilds)
             const ViewCatalogueRow& page = entry[p];
             TSNMPEditorPanel* panel = form->Panel(static_cast<int>(p));
             const KvSNMPVarList& vars = panel->Binding()->Variables();
-            EXPECT_EQ(vars.Count(), page.Cols);
+            const ViewDefinitionTable* table = TableOf(page.Defs);
+            ASSERT_NE(table, nullptr);
+            EXPECT_EQ(vars.Count(), table->Count);
             EXPECT_EQ(vars.ItemType, page.ItemType);
             EXPECT_EQ(vars.PKeyCount, page.Keys);
             if (auto* list = qobject_cast<TSNMPListViewPanel*>(panel)) {

@@ -3,7 +3,7 @@
 // write.  The data script copies the dialogs' tables by hand: a copy that drifts
 // from defs/ fails here.
 #include "MibData.h"
-#include "defs/ViewDefinitions.h"
+#include "defs/ViewDefinitionTables.h"
 
 #include <gtest/gtest.h>
 
