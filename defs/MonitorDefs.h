@@ -2,6 +2,7 @@
 // every port and the agent's uptime that each of its requests carries.
 #pragma once
 
+#include "defs/ViewDefinitions.h"
 #include "kvsnmp/KvSNMPVarDef.h"
 
 // Rows of PortMonitorDefs, in table order.
@@ -28,3 +29,8 @@ enum PortMonitorRow : int {
 extern const KvSNMPVarDef PortMonitorDefs[PortMonitorRowCount + 1];
 // sysUpTime, a scalar.
 extern const KvSNMPVarDef AgentUpTimeDefs[2];
+
+// Whole instances: the sampler gives each column a port's number and the
+// uptime its scalar instance.
+inline constexpr DefinitionBinding PortMonitorBinding{PortMonitorDefs, MVT_SV, 0};
+inline constexpr DefinitionBinding AgentUpTimeBinding{AgentUpTimeDefs, MVT_SV, 0};

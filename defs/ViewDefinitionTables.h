@@ -1,7 +1,8 @@
 // The index of all definition tables: the views' in menu order, then those of
 // the commands and the dedicated editors, for code that walks all of them (the
-// checks of the tables, the simulator's data).  Each entry is made from the
-// array itself, so a new table is its array and one line here.
+// checks of the tables, the simulator's data); and the bindings of the tables no
+// view shows.  Each entry is made from its array or record, so a new table is
+// its array and one line here.
 #pragma once
 
 #include "defs/MonitorDefs.h"
@@ -210,3 +211,31 @@ inline constexpr ViewDefinitionTable ViewDefinitionTables[] = {
 #undef KSW_DEFINITION_TABLE
 
 inline constexpr int ViewDefinitionTableCount = static_cast<int>(std::size(ViewDefinitionTables));
+
+// Every binding of a table outside the view catalogue, by its name.
+struct NamedDefinitionBinding {
+    const char* Name;
+    DefinitionBinding Binding;
+};
+
+#define KSW_DEFINITION_BINDING(binding) NamedDefinitionBinding{#binding, binding}
+
+inline constexpr NamedDefinitionBinding DefinitionBindings[] = {
+    KSW_DEFINITION_BINDING(StpVersionBinding),
+    KSW_DEFINITION_BINDING(SystemResetBinding),
+    KSW_DEFINITION_BINDING(SaveConfigBinding),
+    KSW_DEFINITION_BINDING(SummerTimeBinding),
+    KSW_DEFINITION_BINDING(LoginMethodListBinding),
+    KSW_DEFINITION_BINDING(EnableMethodListBinding),
+    KSW_DEFINITION_BINDING(AuthServerBinding),
+    KSW_DEFINITION_BINDING(ServerGroupControlBinding),
+    KSW_DEFINITION_BINDING(StpSettingsBinding),
+    KSW_DEFINITION_BINDING(StpStateBinding),
+    KSW_DEFINITION_BINDING(MemberSwitchBinding),
+    KSW_DEFINITION_BINDING(MemberEditBinding),
+    KSW_DEFINITION_BINDING(EquipmentBinding),
+    KSW_DEFINITION_BINDING(PortMonitorBinding),
+    KSW_DEFINITION_BINDING(AgentUpTimeBinding),
+};
+
+#undef KSW_DEFINITION_BINDING

@@ -15,6 +15,8 @@
 #include "kvsnmp/KvOptionList.h"
 #include "kvsnmp/KvSNMPVarDef.h"
 
+class KvSNMPVarList;
+
 // Option lists
 extern const KvOptionList ProtocolCapabilityOptions;
 extern const KvOptionList InUseOptions;
@@ -318,4 +320,30 @@ extern const KvSNMPVarDef MemberSwitchDefs[11];
 extern const KvSNMPVarDef MemberEditDefs[5];
 extern const KvSNMPVarDef EquipmentDefs[5];
 
-// defs/ViewDefinitionTables.h lists every table above.
+// How the code that binds a table no view shows lists it: the list kind and the
+// number of keys (a view's are in its row of the view catalogue).
+struct DefinitionBinding {
+    const KvSNMPVarDef* Defs;
+    KvListKind Kind;
+    int Keys;
+};
+inline constexpr DefinitionBinding StpVersionBinding{StpVersionDefs, SVT_SV, 0};
+inline constexpr DefinitionBinding SystemResetBinding{SystemResetDefs, SVT_SV, 0};
+inline constexpr DefinitionBinding SaveConfigBinding{SaveConfigDefs, SVT_SV, 0};
+inline constexpr DefinitionBinding SummerTimeBinding{SummerTimeDefs, SVT_SV, 0};
+inline constexpr DefinitionBinding LoginMethodListBinding{LoginMethodListDefs, MVT_UMV, 1};
+inline constexpr DefinitionBinding EnableMethodListBinding{EnableMethodListDefs, MVT_UMV, 1};
+inline constexpr DefinitionBinding AuthServerBinding{AuthServerDefs, MVT_UMV, 2};
+inline constexpr DefinitionBinding ServerGroupControlBinding{ServerGroupControlDefs, MVT_UMV, 3};
+inline constexpr DefinitionBinding StpSettingsBinding{StpSettingsDefs, SVT_SV, 0};
+inline constexpr DefinitionBinding StpStateBinding{StpStateDefs, SVT_SV, 0};
+inline constexpr DefinitionBinding MemberSwitchBinding{MemberSwitchDefs, MVT_UMV, 1};
+// One row whose instance the editor sets itself.
+inline constexpr DefinitionBinding MemberEditBinding{MemberEditDefs, MVT_SV, 1};
+inline constexpr DefinitionBinding EquipmentBinding{EquipmentDefs, SVT_SV, 0};
+
+// Appends the binding's table to list and gives the list the binding's kind and
+// key count.
+void AppendBinding(KvSNMPVarList& list, const DefinitionBinding& binding);
+
+// defs/ViewDefinitionTables.h lists every table and binding above.

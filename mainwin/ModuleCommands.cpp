@@ -20,7 +20,7 @@ const std::string kCommandValue = "3";
 
 // A successful set answers with a status line named after the command (a
 // failure raises its error instead): without it a save looked ignored.
-void RunDeviceCommand(QMainWindow& window, const KvSNMPVarDef* definition, const QString& question,
+void RunDeviceCommand(QMainWindow& window, const DefinitionBinding& definition, const QString& question,
                       const QString& caption, const QString& command)
 {
     KvMessageRequest ask;
@@ -33,8 +33,7 @@ void RunDeviceCommand(QMainWindow& window, const KvSNMPVarDef* definition, const
         return;
 
     KvSNMPRequest request;
-    request.Variables.ItemType = SVT_SV;
-    request.Variables.AppendTable(definition);
+    AppendBinding(request.Variables, definition);
     request.Timeout = KvDeviceCommandTimeout;
     request.Variables.ItemAt(0).Value = kCommandValue;
     request.Set({});
@@ -56,13 +55,13 @@ void ExitClick(QMainWindow& window)
 
 void SaveConfigClick(QMainWindow& window)
 {
-    RunDeviceCommand(window, SaveConfigDefs, QStringLiteral("Are you sure?\nIt will spend a lot time !\nPlease wait !"),
+    RunDeviceCommand(window, SaveConfigBinding, QStringLiteral("Are you sure?\nIt will spend a lot time !\nPlease wait !"),
                      QStringLiteral("Device Save Changes"), QStringLiteral("Save Changes"));
 }
 
 void RebootClick(QMainWindow& window)
 {
-    RunDeviceCommand(window, SystemResetDefs, QStringLiteral("Are you sure?"), QStringLiteral("Device Reboot"),
+    RunDeviceCommand(window, SystemResetBinding, QStringLiteral("Are you sure?"), QStringLiteral("Device Reboot"),
                      QStringLiteral("Reboot"));
 }
 

@@ -263,8 +263,7 @@ QString ReadStpVersionInto(QMainWindow& window)
         return {};
     try {
         KvSNMPRequest2Edits binding(main);
-        binding.Variables().ItemType = SVT_SV;
-        binding.Variables().AppendTable(StpVersionDefs);
+        AppendBinding(binding.Variables(), StpVersionBinding);
         binding.SetMode(KvSNMPRequest2Controls::Synchronous);
         binding.AssociateText(0, main->stSTP);
         binding.Get();

@@ -2,9 +2,11 @@
 """Writes sim/data/ksw4800.snmprec, the default data of ksw-sim: a KSW-4800
 with 50 ports as the front panel and the first views see it.
 
-Run from anywhere: python3 sim/make_ksw4800_data.py
+Run after a build:  cmake --build build --target ksw4800_data
+(or python3 sim/make_ksw4800_data.py [--definitions PATH-OF-definitions_dump])
 """
 import os
+import sys
 
 PORTS = 50
 UP = set(range(1, 9)) | set(range(17, 21)) | {25} | set(range(33, 37)) | {49}
@@ -185,12 +187,16 @@ for p in FLAP:
 
 # ---------------------------------------------------------------------------
 # Every view and dedicated dialog.  The objects come from the program's own
-# definition tables (defs/), so a view added there is served once this
-# script runs again; the rules below give each table its rows and each column a
-# plausible value of its syntax.  Objects written above are kept as they are.
+# definition tables (defs/), as the build's definitions_dump prints them with
+# the list kind and key count of every binding, so a view added there is served
+# once this script runs again; the rules below give each table its rows and
+# each column a plausible value of its syntax.  Objects written above are kept
+# as they are.
 
 import itertools
+import json
 import re
+import subprocess
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ENGINE_ID = "ksw-sim".encode("ascii").hex()  # the agent's default engine id (see SimOptions)
@@ -200,6 +206,11 @@ PORT_NUMBERS = list(range(1, PORTS + 1))
 VLANS = [1, 10, 20]
 MAC_KEYS = ["000a7b200001", "000a7b200002"]
 
+# The program's syntax keywords and the names this script gives them.
+SYNTAX_NAMES = {"integer": "Integer", "bitstr": "BitStr", "octetstr": "OctetStr", "objectid": "ObjectId",
+                "ipaddress": "IpAddress", "counter": "Counter", "guage": "Gauge", "timeticks": "TimeTicks",
+                "counter64": "Counter64", "macaddress": "MacAddress", "displaystr": "DisplayStr",
+                "ipv6address": "Ipv6Address"}
 SYNTAX_TAG = {"Integer": 2, "BitStr": 4, "OctetStr": 4, "ObjectId": 6, "IpAddress": 64, "Counter": 65, "Gauge": 66,
               "TimeTicks": 67, "Counter64": 70, "MacAddress": 4, "DisplayStr": 4, "Ipv6Address": 4}
 
@@ -220,103 +231,29 @@ class Table:
         self.scalar = (not key_cols and keys == 0) if scalar is None else scalar
 
 
+def definitions_program():
+    """The definitions_dump program: --definitions PATH, else the one in build/."""
+    args = sys.argv[1:]
+    if len(args) == 2 and args[0] == "--definitions":
+        return args[1]
+    if args:
+        raise SystemExit("usage: make_ksw4800_data.py [--definitions PATH-OF-definitions_dump]")
+    path = os.path.join(ROOT, "build", "tools", "definitions_dump")
+    if not os.path.exists(path):
+        raise SystemExit(f"{path} is missing: build it first (scripts/build), or name it with --definitions")
+    return path
+
+
 def read_definition_tables():
-    defs = os.path.join(ROOT, "defs")
-    text = open(os.path.join(defs, "ViewOptionLists.cpp"), encoding="utf-8").read()
-    rows = {}
-    for name, body in re.findall(r"constexpr KvOptionDef (\w+)Rows\[\] = \{(.*?)\n\};", text, re.S):
-        rows[name] = [(int(v), label, txt) for v, label, txt in
-                      re.findall(r'\{(-?\d+), "([^"]*)"(?:, "([^"]*)")?\}', body)]
-    options = {name: rows[r] for name, r in re.findall(r"const KvOptionList (\w+)\((\w+)Rows,", text)}
+    """Every definition table, with the most keys any of its bindings gives it."""
+    out = subprocess.run([definitions_program()], check=True, stdout=subprocess.PIPE).stdout
     tables = []
-    for path in sorted(os.listdir(defs)):
-        if not path.endswith("Defs.cpp"):
-            continue
-        src = open(os.path.join(defs, path), encoding="utf-8").read()
-        for comment, name, body in re.findall(
-                r"((?://[^\n]*\n)*)constinit const KvSNMPVarDef (\w+)\[\d+\] = \{\n(.*?)\n\};", src, re.S):
-            keys = [int(k) for _, k in re.findall(r"\((SVT_SV|MVT_SV|MVT_FMV|MVT_UMV), (\d+) key",
-                                                   comment.replace("\n//", ""))]
-            cols = [Col(o, c, s, a, options[opt] if opt else None) for o, c, s, a, opt in
-                    re.findall(r'Def\("([^"]*)", "([^"]*)", (\w+), (\w+)(?:, &(\w+))?\)', body)]
-            tables.append(Table(name, cols, max(keys, default=0)))
+    for t in json.loads(out)["tables"]:
+        cols = [Col(c["oid"], c["caption"], SYNTAX_NAMES[c["syntax"]], c["access"],
+                    [tuple(o) for o in c["options"]] if "options" in c else None) for c in t["columns"]]
+        tables.append(Table(t["name"], cols, max(b["keys"] for b in t["bindings"])))
     return tables
 
-
-# Option rows of the dialogs' own tables: (value, label, text).
-def opts(*pairs):
-    return [(v, label, None) for v, label in pairs]
-
-
-ROW_STATUS = opts((1, "active"), (4, "createAndGo"), (6, "destroy"))
-LOGIN_METHODS = opts((1, "tacacs"), (2, "xtacacs"), (3, "tacacs-plus"), (4, "radius"), (5, "server-group"),
-                     (6, "local"), (8, "none"), (9, "other"))
-ENABLE_METHODS = opts((1, "tacacs"), (2, "xtacacs"), (3, "tacacs-plus"), (4, "radius"), (5, "server-group"),
-                      (7, "local-enable"), (8, "none"), (9, "other"))
-AUTH_PROTOCOLS = opts((1, "tacacs"), (2, "xtacacs"), (3, "tacacs-plus"), (4, "radius"))
-DISABLED_ENABLED = opts((2, "disabled"), (3, "enabled"))
-AAC = f"{ENT}.12.5"
-
-
-def method_list_table(name, entry, methods, status_caption):
-    cols = [Col(f"{entry}.1", "MethodList Name", "DisplayStr", "Key")]
-    for i in range(1, 5):
-        cols.append(Col(f"{entry}.{2 * i}", f"Method{i} Type", "Integer", "ReadWrite", methods))
-        cols.append(Col(f"{entry}.{2 * i + 1}", f"Method{i} Server Group", "DisplayStr", "ReadWrite"))
-    cols.append(Col(f"{entry}.10", status_caption, "Integer", "ReadWrite", ROW_STATUS))
-    return Table(name, cols, 1)
-
-
-def stp(n, caption, options=None):
-    return Col(f"{ENT}.12.15.1.{n}", caption, "Integer", "ReadWrite", options)
-
-
-MEMBER = f"{ENT}.12.8.1.3.1"
-# The dedicated dialogs' tables (defs/DialogTables.cpp), copied by hand; the
-# sim_viewdata test checks the data against defs/, so a copy that drifts fails it.
-DIALOG_TABLES = [
-    method_list_table("LoginMethodLists", f"{AAC}.3.1", LOGIN_METHODS, "Row Status"),
-    method_list_table("EnableMethodLists", f"{AAC}.4.1", ENABLE_METHODS, "Method List Row Status"),
-    Table("AuthServers", [
-        Col(f"{AAC}.10.1.1", "IP Address", "IpAddress", "Key"),
-        Col(f"{AAC}.10.1.2", "Auth Protocol", "Integer", "Key", AUTH_PROTOCOLS),
-        Col(f"{AAC}.10.1.3", "Auth Port", "Integer", "ReadWrite"),
-        Col(f"{AAC}.10.1.4", "Auth Key", "DisplayStr", "ReadWrite"),
-        Col(f"{AAC}.10.1.5", "Timeout", "Integer", "ReadWrite"),
-        Col(f"{AAC}.10.1.6", "Retry Count", "Integer", "ReadWrite"),
-        Col(f"{AAC}.10.1.7", "Row Status", "Integer", "ReadWrite", ROW_STATUS),
-    ], 2),
-    Table("AuthServerGroupControl", [
-        Col(f"{AAC}.12.1.1", "Group Name", "DisplayStr", "Key"),
-        Col(f"{AAC}.12.1.2", "IP Address", "IpAddress", "Key"),
-        Col(f"{AAC}.12.1.3", "Auth Protocol", "Integer", "Key", AUTH_PROTOCOLS),
-        Col(f"{AAC}.12.1.4", "Row State", "Integer", "ReadWrite", opts((1, "add"), (2, "delete"))),
-    ], 3),
-    Table("SpanningTreeSettings", [
-        stp(3, "MSTP STP Max Age"), stp(4, "MSTP STP Hello Time"), stp(5, "MSTP STP Forward Delay"),
-        stp(6, "MSTP STP Max Hops"), stp(7, "MSTP STP Tx Hold Count"),
-        stp(8, "MSTP STP Forward BPDU", DISABLED_ENABLED), stp(9, "MSTP STP LBD", DISABLED_ENABLED),
-        stp(10, "MSTP STP LBD Recover Time"),
-    ]),
-    Table("MemberSwitches", [
-        Col(f"{MEMBER}.1", "ID", "Integer", "Key"),
-        Col(f"{MEMBER}.2", "Device Name", "DisplayStr", "ReadOnly"),
-        Col(f"{MEMBER}.3", "MAC Address", "MacAddress", "ReadOnly"),
-        Col(f"{MEMBER}.4", "Firmware Version", "DisplayStr", "ReadOnly"),
-        Col(f"{MEMBER}.5", "Capability", "DisplayStr", "ReadOnly"),
-        Col(f"{MEMBER}.6", "Platform", "DisplayStr", "ReadOnly"),
-        Col(f"{MEMBER}.7", "Hold Time", "Integer", "ReadOnly"),
-        Col(f"{MEMBER}.8", "Cas Source", "Integer", "ReadWrite"),
-        Col(f"{MEMBER}.9", "Password", "DisplayStr", "ReadWrite"),
-        Col(f"{MEMBER}.10", "Row Status", "Integer", "ReadWrite", ROW_STATUS),
-    ], 1),
-    Table("EquipmentInformation", [
-        Col(f"{ENT}.12.11.1.1", "Equipment Capacity", "BitStr", "ReadOnly"),
-        Col(f"{ENT}.12.11.1.9.1", "Stacking Version", "Integer", "ReadOnly"),
-        Col(f"{ENT}.12.11.1.9.2", "Max SupportedUnits", "Integer", "ReadOnly"),
-        Col(f"{ENT}.12.11.1.9.3", "Num Of Unit", "Integer", "ReadOnly"),
-    ]),
-]
 
 # Tables whose definitions name a key but whose readable objects are scalars:
 # the bridge's spanning-tree group, read as a one-row table.
@@ -350,10 +287,10 @@ ROWS = {
     "PingControlTableDefs": [("admin", "probe1"), ("admin", "probe2")],
     "PingResultsTableDefs": [("admin", "probe1"), ("admin", "probe2")],
     "MacBindingInformationDefs": [("192.0.2.21",), ("192.0.2.22",)],
-    "LoginMethodLists": [("default",), ("console",)],
-    "EnableMethodLists": [("default",), ("console",)],
-    "AuthServers": [("192.0.2.31", 3), ("192.0.2.32", 4)],
-    "AuthServerGroupControl": [("group1", "192.0.2.32", 4)],
+    "LoginMethodListDefs": [("default",), ("console",)],
+    "EnableMethodListDefs": [("default",), ("console",)],
+    "AuthServerDefs": [("192.0.2.31", 3), ("192.0.2.32", 4)],
+    "ServerGroupControlDefs": [("group1", "192.0.2.32", 4)],
 }
 
 # Values of the keys of other tables, by key caption (first match wins).
@@ -629,7 +566,7 @@ def first_choice(options):
 
 # Values a view's row status column creates and destroys a row with, where they
 # are not RowStatus's createAndGo (4) and destroy (6).
-ROW_ACTIONS = {("DhcpRelayServerDefs", "Ctrl State"): (3, 2), ("AuthServerGroupControl", "Row State"): (1, 2)}
+ROW_ACTIONS = {("DhcpRelayServerDefs", "Ctrl State"): (3, 2), ("ServerGroupControlDefs", "Row State"): (1, 2)}
 
 # Values chosen by hand where the generic rules would be implausible.
 VALUES = {
@@ -638,27 +575,27 @@ VALUES = {
     ("AacServerGroupTableDefs", "Auth Protocol1"): lambda ctx: 3 if ctx["keys"][0] == "tacacs+" else 4,
     **{("AacServerGroupTableDefs", f"IP Address{i}"): "0.0.0.0" for i in range(2, 9)},  # unused slots
     **{("AacServerGroupTableDefs", f"Auth Protocol{i}"): 5 for i in range(2, 9)},
-    ("LoginMethodLists", "Method1 Type"): lambda ctx: 5 if ctx["n"] == 1 else 6,
-    ("LoginMethodLists", "Method3 Type"): 9,
-    ("LoginMethodLists", "Method4 Type"): 9,
-    ("EnableMethodLists", "Method3 Type"): 9,
-    ("EnableMethodLists", "Method4 Type"): 9,
-    ("LoginMethodLists", "Method1 Server Group"): lambda ctx: "group1" if ctx["n"] == 1 else "",
-    **{(t, f"Method{i} Server Group"): "" for t in ("LoginMethodLists", "EnableMethodLists") for i in range(1, 5)
-       if (t, i) != ("LoginMethodLists", 1)},
-    ("LoginMethodLists", "Method2 Type"): lambda ctx: 6 if ctx["n"] == 1 else 9,
-    ("EnableMethodLists", "Method1 Type"): lambda ctx: 4 if ctx["n"] == 1 else 7,
-    ("EnableMethodLists", "Method2 Type"): lambda ctx: 7 if ctx["n"] == 1 else 9,
-    ("AuthServers", "Auth Port"): lambda ctx: 49 if ctx["keys"][1] == 3 else 1812,
-    ("AuthServers", "Auth Key"): lambda ctx: "secret" if ctx["keys"][1] == 4 else "tacplus",
-    ("AuthServers", "Timeout"): 5,
-    ("AuthServers", "Retry Count"): 2,
-    ("MemberSwitches", "Device Name"): lambda ctx: f"member-{ctx['n']}",
-    ("MemberSwitches", "MAC Address"): lambda ctx: "000a7b3000%02x" % ctx["n"],
-    ("MemberSwitches", "Capability"): "L2 switch",
-    ("MemberSwitches", "Password"): "",
-    ("MemberSwitches", "Cas Source"): lambda ctx: ctx["n"],
-    ("EquipmentInformation", "Max SupportedUnits"): 4,
+    ("LoginMethodListDefs", "Method1 Type"): lambda ctx: 5 if ctx["n"] == 1 else 6,
+    ("LoginMethodListDefs", "Method3 Type"): 9,
+    ("LoginMethodListDefs", "Method4 Type"): 9,
+    ("EnableMethodListDefs", "Method3 Type"): 9,
+    ("EnableMethodListDefs", "Method4 Type"): 9,
+    ("LoginMethodListDefs", "Method1 Server Group"): lambda ctx: "group1" if ctx["n"] == 1 else "",
+    **{(t, f"Method{i} Server Group"): "" for t in ("LoginMethodListDefs", "EnableMethodListDefs") for i in range(1, 5)
+       if (t, i) != ("LoginMethodListDefs", 1)},
+    ("LoginMethodListDefs", "Method2 Type"): lambda ctx: 6 if ctx["n"] == 1 else 9,
+    ("EnableMethodListDefs", "Method1 Type"): lambda ctx: 4 if ctx["n"] == 1 else 7,
+    ("EnableMethodListDefs", "Method2 Type"): lambda ctx: 7 if ctx["n"] == 1 else 9,
+    ("AuthServerDefs", "Auth Port"): lambda ctx: 49 if ctx["keys"][1] == 3 else 1812,
+    ("AuthServerDefs", "Auth Key"): lambda ctx: "secret" if ctx["keys"][1] == 4 else "tacplus",
+    ("AuthServerDefs", "Timeout"): 5,
+    ("AuthServerDefs", "Retry Count"): 2,
+    ("MemberSwitchDefs", "Device Name"): lambda ctx: f"member-{ctx['n']}",
+    ("MemberSwitchDefs", "MAC Address"): lambda ctx: "000a7b3000%02x" % ctx["n"],
+    ("MemberSwitchDefs", "Capability"): "L2 switch",
+    ("MemberSwitchDefs", "Password"): "",
+    ("MemberSwitchDefs", "Cas Source"): lambda ctx: ctx["n"],
+    ("EquipmentDefs", "Max SupportedUnits"): 4,
     ("SummerTimeDefs", "Summer Time Status"): 1,
     ("VlanStaticTableDefs", "VLAN Static Name"): lambda ctx: {1: "default", 10: "sales", 20: "voice"}[ctx["vlan"]],
     ("VlanPortTableDefs", "PVID"): lambda ctx: 10 if 9 <= ctx["port"] <= 16 else 20 if 17 <= ctx["port"] <= 24 else 1,
@@ -669,15 +606,15 @@ VALUES = {
 }
 # Writable ranges that the generic rules would not give.
 RANGES = {
-    ("AuthServers", "Auth Port"): (1, 65535),
-    ("AuthServers", "Auth Key"): (0, 254),
-    ("AuthServers", "Timeout"): (1, 255),
-    ("AuthServers", "Retry Count"): (1, 255),
-    ("LoginMethodLists", "MethodList Name"): (1, 15),
-    ("EnableMethodLists", "MethodList Name"): (1, 15),
+    ("AuthServerDefs", "Auth Port"): (1, 65535),
+    ("AuthServerDefs", "Auth Key"): (0, 254),
+    ("AuthServerDefs", "Timeout"): (1, 255),
+    ("AuthServerDefs", "Retry Count"): (1, 255),
+    ("LoginMethodListDefs", "MethodList Name"): (1, 15),
+    ("EnableMethodListDefs", "MethodList Name"): (1, 15),
 }
 MEMBER_ROWS = [(1,), (2,)]
-ROWS["MemberSwitches"] = MEMBER_ROWS
+ROWS["MemberSwitchDefs"] = MEMBER_ROWS
 
 
 def column_value(table, col, ctx):
@@ -809,7 +746,7 @@ for vid, name in ((10, "sales"), (20, "voice")):
     obj(f"{VLAN}.4.{vid}", "4x", vlan_ports(vid))
     obj(f"{VLAN}.5.{vid}", 2, 1)
 
-add_views(read_definition_tables() + DIALOG_TABLES)
+add_views(read_definition_tables())
 
 
 # A packet-content rule's offset window holds up to 16 octets: the rule editor

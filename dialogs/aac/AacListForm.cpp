@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-TAacListForm::TAacListForm(const KvSNMPVarDef* table, int keyCount, const char* counterName, QWidget* parent)
-    : TAclTableForm(table, keyCount, parent), GetButton(MakeButton(QStringLiteral("Refresh"), "GetButton")),
+TAacListForm::TAacListForm(const DefinitionBinding& table, const char* counterName, QWidget* parent)
+    : TAclTableForm(table.Defs, table.Keys, parent), GetButton(MakeButton(QStringLiteral("Refresh"), "GetButton")),
       EditButton(MakeButton(QStringLiteral("Edit"), "EditButton")),
       AddButton(MakeButton(QStringLiteral("Add"), "AddButton")),
       DeleteButton(MakeButton(QStringLiteral("Delete"), "DeleteButton")), Counter(MakeCounter(counterName))

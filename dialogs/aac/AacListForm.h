@@ -20,7 +20,7 @@ public:
     QComboBox* RowComboBox = nullptr;
 
 protected:
-    TAacListForm(const KvSNMPVarDef* table, int keyCount, const char* counterName, QWidget* parent);
+    TAacListForm(const DefinitionBinding& table, const char* counterName, QWidget* parent);
 
     // After the editor's own fields: the row status it writes, the list and the
     // buttons' handlers.

@@ -46,7 +46,7 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent)
     // One panel only.
     StatusBar()->SetPanelWidth(1, 0);
 
-    CreateBinding(ServerGroupControlDefs, 3);
+    CreateBinding(ServerGroupControlBinding);
     KvSNMPRequest2Edits* b = Binding();
     b->AssociateEdits(GroupName - 1, QStringLiteral("%s{l16}"), {edtGroupName});
     b->AssociateEdits(Address - 1, QStringLiteral("%s{l16}"), {edtIPAddr});

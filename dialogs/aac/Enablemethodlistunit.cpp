@@ -5,7 +5,7 @@
 namespace {
 
 const TMethodListLook kEnableLook{
-    EnableMethodListDefs,
+    EnableMethodListBinding,
     nullptr,
     "NameEdit",
     "Enable MethodList Name",

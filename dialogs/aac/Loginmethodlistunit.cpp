@@ -5,7 +5,7 @@
 namespace {
 
 const TMethodListLook kLoginLook{
-    LoginMethodListDefs,
+    LoginMethodListBinding,
     "Login Method List: ",
     "ListnameEdit",
     "AAC Login Method List Name",

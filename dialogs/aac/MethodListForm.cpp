@@ -19,7 +19,7 @@ const QString kDefaultList = QStringLiteral("default");
 }  // namespace
 
 TMethodListForm::TMethodListForm(const TMethodListLook& look, QWidget* parent)
-    : TAacListForm(look.Table, 1, "StaticText1", parent),
+    : TAacListForm(look.Table, "StaticText1", parent),
       NameEdit(BindEdit(QString::fromLatin1(look.NameLabel), Name, QStringLiteral("%s{l15}"), look.NameEditName)),
       look_(look)
 {

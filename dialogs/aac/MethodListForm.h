@@ -14,7 +14,7 @@
 
 // What tells the two editors apart.
 struct TMethodListLook {
-    const KvSNMPVarDef* Table;
+    const DefinitionBinding& Table;
     const char* OwnCaption;   // followed by the agent address; null: none
     const char* NameEditName;
     const char* NameLabel;

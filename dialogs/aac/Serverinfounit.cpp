@@ -30,7 +30,7 @@ void SetFieldAvailable(QLineEdit* edit, bool available)
 }  // namespace
 
 TServerInformationForm::TServerInformationForm(QWidget* parent)
-    : TAacListForm(AuthServerDefs, 2, "Static", parent),
+    : TAacListForm(AuthServerBinding, "Static", parent),
       IPEdit(BindEdit(QStringLiteral("Server IP"), Address, QStringLiteral("%s{l16}"), "IPEdit")),
       ProtocolComboBox(BindCombo(QStringLiteral("Server Auth Protocol"), Protocol, "ProtocolComboBox")),
       PortEdit(BindEdit(QStringLiteral("Server Auth Port"), Port, QStringLiteral("%i{n1x65535l5}"), "PortEdit")),

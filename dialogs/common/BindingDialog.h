@@ -4,6 +4,7 @@
 // request end before the binding goes.
 #pragma once
 
+#include "defs/ViewDefinitions.h"
 #include "kvsnmp/KvSNMPVarDef.h"
 
 #include <QDialog>
@@ -71,6 +72,8 @@ protected:
     // request takes the agent and its security from the defaults.
     // itemType MVT_SV makes it one row whose Instance the dialog sets itself.
     void CreateBinding(const KvSNMPVarDef* table, int keyCount, std::uint8_t itemType = MVT_UMV);
+    // The same over a table as its binding record says.
+    void CreateBinding(const DefinitionBinding& table) { CreateBinding(table.Defs, table.Keys, table.Kind); }
 
     // One SET of the current controls' values: `exclude` leaves out what must
     // not be written (and may choose the row status to send); every column's

@@ -56,8 +56,7 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget* owner, const QString& 
     resize(380, sizeHint().height());
 
     KvSNMPVarList& vars = binding_->Variables();
-    vars.AppendTable(EquipmentDefs);
-    vars.ItemType = SVT_SV;
+    AppendBinding(vars, EquipmentBinding);
     // The table's order; the edits take them as Edit1, Edit4, Edit2, Edit3.
     binding_->AssociateEdits(0, QStringLiteral("%s"), {Edit1});
     binding_->AssociateEdits(1, QStringLiteral("%i"), {Edit4});

@@ -57,7 +57,7 @@ TMSInformationForm::TMSInformationForm(QWidget* owner)
     resize(820, 480);
 
     editor_ = new TMSEditForm(this, ListView1, Memo1);
-    CreateBinding(MemberSwitchDefs, 1);
+    CreateBinding(MemberSwitchBinding);
     Binding()->AttachListView(ListView1, false);
     Binding()->SetStatusOutput(Memo1);
     // Members sit behind the commander: their answers take longer than the

@@ -53,7 +53,7 @@ TMSEditForm::TMSEditForm(QWidget* owner, QTreeWidget* members, QPlainTextEdit* m
     main->addLayout(buttons);
     StatusBar()->hide();   // messages go to the list window's memo
 
-    CreateBinding(MemberEditDefs, 1, MVT_SV);
+    CreateBinding(MemberEditBinding);
     KvSNMPRequest2Edits* b = Binding();
     b->AssociateEdits(EditItem::MemberId - 1, QStringLiteral("%i{n1x32l2a}"), {MSIDEdit});
     b->AssociateEdits(EditItem::Candidate - 1, QStringLiteral("%i{n1x32l2a}"), {KeyIDEdit});

@@ -46,12 +46,10 @@ int editNumber(const QLineEdit* edit)
     return n;
 }
 
-std::unique_ptr<KvSNMPRequest2Edits> makeBinding(QWidget* owner, const KvSNMPVarDef* defs)
+std::unique_ptr<KvSNMPRequest2Edits> makeBinding(QWidget* owner, const DefinitionBinding& table)
 {
     auto b = std::make_unique<KvSNMPRequest2Edits>(owner);
-    if (defs)
-        b->Variables().AppendTable(defs);
-    b->Variables().ItemType = SVT_SV;
+    AppendBinding(b->Variables(), table);
     b->SetMode(KvSNMPRequest2Controls::Synchronous);
     return b;
 }
@@ -63,17 +61,18 @@ TSTP_Info::TSTP_Info(QWidget* owner, const QString& caption, const QString& vers
     : QDialog(owner), versionText_(versionText), versionChanged_(std::move(versionChanged))
 {
     setWindowTitle(caption);
-    full_ = makeBinding(this, StpSettingsDefs);
+    full_ = makeBinding(this, StpSettingsBinding);
     // The same without the Hello Time, which MSTP has no use for.
-    mstpWrite_ = makeBinding(this, nullptr);
+    mstpWrite_ = makeBinding(this, StpSettingsBinding);
+    mstpWrite_->Variables().Clear();
     for (int i = 0; StpSettingsDefs[i].Oid; ++i) {
         const KvSNMPVarDef& d = StpSettingsDefs[i];
         if (i != VHelloTime)
             mstpWrite_->Variables().AppendItem(d.Oid, i == VMaxAge ? "MSTP STP MaxAge" : d.Caption, d.Syntax, d.Access,
                                                d.Options);
     }
-    version_ = makeBinding(this, StpVersionDefs);
-    version_->Variables().AppendTable(StpStateDefs);
+    version_ = makeBinding(this, StpVersionBinding);
+    version_->Variables().AppendTable(StpStateBinding.Defs);
     full_->Request().Timeout = kWriteTimeout;
     mstpWrite_->Request().Timeout = kWriteTimeout;
 

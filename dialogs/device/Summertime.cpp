@@ -100,8 +100,7 @@ TSummerTimeForm::TSummerTimeForm(QWidget* owner, const QString& caption)
 {
     setWindowTitle(caption);
     KvSNMPVarList& vars = binding_->Variables();
-    vars.AppendTable(SummerTimeDefs);
-    vars.ItemType = SVT_SV;
+    AppendBinding(vars, SummerTimeBinding);
     binding_->SetMode(KvSNMPRequest2Controls::Synchronous);
 
     panel_ = new TSummerTimePanel(this, binding_.get());

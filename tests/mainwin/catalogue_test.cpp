@@ -123,6 +123,27 @@ TEST(ViewCatalogue, RowsAgreeWithTheDefinitionTables)
     EXPECT_GE(ViewCatalogue().size(), 225u);
 }
 
+// A table's list kind and key count come from a view's row or from its binding
+// record; one that has neither could not be read, nor served by the simulator.
+TEST(ViewCatalogue, EveryDefinitionTableIsBound)
+{
+    for (const ViewDefinitionTable& t : ViewDefinitionTables) {
+        bool bound = false;
+        for (const ViewCatalogueRow& row : ViewCatalogue())
+            bound = bound || (row.Action == ViewAction::Generic && row.Defs == t.Defs);
+        for (const NamedDefinitionBinding& b : DefinitionBindings) {
+            if (b.Binding.Defs != t.Defs)
+                continue;
+            bound = true;
+            int keys = 0;
+            for (int i = 0; i < t.Count; ++i)
+                keys += (t.Defs[i].Access & KvAccess::NotAccess) != 0 ? 1 : 0;
+            EXPECT_EQ(b.Binding.Keys, keys) << b.Name;
+        }
+        EXPECT_TRUE(bound) << t.Name;
+    }
+}
+
 struct TitleCase {
     const char* Item;
     const char* Caption;
