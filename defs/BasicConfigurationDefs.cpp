@@ -68,7 +68,7 @@ constinit const KvSNMPVarDef CpuUtilizationDefs[4] = {
 
 // Bound by BasicConfig2 (SVT_SV, 0 keys).
 constinit const KvSNMPVarDef BasicConfigDefs[3] = {
-    Def("1.3.6.1.4.1.97531.12.1.2.3", "System Reset", Integer, ReadWrite, &SystemResetOptions),
+    SystemResetRow,
     Def("1.3.6.1.4.1.97531.12.1.2.4", "RS232 Port", Integer, ReadWrite, &Rs232PortOptions),
     EndOfTable,
 };

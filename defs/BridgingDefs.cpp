@@ -75,7 +75,7 @@ constinit const KvSNMPVarDef StpPortControlDefs[11] = {
 
 // Bound by SpanningTreeAlgorithm1 (SVT_SV, 0 keys).
 constinit const KvSNMPVarDef SpanningTreeAlgorithmDefs[2] = {
-    Def("1.3.6.1.4.1.97531.12.15.1.1", "Spanning Tree Algorithm", Integer, ReadWrite, &DisabledEnabledOptions),
+    SpanningTreeAlgorithmRow,
     EndOfTable,
 };
 
@@ -295,6 +295,6 @@ constinit const KvSNMPVarDef VlanCurrentTableDefs[8] = {
 
 // Bound by S1 (SVT_SV, 0 keys), the RMON menu check.
 constinit const KvSNMPVarDef RmonStateDefs[2] = {
-    Def("1.3.6.1.4.1.97531.11.64.2.2.1.2.3", "Rmon State", Integer, ReadWrite, &DisabledEnabledOptions),
+    RmonStateRow,
     EndOfTable,
 };

@@ -7,13 +7,13 @@ using namespace ViewDefRows;
 
 // Read of the spanning-tree version before the spanning-tree dialog opens.
 constinit const KvSNMPVarDef StpVersionDefs[2] = {
-    Def("1.3.6.1.4.1.97531.12.15.1.2", "MSTP STP Version", Integer, ReadWrite, &StpVersionOptions),
+    StpVersionRow,
     EndOfTable,
 };
 
 // The Reboot command.
 constinit const KvSNMPVarDef SystemResetDefs[2] = {
-    Def("1.3.6.1.4.1.97531.12.1.2.3", "System Reset", Integer, ReadWrite, &SystemResetOptions),
+    SystemResetRow,
     EndOfTable,
 };
 

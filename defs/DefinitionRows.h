@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "defs/ViewDefinitions.h"
 #include "kvsnmp/KvSNMPVarDef.h"
 
 namespace ViewDefRows {
@@ -25,5 +26,20 @@ constexpr KvSNMPVarDef Def(const char* oid, const char* caption, std::uint32_t s
 }
 
 constexpr KvSNMPVarDef EndOfTable{};
+
+// Rows that stand in more than one table, written once: a view and a dialog or
+// command reading the same object, or two views showing it.
+constexpr KvSNMPVarDef StpVersionRow =
+    Def("1.3.6.1.4.1.97531.12.15.1.2", "MSTP STP Version", Integer, ReadWrite, &StpVersionOptions);
+constexpr KvSNMPVarDef SpanningTreeAlgorithmRow =
+    Def("1.3.6.1.4.1.97531.12.15.1.1", "Spanning Tree Algorithm", Integer, ReadWrite, &DisabledEnabledOptions);
+constexpr KvSNMPVarDef SystemResetRow =
+    Def("1.3.6.1.4.1.97531.12.1.2.3", "System Reset", Integer, ReadWrite, &SystemResetOptions);
+constexpr KvSNMPVarDef RmonStateRow =
+    Def("1.3.6.1.4.1.97531.11.64.2.2.1.2.3", "Rmon State", Integer, ReadWrite, &DisabledEnabledOptions);
+constexpr KvSNMPVarDef RadiusAuthClientInvalidAddressesRow =
+    Def("1.3.6.1.2.1.67.1.2.1.1.1", "RADIUS Auth Client Invalid Server Addresses", Counter, ReadOnly);
+constexpr KvSNMPVarDef RadiusAuthClientIdentifierRow =
+    Def("1.3.6.1.2.1.67.1.2.1.1.2", "RADIUS Auth Client Identifier", DisplayStr, ReadOnly);
 
 }  // namespace ViewDefRows

@@ -85,7 +85,7 @@ constinit const KvSNMPVarDef ServerGroupControlDefs[5] = {
 
 // TSTP_Info: every variable, in the order of the controls.
 constinit const KvSNMPVarDef StpSettingsDefs[10] = {
-    Def("1.3.6.1.4.1.97531.12.15.1.2", "MSTP STP Version", Integer, ReadWrite, &StpVersionOptions),
+    StpVersionRow,
     Def("1.3.6.1.4.1.97531.12.15.1.3", "MSTP STP Max Age", Integer, ReadWrite),
     Def("1.3.6.1.4.1.97531.12.15.1.4", "MSTP STP Hello Time", Integer, ReadWrite),
     Def("1.3.6.1.4.1.97531.12.15.1.5", "MSTP STP Forward Delay", Integer, ReadWrite),
@@ -100,7 +100,7 @@ constinit const KvSNMPVarDef StpSettingsDefs[10] = {
 // TSTP_Info: the spanning-tree state, read after the version (StpVersionDefs):
 // it decides whether a version change makes the switch work for a while.
 constinit const KvSNMPVarDef StpStateDefs[2] = {
-    Def("1.3.6.1.4.1.97531.12.15.1.1", "Spanning Tree Algorithm", Integer, ReadWrite, &DisabledEnabledOptions),
+    SpanningTreeAlgorithmRow,
     EndOfTable,
 };
 

@@ -162,8 +162,8 @@ constinit const KvSNMPVarDef SupplicantStatsDefs[14] = {
 
 // Bound by AuthenticationInformation1 (SVT_SV, 0 keys).
 constinit const KvSNMPVarDef RadiusAuthInformationDefs[3] = {
-    Def("1.3.6.1.2.1.67.1.2.1.1.2", "RADIUS Auth Client Identifier", DisplayStr, ReadOnly),
-    Def("1.3.6.1.2.1.67.1.2.1.1.1", "RADIUS Auth Client Invalid Server Addresses", Counter, ReadOnly),
+    RadiusAuthClientIdentifierRow,
+    RadiusAuthClientInvalidAddressesRow,
     EndOfTable,
 };
 
@@ -292,8 +292,8 @@ constinit const KvSNMPVarDef MacAuthSessionStatsDefs[12] = {
 
 // Bound by RadiusAuthClient (SVT_SV, 0 keys).
 constinit const KvSNMPVarDef RadiusAuthClientDefs[3] = {
-    Def("1.3.6.1.2.1.67.1.2.1.1.1", "RADIUS Auth Client Invalid Server Addresses", Counter, ReadOnly),
-    Def("1.3.6.1.2.1.67.1.2.1.1.2", "RADIUS Auth Client Identifier", DisplayStr, ReadOnly),
+    RadiusAuthClientInvalidAddressesRow,
+    RadiusAuthClientIdentifierRow,
     EndOfTable,
 };
 

@@ -38,7 +38,7 @@ constinit const KvSNMPVarDef PowerInformationDefs[4] = {
 constinit const KvSNMPVarDef DeviceControlDefs[12] = {
     Def("1.3.6.1.4.1.97531.11.64.2.2.1.2.1", "STP State", Integer, ReadWrite, &DisabledEnabledOptions),
     Def("1.3.6.1.4.1.97531.11.64.2.2.1.2.2", "IGMP Snooping", Integer, ReadWrite, &DisabledEnabledOptions),
-    Def("1.3.6.1.4.1.97531.11.64.2.2.1.2.3", "Rmon State", Integer, ReadWrite, &DisabledEnabledOptions),
+    RmonStateRow,
     Def("1.3.6.1.4.1.97531.11.64.2.2.1.2.8", "Clean All Statistic Counter", Integer, ReadWrite, &CleanCountersOptions),
     Def("1.3.6.1.4.1.97531.11.64.2.2.1.2.9", "Vlan ID Of FDB Table", Integer, ReadWrite),
     Def("1.3.6.1.4.1.97531.11.64.2.2.1.2.10", "MAC Notify State", Integer, ReadWrite, &DisabledEnabledOptions),
