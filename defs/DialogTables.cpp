@@ -4,6 +4,8 @@
 #include "defs/ViewDefinitions.h"
 #include "defs/DefinitionRows.h"
 
+#include <string_view>
+
 using namespace ViewDefRows;
 
 namespace {
@@ -23,6 +25,21 @@ constexpr KvOptionDef AacAuthProtocolRows[] = {
 constexpr KvOptionDef AacGroupRowStateRows[] = {{1, "add"}, {2, "delete"}, {0, nullptr}};
 // The capacity bits name one feature the chassis can carry.
 constexpr KvOptionDef EquipmentCapacityRows[] = {{0, "Redundant Power", "40"}, {0, nullptr}};
+
+// The editors name items of these lists.
+constexpr bool LabelIs(const KvOptionDef* rows, int item, std::string_view label) { return rows[item].Label == label; }
+static_assert(LabelIs(LoginMethodTypeRows, AacMethodItem::ServerGroup, "server-group") &&
+              LabelIs(LoginMethodTypeRows, AacMethodItem::Local, "local") &&
+              LabelIs(LoginMethodTypeRows, AacMethodItem::None, "none") &&
+              LabelIs(LoginMethodTypeRows, AacMethodItem::Other, "other"));
+static_assert(LabelIs(EnableMethodTypeRows, AacMethodItem::ServerGroup, "server-group") &&
+              LabelIs(EnableMethodTypeRows, AacMethodItem::Local, "local-enable") &&
+              LabelIs(EnableMethodTypeRows, AacMethodItem::None, "none") &&
+              LabelIs(EnableMethodTypeRows, AacMethodItem::Other, "other"));
+static_assert(LabelIs(AacAuthProtocolRows, AacProtocolItem::Tacacs, "tacacs") &&
+              LabelIs(AacAuthProtocolRows, AacProtocolItem::Xtacacs, "xtacacs") &&
+              LabelIs(AacAuthProtocolRows, AacProtocolItem::TacacsPlus, "tacacs-plus") &&
+              LabelIs(AacAuthProtocolRows, AacProtocolItem::Radius, "radius"));
 
 }  // namespace
 

@@ -15,6 +15,8 @@
 #include "kvsnmp/KvOptionList.h"
 #include "kvsnmp/KvSNMPVarDef.h"
 
+#include <iterator>
+
 class KvSNMPVarList;
 
 // Option lists
@@ -122,7 +124,15 @@ extern const KvOptionList SaveConfigOptions;
 extern const KvOptionList SummerTimeStatusOptions;
 extern const KvOptionList AacLoginMethodTypeOptions;   // the login lists' method types
 extern const KvOptionList AacEnableMethodTypeOptions;  // the enable lists' method types
+// Items of the method type lists, the same in both.
+namespace AacMethodItem {
+constexpr int ServerGroup = 4, Local = 5, None = 6, Other = 7;
+}
 extern const KvOptionList AacAuthProtocolOptions;      // 1 tacacs, 2 xtacacs, 3 tacacs-plus, 4 radius
+// Items of the protocol list.
+namespace AacProtocolItem {
+constexpr int Tacacs = 0, Xtacacs = 1, TacacsPlus = 2, Radius = 3;
+}
 extern const KvOptionList AacGroupRowStateOptions;     // 1 add, 2 delete
 extern const KvOptionList EquipmentCapacityOptions;    // "40" Redundant Power
 
@@ -156,6 +166,52 @@ extern const KvSNMPVarDef AclIpRuleTableDefs[24];
 extern const KvSNMPVarDef AclPacketRuleTableDefs[17];
 extern const KvSNMPVarDef AclIpv6TableDefs[9];
 extern const KvSNMPVarDef AclIpv6RuleTableDefs[14];
+
+// The columns of the access profile and rule tables the access-control editors
+// name (the editors call profiles masks).  Column numbers are the MIB's
+// (1-based): item k of a table is column k + 1.
+namespace EthernetProfileColumn {
+enum : int { ProfileId = 1, UseVlan, MacMaskState, SourceMacMask, DestinationMacMask, Use8021p,
+             UseEthernetType, RowStatus, Owner, Count = Owner };
+}
+static_assert(std::size(AclEthernetTableDefs) == EthernetProfileColumn::Count + 1);
+
+namespace IpProfileColumn {
+enum : int { ProfileId = 1, UseVlan, IpMaskState, SourceIpMask, DestinationIpMask, UseDscp, UseProtoType,
+             IcmpOption, IgmpOption, TcpOption, UdpOption, SourcePortMask, DestinationPortMask, TcpFlagBit,
+             TcpFlagBitMask, ProtoIdOption, ProtoId, ProtoIdMask, RowStatus, Owner, Count = Owner };
+}
+static_assert(std::size(AclIpTableDefs) == IpProfileColumn::Count + 1);
+
+namespace PacketProfileColumn {
+enum : int { ProfileId = 1, Offset0, Offset16, Offset32, Offset48, Offset64, RowStatus, Owner, Count = Owner };
+}
+static_assert(std::size(AclPacketMaskTableDefs) == PacketProfileColumn::Count + 1);
+
+namespace EthernetRuleColumn {
+enum : int { ProfileId = 1, AccessId, Vlan, SourceMac, DestinationMac, Priority8021p, EtherType,
+             EnablePriority, Priority, ReplacePriority, EnableReplaceDscp, ReplaceDscp, Permit, Port,
+             RowStatus, Owner, Count = Owner };
+}
+static_assert(std::size(AclEthernetRuleTableDefs) == EthernetRuleColumn::Count + 1);
+
+namespace IpRuleColumn {
+enum : int { ProfileId = 1, AccessId, Vlan, SourceIp, DestinationIp, Dscp, Protocol, Type, Code,
+             SourcePort, DestinationPort, FlagBits, ProtoId, UserMask, EnablePriority, Priority,
+             ReplacePriority, EnableReplaceDscp, ReplaceDscp, Permit, Port, RowStatus, Owner, Count = Owner };
+}
+static_assert(std::size(AclIpRuleTableDefs) == IpRuleColumn::Count + 1);
+
+namespace PacketRuleColumn {
+enum : int { ProfileId = 1, AccessId, Offset0, Offset16, Offset32, Offset48, Offset64, EnablePriority,
+             Priority, ReplacePriority, EnableReplaceDscp, ReplaceDscp, Permit, Port, RowStatus, Owner,
+             Count = Owner };
+}
+static_assert(std::size(AclPacketRuleTableDefs) == PacketRuleColumn::Count + 1);
+
+// A rule's port column holds 64 ports, one bit each (8 octets), whatever the
+// model has.
+inline constexpr int AclRulePortCount = 64;
 extern const KvSNMPVarDef CpuFilterControlDefs[2];
 extern const KvSNMPVarDef CpuFilterEthernetTableDefs[9];
 extern const KvSNMPVarDef CpuFilterEthernetRuleTableDefs[10];
@@ -319,6 +375,29 @@ extern const KvSNMPVarDef StpStateDefs[2];
 extern const KvSNMPVarDef MemberSwitchDefs[11];
 extern const KvSNMPVarDef MemberEditDefs[5];
 extern const KvSNMPVarDef EquipmentDefs[5];
+
+// The columns the authentication editors name in the method-list, server and
+// server-group tables, 1-based as in the MIB.
+namespace MethodListColumn {
+enum : int { Name = 1, Method1Type, Method1Group, Method2Type, Method2Group, Method3Type, Method3Group,
+             Method4Type, Method4Group, RowStatus, Count = RowStatus };
+// The type and server-group columns of method slot k (1 to 4).
+constexpr int TypeOf(int slot) { return 2 * slot; }
+constexpr int GroupOf(int slot) { return 2 * slot + 1; }
+constexpr int Slots = 4;
+}
+static_assert(std::size(LoginMethodListDefs) == MethodListColumn::Count + 1);
+static_assert(std::size(EnableMethodListDefs) == MethodListColumn::Count + 1);
+
+namespace AuthServerColumn {
+enum : int { Address = 1, Protocol, Port, Key, Timeout, RetryCount, RowStatus, Count = RowStatus };
+}
+static_assert(std::size(AuthServerDefs) == AuthServerColumn::Count + 1);
+
+namespace ServerGroupControlColumn {
+enum : int { GroupName = 1, Address, Protocol, RowState, Count = RowState };
+}
+static_assert(std::size(ServerGroupControlDefs) == ServerGroupControlColumn::Count + 1);
 
 // How the code that binds a table no view shows lists it: the list kind and the
 // number of keys (a view's are in its row of the view catalogue).

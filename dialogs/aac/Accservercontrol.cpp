@@ -1,6 +1,6 @@
 #include "dialogs/aac/Accservercontrol.h"
 
-#include "dialogs/aac/AacTables.h"
+#include "defs/ViewDefinitions.h"
 
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"

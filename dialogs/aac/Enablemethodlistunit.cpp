@@ -1,6 +1,6 @@
 #include "dialogs/aac/Enablemethodlistunit.h"
 
-#include "dialogs/aac/AacTables.h"
+#include "defs/ViewDefinitions.h"
 
 namespace {
 

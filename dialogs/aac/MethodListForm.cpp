@@ -1,7 +1,7 @@
 #include "dialogs/aac/MethodListForm.h"
 
-#include "dialogs/aac/AacTables.h"
 #include "dialogs/common/TextChecks.h"
+#include "defs/ViewDefinitions.h"
 
 #include "binding/KvUserNotice.h"
 

@@ -1,8 +1,8 @@
 #include "dialogs/acl/AclRuleForm.h"
 
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/acl/PortUitForm.h"
 #include "dialogs/common/TextChecks.h"
+#include "defs/ViewDefinitions.h"
 
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"

@@ -1,6 +1,6 @@
 #include "dialogs/acl/EthernetMaskInformationForm.h"
 
-#include "dialogs/acl/AclTables.h"
+#include "defs/ViewDefinitions.h"
 
 #include "binding/KvSNMPRequest2Edits.h"
 

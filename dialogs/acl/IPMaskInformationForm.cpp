@@ -1,7 +1,7 @@
 #include "dialogs/acl/IPMaskInformationForm.h"
 
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/common/TextChecks.h"
+#include "defs/ViewDefinitions.h"
 
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"

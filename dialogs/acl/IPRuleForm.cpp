@@ -1,8 +1,8 @@
 #include "dialogs/acl/IPRuleForm.h"
 
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/acl/PortUitForm.h"
 #include "dialogs/common/TextChecks.h"
+#include "defs/ViewDefinitions.h"
 
 #include "binding/KvSNMPRequest2Edits.h"
 

@@ -3,6 +3,8 @@
 // string.  Only the ports the model has are shown.
 #pragma once
 
+#include "defs/ViewDefinitions.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -14,7 +16,7 @@ class QTabWidget;
 class TPortUitForm : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int BoxCount = 64;
+    static constexpr int BoxCount = AclRulePortCount;
 
     explicit TPortUitForm(QWidget* parent = nullptr);
 

@@ -8,7 +8,7 @@
 #include "dialogs/DialogCatalogue.h"
 #include "dialogs/aac/Enablemethodlistunit.h"
 #include "dialogs/aac/Loginmethodlistunit.h"
-#include "dialogs/acl/AclTables.h"
+#include "defs/ViewDefinitions.h"
 
 #include "KvControls.h"
 #include "KvSNMPRequest2Edits.h"

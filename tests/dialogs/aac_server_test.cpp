@@ -5,10 +5,9 @@
 #include "AclFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
-#include "dialogs/aac/AacTables.h"
 #include "dialogs/aac/Accservercontrol.h"
 #include "dialogs/aac/Serverinfounit.h"
-#include "dialogs/acl/AclTables.h"
+#include "defs/ViewDefinitions.h"
 
 #include "KvControls.h"
 #include "KvSNMPRequest2Edits.h"

@@ -4,10 +4,10 @@
 #include "AclFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/acl/EthernetInformationRuleForm.h"
 #include "dialogs/acl/EthernetMaskInformationForm.h"
 #include "dialogs/acl/PortUitForm.h"
+#include "defs/ViewDefinitions.h"
 
 #include "KvControls.h"
 #include "KvSNMPRequest2Edits.h"

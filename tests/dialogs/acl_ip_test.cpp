@@ -4,10 +4,10 @@
 #include "AclFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/acl/IPMaskInformationForm.h"
 #include "dialogs/acl/IPRuleForm.h"
 #include "dialogs/acl/PortUitForm.h"
+#include "defs/ViewDefinitions.h"
 
 #include "KvControls.h"
 

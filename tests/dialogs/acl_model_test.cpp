@@ -3,10 +3,10 @@
 // carries, and that no column stays excluded after a refused write).
 #include "AclFixture.h"
 
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/acl/PortUitForm.h"
 #include "dialogs/common/BindingDialog.h"
 #include "dialogs/common/TextChecks.h"
+#include "defs/ViewDefinitions.h"
 
 #include "KvControls.h"
 #include "KvSNMPRequest2Edits.h"

@@ -4,9 +4,9 @@
 #include "AclFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/acl/PortUitForm.h"
 #include "dialogs/acl/UserDefinedInformationRuleForm.h"
+#include "defs/ViewDefinitions.h"
 
 #include "KvControls.h"
 

@@ -4,11 +4,11 @@
 #include "SharedKswSim.h"
 
 #include "dialogs/acl/AclRuleForm.h"
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/acl/EthernetInformationRuleForm.h"
 #include "dialogs/acl/IPRuleForm.h"
 #include "dialogs/acl/PortUitForm.h"
 #include "dialogs/acl/UserDefinedInformationRuleForm.h"
+#include "defs/ViewDefinitions.h"
 
 #include "KvControls.h"
 #include "KvUserNotice.h"

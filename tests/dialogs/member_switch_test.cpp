@@ -4,9 +4,9 @@
 #include "AclFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
-#include "dialogs/acl/AclTables.h"
 #include "dialogs/device/Msinfortable.h"
 #include "dialogs/device/Msunit.h"
+#include "defs/ViewDefinitions.h"
 
 #include "KvControls.h"
 #include "KvSNMPRequest2Edits.h"
