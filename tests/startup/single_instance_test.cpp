@@ -324,10 +324,12 @@ TEST_F(SingleInstanceTest, ListenerOfAnotherUserIsNotTrusted)
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        // Bound as root in the private folder, listening as nobody.
+        // Bound as root in the private folder, listening as nobody.  It accepts
+        // nobody: the backlog must hold every poll of WaitUntilServing (one per
+        // 50 ms while the module starts) and still take the module's connection.
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         const bool ok = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                        ::setgid(65534) == 0 && ::setuid(65534) == 0 && ::listen(fd, 8) == 0;
+                        ::setgid(65534) == 0 && ::setuid(65534) == 0 && ::listen(fd, SOMAXCONN) == 0;
         const char byte = ok ? '1' : '0';
         (void)!::write(ready[1], &byte, 1);
         while (ok)
