@@ -122,6 +122,11 @@ extern const KvOptionList AacServerProtocolOptions;
 extern const KvOptionList StpVersionOptions;
 extern const KvOptionList SaveConfigOptions;
 extern const KvOptionList SummerTimeStatusOptions;
+// The fields of a summer-time point: its month, its week of the month ("last"
+// is 0) and its weekday.
+extern const KvOptionList SummerMonthOptions;
+extern const KvOptionList SummerWeekOptions;
+extern const KvOptionList SummerWeekdayOptions;
 extern const KvOptionList AacLoginMethodTypeOptions;   // the login lists' method types
 extern const KvOptionList AacEnableMethodTypeOptions;  // the enable lists' method types
 // Items of the method type lists, the same in both.
@@ -364,6 +369,10 @@ extern const KvSNMPVarDef SystemResetDefs[2];
 extern const KvSNMPVarDef SaveConfigDefs[2];
 extern const KvSNMPVarDef SummerTimeDefs[7];
 
+// The rows of the daylight-saving dialog, in the table's order.
+enum SummerTimeRow : int { StStatus, StOffset, StRepeatStart, StRepeatEnd, StAnnualStart, StAnnualEnd, StRowCount };
+static_assert(std::size(SummerTimeDefs) == StRowCount + 1);
+
 // The dedicated editors' own tables: login and enable method lists, authentication
 // servers, server groups, spanning-tree settings, member switches and equipment.
 extern const KvSNMPVarDef LoginMethodListDefs[11];
@@ -375,6 +384,19 @@ extern const KvSNMPVarDef StpStateDefs[2];
 extern const KvSNMPVarDef MemberSwitchDefs[11];
 extern const KvSNMPVarDef MemberEditDefs[5];
 extern const KvSNMPVarDef EquipmentDefs[5];
+
+// The spanning-tree dialog's variables, in StpSettingsDefs's order.
+namespace StpSetting {
+enum : int { Version, MaxAge, HelloTime, ForwardDelay, MaxHops, TxHoldCount, Bpdu, Lbd, LbdRecover, Count };
+}
+static_assert(std::size(StpSettingsDefs) == StpSetting::Count + 1);
+
+// The member switch table's columns the member editor writes, 1-based: item k of
+// MemberEditDefs is the (k + 1)-th of them.
+namespace MemberEditColumn {
+enum : int { MemberId = 1, Candidate, Password, RowStatus, Count = RowStatus };
+}
+static_assert(std::size(MemberEditDefs) == MemberEditColumn::Count + 1);
 
 // The columns the authentication editors name in the method-list, server and
 // server-group tables, 1-based as in the MIB.

@@ -642,6 +642,17 @@ constexpr KvOptionDef SummerTimeStatusRows[] = {
     {2, "annual"},
     {0, nullptr},
 };
+constexpr KvOptionDef SummerMonthRows[] = {
+    {1, "Jan"}, {2, "Feb"}, {3, "Mar"}, {4, "Apr"}, {5, "May"}, {6, "Jun"},
+    {7, "Jul"}, {8, "Aug"}, {9, "Sep"}, {10, "Oct"}, {11, "Nov"}, {12, "Dec"},
+    {0, nullptr},
+};
+constexpr KvOptionDef SummerWeekRows[] = {
+    {1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {0, "last"}, {0, nullptr},
+};
+constexpr KvOptionDef SummerWeekdayRows[] = {
+    {1, "Sun"}, {2, "Mon"}, {3, "Tue"}, {4, "Wed"}, {5, "Thu"}, {6, "Fri"}, {7, "Sat"}, {0, nullptr},
+};
 
 }  // namespace
 
@@ -743,3 +754,6 @@ const KvOptionList AacServerProtocolOptions(AacServerProtocolRows, KvOptionList:
 const KvOptionList StpVersionOptions(StpVersionRows, KvOptionList::IntegerValues);
 const KvOptionList SaveConfigOptions(SaveConfigRows, KvOptionList::IntegerValues);
 const KvOptionList SummerTimeStatusOptions(SummerTimeStatusRows, KvOptionList::IntegerValues);
+const KvOptionList SummerMonthOptions(SummerMonthRows, KvOptionList::IntegerValues);
+const KvOptionList SummerWeekOptions(SummerWeekRows, KvOptionList::IntegerValues);
+const KvOptionList SummerWeekdayOptions(SummerWeekdayRows, KvOptionList::IntegerValues);

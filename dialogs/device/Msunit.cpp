@@ -16,16 +16,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-// Columns of MemberEditDefs, the member switch table's columns the editor
-// writes: item k of its list is the k-th of them.
-namespace EditItem {
-constexpr int MemberId = 1, Candidate = 2, Password = 3, RowStatus = 4;
-}
-
-}  // namespace
-
 TMSEditForm::TMSEditForm(QWidget* owner, QTreeWidget* members, QPlainTextEdit* memo)
     : TBindingDialog(owner), MSIDEdit(new QLineEdit), KeyIDEdit(new QLineEdit), MS_Password(new QLineEdit),
       Row_Status(new QComboBox), SetButton(new QPushButton(QStringLiteral("Set"))),
@@ -55,10 +45,10 @@ TMSEditForm::TMSEditForm(QWidget* owner, QTreeWidget* members, QPlainTextEdit* m
 
     CreateBinding(MemberEditBinding);
     KvSNMPRequest2Edits* b = Binding();
-    b->AssociateEdits(EditItem::MemberId - 1, QStringLiteral("%i{n1x32l2a}"), {MSIDEdit});
-    b->AssociateEdits(EditItem::Candidate - 1, QStringLiteral("%i{n1x32l2a}"), {KeyIDEdit});
-    b->AssociateEdits(EditItem::Password - 1, QStringLiteral("%s"), {MS_Password});
-    b->AssociateComboBox(EditItem::RowStatus - 1, Row_Status);
+    b->AssociateEdits(MemberEditColumn::MemberId - 1, QStringLiteral("%i{n1x32l2a}"), {MSIDEdit});
+    b->AssociateEdits(MemberEditColumn::Candidate - 1, QStringLiteral("%i{n1x32l2a}"), {KeyIDEdit});
+    b->AssociateEdits(MemberEditColumn::Password - 1, QStringLiteral("%s"), {MS_Password});
+    b->AssociateComboBox(MemberEditColumn::RowStatus - 1, Row_Status);
     b->SetStatusOutput(memo_);
 
     connect(SetButton, &QPushButton::clicked, this, &TMSEditForm::SetButtonClick);
@@ -153,7 +143,7 @@ void TMSEditForm::DestroyMember(const QString& memberId)
     mode_ = ExistingMember;
     SetInstance(memberId);
     WriteWithExclusions([this](TSavedColumnFlags& flags) {
-        flags.Exclude({EditItem::Candidate, EditItem::Password});
+        flags.Exclude({MemberEditColumn::Candidate, MemberEditColumn::Password});
         Row_Status->setCurrentIndex(RowStatusItem::Destroy);
     });
 }

@@ -26,10 +26,6 @@
 
 namespace {
 
-// Items of StpSettingsDefs.
-enum StpVariable { VVersion, VMaxAge, VHelloTime, VForwardDelay, VMaxHops, VTxHoldCount, VBpdu, VLbd, VLbdRecover };
-constexpr int kHelloTimeIndex = VHelloTime;
-
 // Writes through the bindings wait this long per attempt (hundredths of a second).
 constexpr int kWriteTimeout = 300;
 
@@ -67,9 +63,9 @@ TSTP_Info::TSTP_Info(QWidget* owner, const QString& caption, const QString& vers
     mstpWrite_->Variables().Clear();
     for (int i = 0; StpSettingsDefs[i].Oid; ++i) {
         const KvSNMPVarDef& d = StpSettingsDefs[i];
-        if (i != VHelloTime)
-            mstpWrite_->Variables().AppendItem(d.Oid, i == VMaxAge ? "MSTP STP MaxAge" : d.Caption, d.Syntax, d.Access,
-                                               d.Options);
+        if (i != StpSetting::HelloTime)
+            mstpWrite_->Variables().AppendItem(d.Oid, i == StpSetting::MaxAge ? "MSTP STP MaxAge" : d.Caption, d.Syntax,
+                                               d.Access, d.Options);
     }
     version_ = makeBinding(this, StpVersionBinding);
     version_->Variables().AppendTable(StpStateBinding.Defs);
@@ -126,15 +122,15 @@ TSTP_Info::TSTP_Info(QWidget* owner, const QString& caption, const QString& vers
     layout->addLayout(buttons);
     layout->addWidget(StatusBar);
 
-    full_->AssociateComboBox(VVersion, Combo_STPVersion);
-    full_->AssociateEdits(VMaxAge, QStringLiteral("%i{n600x4000l4a}"), {ET_AgingTime});
-    full_->AssociateEdits(VHelloTime, QStringLiteral("%i{n100x1000l4a}"), {ET_HelloTime});
-    full_->AssociateEdits(VForwardDelay, QStringLiteral("%i{n400x3000l4a}"), {ET_ForwardDelay});
-    full_->AssociateEdits(VMaxHops, QStringLiteral("%i{n1x20l2a}"), {ET_Priority});
-    full_->AssociateEdits(VTxHoldCount, QStringLiteral("%i{n1x10l2a}"), {ED_TxHoldCount});
-    full_->AssociateComboBox(VBpdu, Combo_BPDU);
-    full_->AssociateComboBox(VLbd, Combo_LBD);
-    full_->AssociateEdits(VLbdRecover, QStringLiteral("%i{n0x1000000l7a}"), {ET_LBDRecover});
+    full_->AssociateComboBox(StpSetting::Version, Combo_STPVersion);
+    full_->AssociateEdits(StpSetting::MaxAge, QStringLiteral("%i{n600x4000l4a}"), {ET_AgingTime});
+    full_->AssociateEdits(StpSetting::HelloTime, QStringLiteral("%i{n100x1000l4a}"), {ET_HelloTime});
+    full_->AssociateEdits(StpSetting::ForwardDelay, QStringLiteral("%i{n400x3000l4a}"), {ET_ForwardDelay});
+    full_->AssociateEdits(StpSetting::MaxHops, QStringLiteral("%i{n1x20l2a}"), {ET_Priority});
+    full_->AssociateEdits(StpSetting::TxHoldCount, QStringLiteral("%i{n1x10l2a}"), {ED_TxHoldCount});
+    full_->AssociateComboBox(StpSetting::Bpdu, Combo_BPDU);
+    full_->AssociateComboBox(StpSetting::Lbd, Combo_LBD);
+    full_->AssociateEdits(StpSetting::LbdRecover, QStringLiteral("%i{n0x1000000l7a}"), {ET_LBDRecover});
     version_->AssociateText(0, stVersion);
     version_->AssociateText(1, stState);
     for (KvSNMPRequest2Edits* b : {full_.get(), mstpWrite_.get(), version_.get()})
@@ -238,7 +234,7 @@ void TSTP_Info::BT_SetClick()
             full_->ReadControls(-1);
             KvSNMPVarList& eight = mstpWrite_->Variables();
             for (int from = 0, to = 0; from < all.Count(); ++from)
-                if (from != kHelloTimeIndex)
+                if (from != StpSetting::HelloTime)
                     eight.ItemAt(to++).Value = all.ItemAt(from).Value;
             mstpWrite_->Set(false, false);
         } else {

@@ -23,14 +23,6 @@ namespace {
 using namespace KvSyntax;
 using namespace KvAccess;
 
-const KvOptionDef kMonthRows[] = {{1, "Jan"}, {2, "Feb"}, {3, "Mar"}, {4, "Apr"}, {5, "May"}, {6, "Jun"},
-                                  {7, "Jul"}, {8, "Aug"}, {9, "Sep"}, {10, "Oct"}, {11, "Nov"}, {12, "Dec"},
-                                  {0, nullptr}};
-const KvOptionDef kWeekdayRows[] = {{1, "Sun"}, {2, "Mon"}, {3, "Tue"}, {4, "Wed"}, {5, "Thu"}, {6, "Fri"},
-                                    {7, "Sat"}, {0, nullptr}};
-const KvOptionDef kWeekRows[] = {{1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {0, "last"}, {0, nullptr}};
-
-constexpr int kRowCount = 6;
 constexpr int kValueWidth = 240;
 
 // Fields of a point: where each part of its row sits in the octet string.
@@ -71,10 +63,6 @@ int wholeNumber(const QString& text)
 }
 
 } // namespace
-
-const KvOptionList SummerMonthOptions(kMonthRows, KvOptionList::IntegerValues);
-const KvOptionList SummerWeekdayOptions(kWeekdayRows, KvOptionList::IntegerValues);
-const KvOptionList SummerWeekOptions(kWeekRows, KvOptionList::IntegerValues);
 
 // ---------------------------------------------------------------------------
 
@@ -222,7 +210,7 @@ void TSummerTimeForm::ShowMode()
 void TSummerTimeForm::IncludeOnly(std::initializer_list<int> rows)
 {
     KvSNMPVarList& vars = binding_->Variables();
-    for (int i = 0; i < kRowCount; ++i)
+    for (int i = 0; i < StRowCount; ++i)
         vars.ItemAt(i).Access |= Invalid;
     for (int i : rows)
         vars.ItemAt(i).Access &= ~Invalid;
@@ -274,7 +262,7 @@ void TSummerTimeForm::Set()
     IncludeModeRows();
     const KvSNMPVarList& vars = binding_->Variables();
     bool any = false;
-    for (int row = StOffset; row < kRowCount; ++row)
+    for (int row = StOffset; row < StRowCount; ++row)
         any = any || (!(vars.ItemAt(row).Access & Invalid) && checked(row));
     if (any)
         panel_->StandardSetChecked();

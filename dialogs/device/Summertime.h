@@ -5,6 +5,7 @@
 // writes go in two steps so that the mode is known before its points.
 #pragma once
 
+#include "defs/ViewDefinitions.h"
 #include "views/Snmpeditorpanel.h"
 
 #include <QDialog>
@@ -18,21 +19,6 @@ class KvOptionList;
 class KvSNMPRequest2Edits;
 class QComboBox;
 class QLineEdit;
-
-// The rows of the dialog, in the order of the variable list.
-enum TSummerTimeRow : int {
-    StStatus = 0,
-    StOffset = 1,
-    StRepeatStart = 2,
-    StRepeatEnd = 3,
-    StAnnualStart = 4,
-    StAnnualEnd = 5,
-};
-
-// Option lists of the point fields; they live as long as the process.
-extern const KvOptionList SummerMonthOptions;
-extern const KvOptionList SummerWeekdayOptions;
-extern const KvOptionList SummerWeekOptions;
 
 class TSummerTimeForm;
 
