@@ -20,6 +20,7 @@
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Leds.h"
 #include "binding/KvUserNotice.h"
+#include "defs/SwitchPorts.h"
 #include "kvsnmp/KvSNMPRequest.h"
 #include "kvsnmp/KvSNMPSession.h"
 #include "startup/ModuleStartup.h"
@@ -43,7 +44,7 @@ namespace {
 
 constexpr int kPollPeriod = 10;   // tens of ms: 100 ms, a 50th of the module's 5 s
 constexpr int kTimeout = 5;       // tens of ms, one retry: a lost request is retried after 50 ms
-constexpr int kPorts = 50;
+constexpr int kPorts = KswPortCount;
 
 bool Green(const KvShape* led) { return led->BrushColor() == QColor(0, 255, 0); }
 

@@ -206,6 +206,10 @@ inline constexpr ViewDefinitionTable ViewDefinitionTables[] = {
     KSW_DEFINITION_TABLE(EquipmentDefs),
     KSW_DEFINITION_TABLE(PortMonitorDefs),
     KSW_DEFINITION_TABLE(AgentUpTimeDefs),
+    KSW_DEFINITION_TABLE(PortLedDefs),
+    KSW_DEFINITION_TABLE(ConsoleLedDefs),
+    KSW_DEFINITION_TABLE(RpsLedDefs),
+    KSW_DEFINITION_TABLE(PortHintDefs),
 };
 
 #undef KSW_DEFINITION_TABLE
@@ -236,6 +240,10 @@ inline constexpr NamedDefinitionBinding DefinitionBindings[] = {
     KSW_DEFINITION_BINDING(EquipmentBinding),
     KSW_DEFINITION_BINDING(PortMonitorBinding),
     KSW_DEFINITION_BINDING(AgentUpTimeBinding),
+    KSW_DEFINITION_BINDING(PortLedBinding),
+    KSW_DEFINITION_BINDING(ConsoleLedBinding),
+    KSW_DEFINITION_BINDING(RpsLedBinding),
+    KSW_DEFINITION_BINDING(PortHintBinding),
 };
 
 #undef KSW_DEFINITION_BINDING

@@ -140,6 +140,8 @@ constexpr int Tacacs = 0, Xtacacs = 1, TacacsPlus = 2, Radius = 3;
 }
 extern const KvOptionList AacGroupRowStateOptions;     // 1 add, 2 delete
 extern const KvOptionList EquipmentCapacityOptions;    // "40" Redundant Power
+extern const KvOptionList IfOperStatusOptions;
+extern const KvOptionList IfAdminStatusOptions;
 
 // Basic Configuration menu: system, files, ping and trace route, time, access control lists, CPU
 // filter, system log, link aggregation and interface tables.
@@ -262,6 +264,11 @@ extern const KvSNMPVarDef PortOutboundAccessPriorityDefs[4];
 extern const KvSNMPVarDef Dot1qBasicConfigureDefs[6];
 extern const KvSNMPVarDef UnicastForwardingDefs[5];
 extern const KvSNMPVarDef VlanStaticTableDefs[7];
+// Its rows (0-based items), as the catalogue's VLAN page and hook name them.
+namespace VlanStaticRow {
+enum : int { Index, Name, EgressPorts, ForbiddenEgressPorts, UntaggedPorts, RowStatus, Count };
+}
+static_assert(std::size(VlanStaticTableDefs) == VlanStaticRow::Count + 1);
 extern const KvSNMPVarDef VlanCurrentTableDefs[8];
 extern const KvSNMPVarDef RmonStateDefs[2];
 
@@ -279,10 +286,20 @@ extern const KvSNMPVarDef VacmSecurityToGroupDefs[6];
 extern const KvSNMPVarDef VacmAccessTableDefs[11];
 extern const KvSNMPVarDef VacmViewSpinLockDefs[2];
 extern const KvSNMPVarDef VacmViewTreeFamilyDefs[7];
+// Its rows (0-based items), as the catalogue's page and hook name them.
+namespace ViewTreeFamilyRow {
+enum : int { ViewName, Subtree, Mask, Type, StorageType, Status, Count };
+}
+static_assert(std::size(VacmViewTreeFamilyDefs) == ViewTreeFamilyRow::Count + 1);
 extern const KvSNMPVarDef NotifyTableDefs[6];
 extern const KvSNMPVarDef NotifyFilterProfileDefs[5];
 extern const KvSNMPVarDef NotifyFilterTableDefs[7];
 extern const KvSNMPVarDef CommunityTableDefs[9];
+// Its rows (0-based items), as the catalogue's page and hook name them.
+namespace CommunityRow {
+enum : int { Index, Name, SecurityName, ContextEngineId, ContextName, TransportTag, StorageType, Status, Count };
+}
+static_assert(std::size(CommunityTableDefs) == CommunityRow::Count + 1);
 extern const KvSNMPVarDef TargetAddrExtTableDefs[4];
 
 // 802.1X menu: port access control, RADIUS and MAC authentication.
@@ -330,6 +347,11 @@ extern const KvSNMPVarDef PortInformationTableDefs[7];
 extern const KvSNMPVarDef PortControlTableDefs[9];
 extern const KvSNMPVarDef PortTrunkManagementDefs[4];
 extern const KvSNMPVarDef PortTrunkTableDefs[8];
+// Its rows (0-based items), as the catalogue's pages and trunk hook name them.
+namespace TrunkRow {
+enum : int { Index, Name, MasterPort, Members, FloodingPort, Type, State, Count };
+}
+static_assert(std::size(PortTrunkTableDefs) == TrunkRow::Count + 1);
 extern const KvSNMPVarDef PortSecurityTableDefs[5];
 extern const KvSNMPVarDef LimitedMulticastDefs[6];
 extern const KvSNMPVarDef BandwidthControlDefs[4];
@@ -421,6 +443,28 @@ enum : int { GroupName = 1, Address, Protocol, RowState, Count = RowState };
 }
 static_assert(std::size(ServerGroupControlDefs) == ServerGroupControlColumn::Count + 1);
 
+// The front panel's objects: a port's link state (read at each port's number),
+// the console in use, the redundant power supply (unit 1, supply 2), and the
+// hint of a port.
+extern const KvSNMPVarDef PortLedDefs[2];
+extern const KvSNMPVarDef ConsoleLedDefs[2];
+extern const KvSNMPVarDef RpsLedDefs[2];
+extern const KvSNMPVarDef PortHintDefs[9];
+// The variables of a port's hint, in PortHintDefs's order: the interface's
+// columns, read at the port's number, then the agent's uptime, a whole object.
+enum PortHintVariable : int {
+    PortDescr,
+    PortAlias,
+    PortOperStatus,
+    PortAdminStatus,
+    PortSpeed,
+    PortHighSpeed,
+    PortLastChange,
+    AgentUpTime,
+    PortHintVariableCount
+};
+static_assert(std::size(PortHintDefs) == PortHintVariableCount + 1);
+
 // How the code that binds a table no view shows lists it: the list kind and the
 // number of keys (a view's are in its row of the view catalogue).
 struct DefinitionBinding {
@@ -442,6 +486,11 @@ inline constexpr DefinitionBinding MemberSwitchBinding{MemberSwitchDefs, MVT_UMV
 // One row whose instance the editor sets itself.
 inline constexpr DefinitionBinding MemberEditBinding{MemberEditDefs, MVT_SV, 1};
 inline constexpr DefinitionBinding EquipmentBinding{EquipmentDefs, SVT_SV, 0};
+// Whole instances: the code gives each object its instance.
+inline constexpr DefinitionBinding PortLedBinding{PortLedDefs, MVT_SV, 0};
+inline constexpr DefinitionBinding ConsoleLedBinding{ConsoleLedDefs, SVT_SV, 0};
+inline constexpr DefinitionBinding RpsLedBinding{RpsLedDefs, MVT_SV, 0};
+inline constexpr DefinitionBinding PortHintBinding{PortHintDefs, MVT_SV, 0};
 
 // Appends the binding's table to list and gives the list the binding's kind and
 // key count.

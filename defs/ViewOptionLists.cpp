@@ -653,6 +653,11 @@ constexpr KvOptionDef SummerWeekRows[] = {
 constexpr KvOptionDef SummerWeekdayRows[] = {
     {1, "Sun"}, {2, "Mon"}, {3, "Tue"}, {4, "Wed"}, {5, "Thu"}, {6, "Fri"}, {7, "Sat"}, {0, nullptr},
 };
+constexpr KvOptionDef IfOperStatusRows[] = {
+    {1, "up"},      {2, "down"},       {3, "testing"},        {4, "unknown"},
+    {5, "dormant"}, {6, "notPresent"}, {7, "lowerLayerDown"}, {0, nullptr},
+};
+constexpr KvOptionDef IfAdminStatusRows[] = {{1, "up"}, {2, "down"}, {3, "testing"}, {0, nullptr}};
 
 }  // namespace
 
@@ -757,3 +762,5 @@ const KvOptionList SummerTimeStatusOptions(SummerTimeStatusRows, KvOptionList::I
 const KvOptionList SummerMonthOptions(SummerMonthRows, KvOptionList::IntegerValues);
 const KvOptionList SummerWeekOptions(SummerWeekRows, KvOptionList::IntegerValues);
 const KvOptionList SummerWeekdayOptions(SummerWeekdayRows, KvOptionList::IntegerValues);
+const KvOptionList IfOperStatusOptions(IfOperStatusRows, KvOptionList::IntegerValues);
+const KvOptionList IfAdminStatusOptions(IfAdminStatusRows, KvOptionList::IntegerValues);

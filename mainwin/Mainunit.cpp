@@ -41,12 +41,6 @@ constexpr KvLedColorDef kPowerColours[] = {{1, Green}, {2, Green}, {3, Green}, {
 constexpr KvLedColorDef kConsoleColours[] = {{1, Black}, {2, Green}, {3, Black}, {0, EndOfColours}};
 constexpr KvLedColorDef kRpsColours[] = {{3, Green}, {4, Black}, {0, EndOfColours}};
 
-// ifOperStatus of interface i is this prefix followed by i.
-constexpr const char* kPortStatusOid = "1.3.6.1.2.1.2.2.1.8.";
-constexpr const char* kConsoleInUseOid = "1.3.6.1.4.1.97531.12.1.1.3";
-// Power status of unit 1, power supply 2: the redundant supply.
-constexpr const char* kRpsStatusOid = "1.3.6.1.4.1.97531.12.11.1.6.1.3.1.2";
-
 int pollPeriod = TMainForm::DefaultPollPeriod;
 bool pollingEnabled = true;
 
@@ -73,9 +67,12 @@ QLabel* MakeHiddenText(QWidget* parent, const QString& name, const QRect& geomet
     return text;
 }
 
-void AddStatusVariable(KvSNMPRequest2Leds& binding, const std::string& oid)
+// The binding's list takes the record's kind; its object gets the instance.
+void AddStatusVariable(KvSNMPRequest2Leds& binding, const DefinitionBinding& table, const std::string& instance = {})
 {
-    binding.Variables().AppendItem(oid, "", KvSyntax::Integer, KvAccess::ReadOnly);
+    const KvSNMPVarDef& d = table.Defs[0];
+    binding.Variables().ItemType = table.Kind;
+    binding.Variables().AppendItem(d.Oid + instance, d.Caption, d.Syntax, d.Access, d.Options);
 }
 
 } // namespace
@@ -91,9 +88,9 @@ const KvSNMPLedColorMapList RpsLedMap(kRpsColours, 255, 0, Black, Black);
 // 226, not 227.  Exact integers on the step's 53-bit mantissa keep it so.
 int PortLedLeft(int port)
 {
-    if (port == 49)
+    if (port == KswPortCount - 1)
         return 778;
-    if (port == 50)
+    if (port == KswPortCount)
         return 817;
     const int n = port - 1;
     constexpr int fractionBits = 49;   // 13.7 < 2^4: its mantissa scaled to a whole number
@@ -161,7 +158,7 @@ void TMainForm::CreateComponents()
     Image->setGeometry(1, 1, 872, 77);
     Image->setFixedSize(872, 77);
 
-    for (int p = 1; p <= FrontPanelPortCount; ++p) {
+    for (int p = 1; p <= KswPortCount; ++p) {
         KvShape* led = MakeLed(KvShape::Form::Rectangle, 7, Panel1, QStringLiteral("LinkShape_Port%1").arg(p), Qt::black);
         led->move(PortLedLeft(p), 6);
         LinkShape_Port[static_cast<std::size_t>(p - 1)] = led;
@@ -268,7 +265,7 @@ void TMainForm::ShowError(const QString& text)
     KvShowMessage(r);
 }
 
-// One binding reads the 50 port states (port 1's also lights the power LED:
+// One binding reads every port's state (port 1's also lights the power LED:
 // the agent answers), one the console, one the redundant power supply.
 void TMainForm::SetUpFrontPanel()
 {
@@ -277,29 +274,28 @@ void TMainForm::SetUpFrontPanel()
     consoleLedBinding_.reset();
     rpsLedBinding_.reset();
 
+    // ::PortLedBinding and the others are the definition records in defs, not
+    // this window's accessors of the same names.
     portLedBinding_ = std::make_unique<KvSNMPRequest2Leds>(this);
-    portLedBinding_->Variables().ItemType = MVT_SV;
-    for (int p = 1; p <= FrontPanelPortCount; ++p) {
-        AddStatusVariable(*portLedBinding_, kPortStatusOid + std::to_string(p));
+    for (int p = 1; p <= KswPortCount; ++p) {
+        AddStatusVariable(*portLedBinding_, ::PortLedBinding, "." + std::to_string(p));
         portLedBinding_->AddLed(p - 1, 0, &PortLedMap, LinkShape_Port[static_cast<std::size_t>(p - 1)]);
     }
     portLedBinding_->AddLed(0, 0, &PowerLedMap, PowerLed);
 
     consoleLedBinding_ = std::make_unique<KvSNMPRequest2Leds>(this);
-    consoleLedBinding_->Variables().ItemType = SVT_SV;
-    AddStatusVariable(*consoleLedBinding_, kConsoleInUseOid);
+    AddStatusVariable(*consoleLedBinding_, ::ConsoleLedBinding);
     consoleLedBinding_->AddLed(0, 0, &ConsoleLedMap, ConsoleLed);
 
     rpsLedBinding_ = std::make_unique<KvSNMPRequest2Leds>(this);
-    rpsLedBinding_->Variables().ItemType = MVT_SV;
-    AddStatusVariable(*rpsLedBinding_, kRpsStatusOid);
+    AddStatusVariable(*rpsLedBinding_, ::RpsLedBinding);
     rpsLedBinding_->AddLed(0, 0, &RpsLedMap, RPSLed);
 
     // Asked for 9 by 9, the status LEDs keep their fixed 11 by 11.
     PowerLed->setGeometry(45, 33, 9, 9);
     ConsoleLed->setGeometry(45, 44, 9, 9);
     RPSLed->setGeometry(45, 55, 9, 9);
-    for (int p = 1; p <= FrontPanelPortCount; ++p)
+    for (int p = 1; p <= KswPortCount; ++p)
         LinkShape_Port[static_cast<std::size_t>(p - 1)]->move(PortLedLeft(p), 6);
 
     // The panel, not the bar's simple text: the bar shows its panel, and a

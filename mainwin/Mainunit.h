@@ -3,6 +3,7 @@
 #pragma once
 
 #include "binding/KvSNMPLedColorMap.h"
+#include "defs/SwitchPorts.h"
 
 #include <QMainWindow>
 
@@ -29,10 +30,8 @@ extern const KvSNMPLedColorMapList PowerLedMap;    // any port status read: gree
 extern const KvSNMPLedColorMapList ConsoleLedMap;  // 2 in use: green
 extern const KvSNMPLedColorMapList RpsLedMap;      // 3 working: green
 
-// Number of port LEDs on the front panel.
-inline constexpr int FrontPanelPortCount = 50;
-
-// Left edge of the link LED of a port (1 ... 50) on the front panel.
+// Left edge of the link LED of a port (1 ... KswPortCount) on the front panel: one
+// LED per port.
 int PortLedLeft(int port);
 
 class TMainForm : public QMainWindow {
@@ -69,7 +68,7 @@ public:
     void RMON1Click();
     // Builds the front panel afresh, with an immediate poll.
     void RefreshClick();
-    // Opens the view of a port's settings (1 ... 50) with its row selected.
+    // Opens the view of a port's settings (1 ... KswPortCount) with its row selected.
     void OpenPortView(int port);
     // The hints of the port LEDs.
     TPortHints* PortHints() const { return portHints_.get(); }
@@ -88,7 +87,7 @@ public:
     QFrame* Panel1 = nullptr;
     QLabel* Image = nullptr;
     // LinkShape_Port[0] is the LED of port 1.
-    std::array<KvShape*, FrontPanelPortCount> LinkShape_Port{};
+    std::array<KvShape*, KswPortCount> LinkShape_Port{};
     KvShape* PowerLed = nullptr;
     KvShape* ConsoleLed = nullptr;
     KvShape* RPSLed = nullptr;

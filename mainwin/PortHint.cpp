@@ -23,46 +23,6 @@ namespace {
 
 using namespace KvSyntax;
 
-constexpr KvOptionDef kOperStatusRows[] = {
-    {1, "up"},      {2, "down"},    {3, "testing"},        {4, "unknown"},
-    {5, "dormant"}, {6, "notPresent"}, {7, "lowerLayerDown"}, {0, nullptr},
-};
-constexpr KvOptionDef kAdminStatusRows[] = {{1, "up"}, {2, "down"}, {3, "testing"}, {0, nullptr}};
-
-const KvOptionList& OperStatusOptions()
-{
-    static const KvOptionList list(kOperStatusRows, KvOptionList::IntegerValues);
-    return list;
-}
-
-const KvOptionList& AdminStatusOptions()
-{
-    static const KvOptionList list(kAdminStatusRows, KvOptionList::IntegerValues);
-    return list;
-}
-
-// The interface columns read for a port, in PortHintVariable order; the
-// port's number is the instance.
-struct HintColumn {
-    const char* Oid;
-    const char* Caption;
-    std::uint32_t Syntax;
-    const KvOptionList& (*Options)();
-};
-
-const HintColumn kHintColumns[] = {
-    {"1.3.6.1.2.1.2.2.1.2", "ifDescr", DisplayStr, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.18", "ifAlias", DisplayStr, nullptr},
-    {"1.3.6.1.2.1.2.2.1.8", "ifOperStatus", Integer, &OperStatusOptions},
-    {"1.3.6.1.2.1.2.2.1.7", "ifAdminStatus", Integer, &AdminStatusOptions},
-    {"1.3.6.1.2.1.2.2.1.5", "ifSpeed", Gauge, nullptr},
-    {"1.3.6.1.2.1.31.1.1.1.15", "ifHighSpeed", Gauge, nullptr},
-    {"1.3.6.1.2.1.2.2.1.9", "ifLastChange", TimeTicks, nullptr},
-};
-static_assert(std::size(kHintColumns) == AgentUpTime);
-
-constexpr const char* kSysUpTimeOid = "1.3.6.1.2.1.1.3.0";
-
 // Agent texts are cut to what a tooltip line can show.
 constexpr qsizetype kMaxTextLength = 80;
 
@@ -166,13 +126,15 @@ void FillPortHintVariables(KvSNMPVarList& list, int port)
 {
     list.Clear();
     // Whole instances, one get: no ".0" is added as to scalars.
-    list.ItemType = MVT_SV;
-    list.PKeyCount = 0;
+    list.ItemType = PortHintBinding.Kind;
+    list.PKeyCount = PortHintBinding.Keys;
     list.Name = "port " + std::to_string(port);
     const std::string instance = "." + std::to_string(port);
-    for (const HintColumn& c : kHintColumns)
-        list.AppendItem(c.Oid + instance, c.Caption, c.Syntax, KvAccess::ReadOnly, c.Options ? &c.Options() : nullptr);
-    list.AppendItem(kSysUpTimeOid, "sysUpTime", TimeTicks, KvAccess::ReadOnly);
+    for (int i = 0; i < PortHintVariableCount; ++i) {
+        const KvSNMPVarDef& d = PortHintDefs[i];
+        list.AppendItem(i == AgentUpTime ? std::string(d.Oid) : d.Oid + instance, d.Caption, d.Syntax, d.Access,
+                        d.Options);
+    }
 }
 
 QString PortHintReadingText(int port)

@@ -6,6 +6,7 @@
 // LED polls.
 #pragma once
 
+#include "defs/ViewDefinitions.h"
 #include "kvsnmp/KvSNMPRequest.h"
 
 #include <QObject>
@@ -21,19 +22,6 @@ class KvShape;
 class KvSNMPRequest2Callback;
 class KvSNMPVarList;
 class QWidget;
-
-// The variables of a port's hint, in their order in the list.
-enum PortHintVariable : int {
-    PortDescr,
-    PortAlias,
-    PortOperStatus,
-    PortAdminStatus,
-    PortSpeed,
-    PortHighSpeed,
-    PortLastChange,
-    AgentUpTime,
-    PortHintVariableCount
-};
 
 // Fills list (emptied first) with the variables of port's hint.
 void FillPortHintVariables(KvSNMPVarList& list, int port);

@@ -3,6 +3,7 @@
 #include "About.h"
 #include "MainMenu.h"
 #include "Mainunit.h"
+#include "defs/SwitchPorts.h"
 #include "defs/ViewDefinitions.h"
 #include "binding/KvControls.h"
 #include "binding/KvPlainText.h"
@@ -32,7 +33,6 @@ namespace {
 
 // Port lists: one line of boxes per front-panel row of ports.
 constexpr int kPortBoxesPerLine = 25;
-constexpr int kPortCount = 50;
 
 QString Latin1(const char* text)
 {
@@ -72,20 +72,6 @@ void Unlock(TEditsPanel& edits, std::initializer_list<int> rows)
         edits.Row(r).Check->setEnabled(true);
 }
 
-// Rows of the trunk table: its name, master port and members.
-constexpr int kTrunkName = 1;
-constexpr int kTrunkMasterPort = 2;
-constexpr int kTrunkMembers = 3;
-// Rows of the community table.
-constexpr int kCommunityName = 1;
-constexpr int kCommunitySecurityName = 2;
-constexpr int kCommunityStorageType = 6;
-// Rows of the view tree family table.
-constexpr int kViewTreeFamilyType = 3;
-constexpr int kViewTreeFamilyStorageType = 4;
-// Row of a VLAN's name in the static VLAN table.
-constexpr int kVlanStaticName = 1;
-
 void InstallHooks(TSNMPListViewPanel& panel, ViewHook hook)
 {
     TEditsPanel* edits = panel.EditsPanel();
@@ -93,39 +79,39 @@ void InstallHooks(TSNMPListViewPanel& panel, ViewHook hook)
     case ViewHook::None:
         return;
     case ViewHook::VlanStatic:
-        panel.OnBeforeAdd = [edits](QObject*) { LockChecked(*edits, {kVlanStaticName}); };
-        panel.OnAfterAdd = [edits](QObject*) { Unlock(*edits, {kVlanStaticName}); };
+        panel.OnBeforeAdd = [edits](QObject*) { LockChecked(*edits, {VlanStaticRow::Name}); };
+        panel.OnAfterAdd = [edits](QObject*) { Unlock(*edits, {VlanStaticRow::Name}); };
         return;
     case ViewHook::Trunk: {
-        panel.OnBeforeAdd = [edits](QObject*) { LockChecked(*edits, {kTrunkName, kTrunkMasterPort, kTrunkMembers}); };
-        panel.OnAfterAdd = [edits](QObject*) { Unlock(*edits, {kTrunkName, kTrunkMasterPort, kTrunkMembers}); };
+        panel.OnBeforeAdd = [edits](QObject*) { LockChecked(*edits, {TrunkRow::Name, TrunkRow::MasterPort, TrunkRow::Members}); };
+        panel.OnAfterAdd = [edits](QObject*) { Unlock(*edits, {TrunkRow::Name, TrunkRow::MasterPort, TrunkRow::Members}); };
         // A trunk's master port is chosen once: while it reads anything but
         // "0" it cannot be written in that edit.
         KvSNMPRequest2Edits* binding = panel.Binding();
         panel.OnBeforeEdit = [edits, binding](QObject*) {
-            const QLineEdit* edit = edits->RowEdit(kTrunkMasterPort);
+            const QLineEdit* edit = edits->RowEdit(TrunkRow::MasterPort);
             if (!edit || edit->text() != QLatin1String("0"))
-                binding->Variables().ItemAt(kTrunkMasterPort).Access &= ~KvAccess::WriteOnly;
+                binding->Variables().ItemAt(TrunkRow::MasterPort).Access &= ~KvAccess::WriteOnly;
         };
         panel.OnAfterEdit = [edits, binding](QObject*) {
-            binding->Variables().ItemAt(kTrunkMasterPort).Access |= KvAccess::WriteOnly;
-            edits->EnableRow(kTrunkMasterPort);
+            binding->Variables().ItemAt(TrunkRow::MasterPort).Access |= KvAccess::WriteOnly;
+            edits->EnableRow(TrunkRow::MasterPort);
         };
         return;
     }
     case ViewHook::ViewTreeFamily:
         panel.OnBeforeAdd = [edits](QObject*) {
             edits->ClearRows();
-            edits->SetRowValue(kViewTreeFamilyType, QStringLiteral("included"));
-            edits->SetRowValue(kViewTreeFamilyStorageType, QStringLiteral("nonVolatile"));
+            edits->SetRowValue(ViewTreeFamilyRow::Type, QStringLiteral("included"));
+            edits->SetRowValue(ViewTreeFamilyRow::StorageType, QStringLiteral("nonVolatile"));
         };
         return;
     case ViewHook::Community:
         panel.OnBeforeAdd = [edits](QObject*) {
-            LockChecked(*edits, {kCommunityName, kCommunitySecurityName});
-            edits->SetRowValue(kCommunityStorageType, QStringLiteral("nonVolatile"));
+            LockChecked(*edits, {CommunityRow::Name, CommunityRow::SecurityName});
+            edits->SetRowValue(CommunityRow::StorageType, QStringLiteral("nonVolatile"));
         };
-        panel.OnAfterAdd = [edits](QObject*) { Unlock(*edits, {kCommunityName, kCommunitySecurityName}); };
+        panel.OnAfterAdd = [edits](QObject*) { Unlock(*edits, {CommunityRow::Name, CommunityRow::SecurityName}); };
         return;
     }
 }
@@ -150,7 +136,7 @@ void AdjustPage(TSNMPEditorPanel& panel, KvSNMPRequest2Edits& binding, const Vie
             panel.SetVarFormat(a.Row, Latin1(a.Text));
             break;
         case ViewAdjust::SetOctetEditor:
-            edits->SetOctetEditor(a.Row, kPortBoxesPerLine, kPortCount);
+            edits->SetOctetEditor(a.Row, kPortBoxesPerLine, KswPortCount);
             break;
         case ViewAdjust::NoEdit: {
             TSNMPListViewPanel& list = ListPanel(panel, row);

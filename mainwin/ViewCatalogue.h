@@ -59,7 +59,7 @@ enum class ViewHook : std::uint8_t {
 enum class ViewAdjust : std::uint8_t {
     None,
     SetVarFormat,     // Row's edit takes the constraint Text
-    SetOctetEditor,   // Row becomes a port list: 25 boxes a line, 50 ports
+    SetOctetEditor,   // Row becomes a port list: 25 boxes a line, KswPortCount ports
     NoEdit,           // a table page whose rows can only be added and deleted
     SetEditWidth,     // scalar value controls Value pixels wide
     SetControlWidth,  // value controls of a table page's dialogs Value pixels wide

@@ -3,7 +3,10 @@
 #include "ModuleCommands.h"
 #include "MonitorCommands.h"
 #include "ViewCatalogue.h"
+#include "defs/SwitchPorts.h"
 #include "defs/ViewDefinitions.h"
+
+#include <string_view>
 
 namespace {
 
@@ -31,6 +34,25 @@ constexpr ViewAdjustment SpinLockRow() { return {ViewAdjust::SpinLockRow}; }
 constexpr ViewAdjustment VersionV2c() { return {ViewAdjust::VersionV2c}; }
 constexpr ViewAdjustment Counter64Prompt() { return {ViewAdjust::Counter64Prompt}; }
 constexpr ViewAdjustment ReadStpVersion() { return {ViewAdjust::ReadStpVersion}; }
+
+// The edit format of a port number: 1 to the port count.
+struct PortNumberFormat {
+    char Text[16] = {};
+    constexpr PortNumberFormat()
+    {
+        int n = 0;
+        for (char c : std::string_view("%i{n1x"))
+            Text[n++] = c;
+        char digits[10] = {};
+        int d = 0;
+        for (int v = KswPortCount; v > 0; v /= 10)
+            digits[d++] = static_cast<char>('0' + v % 10);
+        while (d > 0)
+            Text[n++] = digits[--d];
+        Text[n] = '}';
+    }
+};
+constexpr PortNumberFormat kPortNumber;
 
 constexpr ViewCatalogueRow Row(const char* item)
 {
@@ -287,8 +309,10 @@ const ViewCatalogueRow kCatalogue[] = {
     NoAction("LearningConstraintInformation1"),
     Table("ForwardingFiltering1", Agent("Unicast Forwarding Information : "), UnicastForwardingDefs, MVT_UMV, 2),
     TablePage("N8021QVLAN1", Agent("802.1Q VLAN Config : "), "VLAN Static Table", VlanStaticTableDefs, MVT_UMV, 1,
-        Status(5, "CreateAndGo"), Status(5, "Destroy"),
-        {VarFormat(0, "%i{n1x4094}"), VarFormat(1, "%s{l32}"), OctetEditor(2), OctetEditor(3), OctetEditor(4), Hooks(ViewHook::VlanStatic)}),
+        Status(VlanStaticRow::RowStatus, "CreateAndGo"), Status(VlanStaticRow::RowStatus, "Destroy"),
+        {VarFormat(VlanStaticRow::Index, "%i{n1x4094}"), VarFormat(VlanStaticRow::Name, "%s{l32}"),
+         OctetEditor(VlanStaticRow::EgressPorts), OctetEditor(VlanStaticRow::ForbiddenEgressPorts),
+         OctetEditor(VlanStaticRow::UntaggedPorts), Hooks(ViewHook::VlanStatic)}),
     TablePage("N8021QVLAN1", Same, "VLAN Current Table", VlanCurrentTableDefs, MVT_UMV, 2),
     Viewer("UnicastMulticastStaticForwardTable1", "/TVLan_Tp8021QStatic"),
 
@@ -318,7 +342,8 @@ const ViewCatalogueRow kCatalogue[] = {
     ScalarsPage("VACMMIBViews1", Agent("VACM MIB Views : "), "View Spin Lock", VacmViewSpinLockDefs, SVT_SV, 0,
         {SpinLockRow()}),
     TablePage("VACMMIBViews1", Same, "View Tree Family Table", VacmViewTreeFamilyDefs, MVT_UMV, 2,
-        Status(5, "createAndGo"), Status(5, "destroy"), {Hooks(ViewHook::ViewTreeFamily)}),
+        Status(ViewTreeFamilyRow::Status, "createAndGo"), Status(ViewTreeFamilyRow::Status, "destroy"),
+        {Hooks(ViewHook::ViewTreeFamily)}),
     Table("NotifyTable", Agent("Notify Table : "), NotifyTableDefs, MVT_UMV, 1,
         Status(4, "createAndGo"), Status(4, "destroy")),
     Table("NotifyFilterProfileTable", Agent("Notify Filter Profile Table : "), NotifyFilterProfileDefs, MVT_UMV, 1,
@@ -326,7 +351,8 @@ const ViewCatalogueRow kCatalogue[] = {
     Table("NotifyFilterTable", Agent("Notify Filter Table : "), NotifyFilterTableDefs, MVT_UMV, 2,
         Status(5, "createAndGo"), Status(5, "destroy")),
     Table("CommunityTable", Agent("Community Table : "), CommunityTableDefs, MVT_UMV, 1,
-        Status(7, "createAndGo"), Status(7, "destroy"), {Hooks(ViewHook::Community), ControlWidth(150)}),
+        Status(CommunityRow::Status, "createAndGo"), Status(CommunityRow::Status, "destroy"),
+        {Hooks(ViewHook::Community), ControlWidth(150)}),
     Table("TargetAddrExtTable", Agent("TargetAddr Ext Table : "), TargetAddrExtTableDefs, MVT_UMV, 1),
 
     // 802.1X
@@ -390,7 +416,7 @@ const ViewCatalogueRow kCatalogue[] = {
         {}, {}, {Height(450)}),
     Scalars("PortTrunkMgmt1", Agent("Port Trunk Management : "), PortTrunkManagementDefs, SVT_SV, 0),
     Table("PortTrunkTable1", Agent("Port Trunk Table : "), PortTrunkTableDefs, MVT_FMV, 1,
-        Status(6, "createAndGo"), Status(6, "destroy"), {OctetEditor(3)}),
+        Status(TrunkRow::State, "createAndGo"), Status(TrunkRow::State, "destroy"), {OctetEditor(TrunkRow::Members)}),
     SameViewAs("PortMirrorTable1", "MirrorManagement"),
     Table("PortSecurityTable1", Agent("Port Security Table : "), PortSecurityTableDefs, MVT_UMV, 1,
         {}, {}, {Height(450)}),
@@ -407,7 +433,7 @@ const ViewCatalogueRow kCatalogue[] = {
         Status(2, "createAndGo"), Status(2, "destroy"), {OctetEditor(3)}),
     Table("MACBindingBlocked1", Agent("MAC Binding Blocked : "), MacBindingBlockedDefs, MVT_UMV, 2),
     Table("TrunkManagement", Agent("Trunk Management : "), PortTrunkTableDefs, MVT_UMV, 1,
-        {}, {}, {VarFormat(2, "%i{n1x50}"), OctetEditor(3), Hooks(ViewHook::Trunk)}),
+        {}, {}, {VarFormat(TrunkRow::MasterPort, kPortNumber.Text), OctetEditor(TrunkRow::Members), Hooks(ViewHook::Trunk)}),
     Scalars("MirrorManagement", Agent("Mirror Management : "), MirrorManagementDefs, SVT_SV, 0,
         {OctetEditor(1), OctetEditor(2)}),
     Scalars("IGMPControl1", Agent("IGMP Management : "), IgmpControlDefs, SVT_SV, 0),

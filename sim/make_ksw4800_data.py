@@ -1,14 +1,38 @@
 #!/usr/bin/env python3
 """Writes sim/data/ksw4800.snmprec, the default data of ksw-sim: a KSW-4800
-with 50 ports as the front panel and the first views see it.
+as the front panel and the first views see it.
 
 Run after a build:  cmake --build build --target ksw4800_data
 (or python3 sim/make_ksw4800_data.py [--definitions PATH-OF-definitions_dump])
 """
+import json
 import os
+import subprocess
 import sys
+import tempfile
 
-PORTS = 50
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def definitions_program():
+    """The definitions_dump program: --definitions PATH, else the one in build/."""
+    args = sys.argv[1:]
+    if len(args) == 2 and args[0] == "--definitions":
+        return args[1]
+    if args:
+        raise SystemExit("usage: make_ksw4800_data.py [--definitions PATH-OF-definitions_dump]")
+    path = os.path.join(ROOT, "build", "tools", "definitions_dump")
+    if not os.path.exists(path):
+        raise SystemExit(f"{path} is missing: build it first (scripts/build), or name it with --definitions")
+    return path
+
+
+# The program's definition tables with their bindings, and its port counts.
+DEFINITIONS = json.loads(subprocess.run([definitions_program()], check=True, stdout=subprocess.PIPE).stdout)
+PORTS = DEFINITIONS["ports"]
+RULE_PORTS = DEFINITIONS["rulePorts"]  # an access rule's port list
+PORT_LIST_OCTETS = (PORTS + 7) // 8  # one bit per port, first port in the top bit
+ALL_PORTS = "%0*x" % (PORT_LIST_OCTETS * 2, ((1 << PORTS) - 1) << (PORT_LIST_OCTETS * 8 - PORTS))
 UP = set(range(1, 9)) | set(range(17, 21)) | {25} | set(range(33, 37)) | {49}
 TESTING = {13}
 FLAP = [2, 5, 18, 34]
@@ -35,12 +59,17 @@ def oper(p):
     return 3 if p in TESTING else 1 if p in UP else 2
 
 
+def gigabit(p):
+    """The last two ports are the gigabit uplinks."""
+    return p > PORTS - 2
+
+
 def speed(p):
-    return 1000000000 if p > 48 else 100000000
+    return 1000000000 if gigabit(p) else 100000000
 
 
 # system
-obj("1.3.6.1.2.1.1.1.0", 4, "KSW-4800 50-port managed Ethernet switch")
+obj("1.3.6.1.2.1.1.1.0", 4, f"KSW-4800 {PORTS}-port managed Ethernet switch")
 obj("1.3.6.1.2.1.1.2.0", 6, f"{ENT}.10.48")
 obj("1.3.6.1.2.1.1.3.0", 67, 0)
 obj("1.3.6.1.2.1.1.4.0", 4, "network operations")
@@ -108,7 +137,7 @@ for col in range(1, 20):
             15: (66, speed(p) // 1000000),
             16: (2, 2),
             17: (2, 1),
-            18: (4, "uplink" if p > 48 else ""),
+            18: (4, "uplink" if gigabit(p) else ""),
             19: (67, 0),
         }[col]
         obj(f"{IFX}.{col}.{p}", *v)
@@ -118,11 +147,10 @@ writable(f"{IFX}.18", 4, (0, 64))
 
 # 802.1Q static VLANs (creatable)
 VLAN = "1.3.6.1.2.1.17.7.1.4.3.1"
-all_ports = "ffffffffffffc0"
 obj(f"{VLAN}.1.1", 4, "default")
-obj(f"{VLAN}.2.1", "4x", all_ports)
-obj(f"{VLAN}.3.1", "4x", "00000000000000")
-obj(f"{VLAN}.4.1", "4x", all_ports)
+obj(f"{VLAN}.2.1", "4x", ALL_PORTS)
+obj(f"{VLAN}.3.1", "4x", "00" * PORT_LIST_OCTETS)
+obj(f"{VLAN}.4.1", "4x", ALL_PORTS)
 obj(f"{VLAN}.5.1", 2, 1)
 writable(f"{VLAN}.1", 4, (0, 32))
 for c in (2, 3, 4):
@@ -194,14 +222,9 @@ for p in FLAP:
 # as they are.
 
 import itertools
-import json
 import re
-import subprocess
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ENGINE_ID = "ksw-sim".encode("ascii").hex()  # the agent's default engine id (see SimOptions)
-ALL_PORTS = "ffffffffffffc0"
-PORT_LIST_OCTETS = 7  # 50 ports, one bit each, first port in the top bit
 PORT_NUMBERS = list(range(1, PORTS + 1))
 VLANS = [1, 10, 20]
 MAC_KEYS = ["000a7b200001", "000a7b200002"]
@@ -231,24 +254,19 @@ class Table:
         self.scalar = (not key_cols and keys == 0) if scalar is None else scalar
 
 
-def definitions_program():
-    """The definitions_dump program: --definitions PATH, else the one in build/."""
-    args = sys.argv[1:]
-    if len(args) == 2 and args[0] == "--definitions":
-        return args[1]
-    if args:
-        raise SystemExit("usage: make_ksw4800_data.py [--definitions PATH-OF-definitions_dump]")
-    path = os.path.join(ROOT, "build", "tools", "definitions_dump")
-    if not os.path.exists(path):
-        raise SystemExit(f"{path} is missing: build it first (scripts/build), or name it with --definitions")
-    return path
+whole_instances = []
 
 
 def read_definition_tables():
-    """Every definition table, with the most keys any of its bindings gives it."""
-    out = subprocess.run([definitions_program()], check=True, stdout=subprocess.PIPE).stdout
+    """Every definition table, with the most keys any of its bindings gives it.  A
+    table bound only as whole instances (the front panel's objects, which the
+    code gives their instances) is left to the objects written above and to
+    the other tables, but each of its objects must be served."""
     tables = []
-    for t in json.loads(out)["tables"]:
+    for t in DEFINITIONS["tables"]:
+        if all(b["kind"] == "MVT_SV" and b["keys"] == 0 for b in t["bindings"]):
+            whole_instances.append(t)
+            continue
         cols = [Col(c["oid"], c["caption"], SYNTAX_NAMES[c["syntax"]], c["access"],
                     [tuple(o) for o in c["options"]] if "options" in c else None) for c in t["columns"]]
         tables.append(Table(t["name"], cols, max(b["keys"] for b in t["bindings"])))
@@ -497,8 +515,8 @@ OCTETS = [
     (r"repeat summer time end", "0000010a0300"),  # last Sunday of October, 03:00
     (r"annual summer time start", "1e030200"),
     (r"annual summer time end", "1a0a0300"),
-    # access rules: one ingress port each, in a list of 64 ports
-    (r"^rule port$", lambda ctx, col: "%016x" % (1 << (64 - ctx["n"]))),
+    # access rules: one ingress port each, in a rule's list of RULE_PORTS ports
+    (r"^rule port$", lambda ctx, col: "%0*x" % (RULE_PORTS // 4, 1 << (RULE_PORTS - ctx["n"]))),
     (r"egress|untagged|forbidden", lambda ctx, col: vlan_ports(ctx.get("vlan", 1))
         if "forbidden" not in col.caption.lower() else port_bits([])),
     (r"port capabilities|device capabilities", "c0"),
@@ -533,12 +551,12 @@ def octet_value(col, ctx):
 
 
 # Per-port states, by option label, that follow the interfaces above: every port
-# enabled, the link up where ifOperStatus is up, gigabit ports past port 48.
+# enabled, the link up where ifOperStatus is up, the uplinks gigabit.
 PORT_STATES = [
     (r"^port ctrl admin state$", lambda p: "enabled"),
     (r"^link status$", lambda p: "link-pass" if oper(p) == 1 else "link-fail"),
-    (r"^nway status$", lambda p: ("full-1Gigabps" if p > 48 else "full-100Mbps") if oper(p) == 1 else "auto"),
-    (r"^type$", lambda p: "portType-1000Base-TX" if p > 48 else "portType-100Base-TX"),
+    (r"^nway status$", lambda p: ("full-1Gigabps" if gigabit(p) else "full-100Mbps") if oper(p) == 1 else "auto"),
+    (r"^type$", lambda p: "portType-1000Base-TX" if gigabit(p) else "portType-100Base-TX"),
     (r"^stp port state$", lambda p: "forwarding" if oper(p) == 1 else "disabled"),
 ]
 
@@ -747,6 +765,12 @@ for vid, name in ((10, "sales"), (20, "voice")):
     obj(f"{VLAN}.5.{vid}", 2, 1)
 
 add_views(read_definition_tables())
+for table in whole_instances:
+    for c in table["columns"]:
+        if c["access"] in ("Key", "ImpliedKey"):
+            continue
+        if not (present(c["oid"]) or any(line.split("|", 1)[0] == c["oid"] for line in lines)):
+            raise SystemExit(f"{table['name']}: {c['oid']} is not served")
 
 
 # A packet-content rule's offset window holds up to 16 octets: the rule editor
@@ -770,12 +794,19 @@ def oid_key(line):
 here = os.path.dirname(os.path.abspath(__file__))
 path = os.path.join(here, "data", "ksw4800.snmprec")
 os.makedirs(os.path.dirname(path), exist_ok=True)
-with open(path + ".tmp", "w", encoding="ascii", newline="\n") as f:
-    f.write("# KSW-4800 as ksw-sim serves it by default; written by sim/make_ksw4800_data.py\n")
-    f.write("# OID|TAG|VALUE lines; #! lines are ksw-sim directives\n")
-    for d in directives:
-        f.write(d + "\n")
-    for line in sorted(lines, key=oid_key):
-        f.write(line + "\n")
-os.replace(path + ".tmp", path)
+# Written whole or not at all: a file of its own beside the data, then renamed.
+fd, tmp = tempfile.mkstemp(prefix=".ksw4800.", suffix=".tmp", dir=os.path.dirname(path))
+try:
+    with os.fdopen(fd, "w", encoding="ascii", newline="\n") as f:
+        f.write("# KSW-4800 as ksw-sim serves it by default; written by sim/make_ksw4800_data.py\n")
+        f.write("# OID|TAG|VALUE lines; #! lines are ksw-sim directives\n")
+        for d in directives:
+            f.write(d + "\n")
+        for line in sorted(lines, key=oid_key):
+            f.write(line + "\n")
+    os.chmod(tmp, 0o644)
+    os.replace(tmp, path)
+except BaseException:
+    os.unlink(tmp)
+    raise
 print(f"{path}: {len(lines)} objects")

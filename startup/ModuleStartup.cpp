@@ -1,4 +1,5 @@
 #include "ModuleStartup.h"
+#include "defs/SwitchPorts.h"
 
 #include "kvsnmp/KvIni.h"
 #include "kvsnmp/KvSNMPRequest.h"
@@ -537,5 +538,5 @@ int IndexFromPrivProtocol(int protocol)
 
 int PortCountOfModel(const std::string& model)
 {
-    return QString::fromStdString(model).compare(QLatin1String("KSW-4800"), Qt::CaseInsensitive) == 0 ? 50 : 0;
+    return QString::fromStdString(model).compare(QLatin1String("KSW-4800"), Qt::CaseInsensitive) == 0 ? KswPortCount : 0;
 }

@@ -146,5 +146,5 @@ int IndexFromSecurityLevel(int level);
 int IndexFromAuthProtocol(int protocol);
 int IndexFromPrivProtocol(int protocol);
 
-// 50 for "KSW-4800" in any letter case, 0 for any other model name.
+// KswPortCount for "KSW-4800" in any letter case, 0 for any other model name.
 int PortCountOfModel(const std::string& model);

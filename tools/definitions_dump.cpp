@@ -1,13 +1,15 @@
 // Prints every definition table as JSON: its name, each binding of it (the view
 // catalogue's rows and the bindings outside the catalogue, with their list kind
 // and key count) and its columns (OID, caption, syntax keyword, access, option
-// list).  The simulator's data generator reads it, so that the served objects
-// follow the program's own tables:
+// list); and the port counts (the switch's, an access rule's port list's).  The
+// simulator's data generator reads it, so that the served objects follow the
+// program's own tables:
 //
 //     definitions_dump > tables.json
 //
 // A table nothing binds, or a catalogue row over a table the index does not
 // list, is an error: the generator could not tell its rows.
+#include "defs/SwitchPorts.h"
 #include "defs/ViewDefinitionTables.h"
 #include "kvsnmp/KvOptionList.h"
 #include "kvsnmp/KvSyntaxCodec.h"
@@ -127,7 +129,10 @@ int main()
     }
     if (!ok)
         return 1;
-    const QByteArray json = QJsonDocument(QJsonObject{{QStringLiteral("tables"), tables}}).toJson();
+    const QByteArray json = QJsonDocument(QJsonObject{{QStringLiteral("ports"), KswPortCount},
+                                                      {QStringLiteral("rulePorts"), AclRulePortCount},
+                                                      {QStringLiteral("tables"), tables}})
+                                .toJson();
     return std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout) ==
                    static_cast<std::size_t>(json.size()) && std::fflush(stdout) == 0
                ? 0

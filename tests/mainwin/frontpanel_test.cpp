@@ -16,7 +16,7 @@ namespace {
 using FrontPanelTest = MainWindowHarness;
 
 // The left edges the panel artwork expects, port 1 first.
-constexpr int kPortLefts[FrontPanelPortCount] = {
+constexpr int kPortLefts[KswPortCount] = {
     90,  103, 117, 131, 144, 158, 172, 185, 199, 213, 226, 240, 254, 268, 281, 295,
     318, 331, 345, 359, 372, 386, 400, 413, 427, 441, 454, 468, 482, 496, 509, 523,
     546, 559, 573, 587, 600, 614, 628, 641, 655, 669, 682, 696, 710, 724, 737, 751,
@@ -27,7 +27,7 @@ TEST_F(FrontPanelTest, LayoutAsDesigned)
     TMainForm::SetFrontPanelPolling(false);
     auto form = Open({"/I127.0.0.1", "/v1"});
 
-    for (int p = 1; p <= FrontPanelPortCount; ++p) {
+    for (int p = 1; p <= KswPortCount; ++p) {
         const KvShape* led = form->LinkShape_Port[static_cast<std::size_t>(p - 1)];
         EXPECT_EQ(PortLedLeft(p), kPortLefts[p - 1]) << "port " << p;
         EXPECT_EQ(led->geometry(), QRect(kPortLefts[p - 1], 6, 7, 7)) << "port " << p;

@@ -98,7 +98,8 @@ TEST(SimViewData, EveryDefinitionObjectIsAnsweredWithAValueOfItsSyntax)
                 continue;
             const std::string where = std::string(table.Name) + " \"" + d.Caption + "\" " + d.Oid;
             const Oid column = parseOid(d.Oid);
-            auto it = data.objects.upper_bound(column);
+            // The object itself (a whole instance the front panel reads) or the column's rows.
+            auto it = data.objects.lower_bound(column);
             ASSERT_TRUE(it != data.objects.end() && startsWith(it->first, column)) << where << ": nothing under it";
             ++columns;
             const bool writable = (d.Access & KvAccess::ReadWrite) == KvAccess::ReadWrite;

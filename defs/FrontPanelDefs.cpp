@@ -1,0 +1,32 @@
+// The objects the front panel reads: its LEDs' states and the hint of a port.
+#include "defs/ViewDefinitions.h"
+#include "defs/DefinitionRows.h"
+
+using namespace ViewDefRows;
+
+constinit const KvSNMPVarDef PortLedDefs[2] = {
+    Def("1.3.6.1.2.1.2.2.1.8", "ifOperStatus", Integer, ReadOnly),
+    EndOfTable,
+};
+
+constinit const KvSNMPVarDef ConsoleLedDefs[2] = {
+    Def("1.3.6.1.4.1.97531.12.1.1.3", "Console In Use", Integer, ReadOnly),
+    EndOfTable,
+};
+
+constinit const KvSNMPVarDef RpsLedDefs[2] = {
+    Def("1.3.6.1.4.1.97531.12.11.1.6.1.3.1.2", "Redundant Power Status", Integer, ReadOnly),
+    EndOfTable,
+};
+
+constinit const KvSNMPVarDef PortHintDefs[9] = {
+    Def("1.3.6.1.2.1.2.2.1.2", "ifDescr", DisplayStr, ReadOnly),
+    Def("1.3.6.1.2.1.31.1.1.1.18", "ifAlias", DisplayStr, ReadOnly),
+    Def("1.3.6.1.2.1.2.2.1.8", "ifOperStatus", Integer, ReadOnly, &IfOperStatusOptions),
+    Def("1.3.6.1.2.1.2.2.1.7", "ifAdminStatus", Integer, ReadOnly, &IfAdminStatusOptions),
+    Def("1.3.6.1.2.1.2.2.1.5", "ifSpeed", Gauge, ReadOnly),
+    Def("1.3.6.1.2.1.31.1.1.1.15", "ifHighSpeed", Gauge, ReadOnly),
+    Def("1.3.6.1.2.1.2.2.1.9", "ifLastChange", TimeTicks, ReadOnly),
+    Def("1.3.6.1.2.1.1.3.0", "sysUpTime", TimeTicks, ReadOnly),
+    EndOfTable,
+};
