@@ -41,5 +41,15 @@ constexpr KvSNMPVarDef RadiusAuthClientInvalidAddressesRow =
     Def("1.3.6.1.2.1.67.1.2.1.1.1", "RADIUS Auth Client Invalid Server Addresses", Counter, ReadOnly);
 constexpr KvSNMPVarDef RadiusAuthClientIdentifierRow =
     Def("1.3.6.1.2.1.67.1.2.1.1.2", "RADIUS Auth Client Identifier", DisplayStr, ReadOnly);
+// The interface columns and the agent's uptime that the port hint and the
+// traffic monitor both read (the code gives each its instance).
+constexpr KvSNMPVarDef IfDescrRow = Def("1.3.6.1.2.1.2.2.1.2", "ifDescr", DisplayStr, ReadOnly);
+constexpr KvSNMPVarDef IfAliasRow = Def("1.3.6.1.2.1.31.1.1.1.18", "ifAlias", DisplayStr, ReadOnly);
+constexpr KvSNMPVarDef IfSpeedRow = Def("1.3.6.1.2.1.2.2.1.5", "ifSpeed", Gauge, ReadOnly);
+constexpr KvSNMPVarDef IfHighSpeedRow = Def("1.3.6.1.2.1.31.1.1.1.15", "ifHighSpeed", Gauge, ReadOnly);
+constexpr KvSNMPVarDef IfOperStatusRow =
+    Def("1.3.6.1.2.1.2.2.1.8", "ifOperStatus", Integer, ReadOnly, &IfOperStatusOptions);
+constexpr KvSNMPVarDef IfLastChangeRow = Def("1.3.6.1.2.1.2.2.1.9", "ifLastChange", TimeTicks, ReadOnly);
+constexpr KvSNMPVarDef SysUpTimeRow = Def("1.3.6.1.2.1.1.3", "sysUpTime", TimeTicks, ReadOnly);
 
 }  // namespace ViewDefRows

@@ -20,13 +20,13 @@ constinit const KvSNMPVarDef RpsLedDefs[2] = {
 };
 
 constinit const KvSNMPVarDef PortHintDefs[9] = {
-    Def("1.3.6.1.2.1.2.2.1.2", "ifDescr", DisplayStr, ReadOnly),
-    Def("1.3.6.1.2.1.31.1.1.1.18", "ifAlias", DisplayStr, ReadOnly),
-    Def("1.3.6.1.2.1.2.2.1.8", "ifOperStatus", Integer, ReadOnly, &IfOperStatusOptions),
+    IfDescrRow,
+    IfAliasRow,
+    IfOperStatusRow,
     Def("1.3.6.1.2.1.2.2.1.7", "ifAdminStatus", Integer, ReadOnly, &IfAdminStatusOptions),
-    Def("1.3.6.1.2.1.2.2.1.5", "ifSpeed", Gauge, ReadOnly),
-    Def("1.3.6.1.2.1.31.1.1.1.15", "ifHighSpeed", Gauge, ReadOnly),
-    Def("1.3.6.1.2.1.2.2.1.9", "ifLastChange", TimeTicks, ReadOnly),
-    Def("1.3.6.1.2.1.1.3.0", "sysUpTime", TimeTicks, ReadOnly),
+    IfSpeedRow,
+    IfHighSpeedRow,
+    IfLastChangeRow,
+    SysUpTimeRow,
     EndOfTable,
 };

@@ -5,12 +5,12 @@
 using namespace ViewDefRows;
 
 const KvSNMPVarDef PortMonitorDefs[PortMonitorRowCount + 1] = {
-    Def("1.3.6.1.2.1.2.2.1.2", "ifDescr", DisplayStr, ReadOnly),
-    Def("1.3.6.1.2.1.31.1.1.1.18", "ifAlias", DisplayStr, ReadOnly),
-    Def("1.3.6.1.2.1.2.2.1.5", "ifSpeed", Gauge, ReadOnly),
-    Def("1.3.6.1.2.1.31.1.1.1.15", "ifHighSpeed", Gauge, ReadOnly),
-    Def("1.3.6.1.2.1.2.2.1.8", "ifOperStatus", Integer, ReadOnly),
-    Def("1.3.6.1.2.1.2.2.1.9", "ifLastChange", TimeTicks, ReadOnly),
+    IfDescrRow,
+    IfAliasRow,
+    IfSpeedRow,
+    IfHighSpeedRow,
+    IfOperStatusRow,
+    IfLastChangeRow,
     Def("1.3.6.1.2.1.2.2.1.10", "ifInOctets", Counter, ReadOnly),
     Def("1.3.6.1.2.1.2.2.1.16", "ifOutOctets", Counter, ReadOnly),
     Def("1.3.6.1.2.1.31.1.1.1.6", "ifHCInOctets", Counter64, ReadOnly),
@@ -24,6 +24,6 @@ const KvSNMPVarDef PortMonitorDefs[PortMonitorRowCount + 1] = {
 };
 
 const KvSNMPVarDef AgentUpTimeDefs[2] = {
-    Def("1.3.6.1.2.1.1.3", "sysUpTime", TimeTicks, ReadOnly),
+    SysUpTimeRow,
     EndOfTable,
 };

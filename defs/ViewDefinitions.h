@@ -451,7 +451,7 @@ extern const KvSNMPVarDef ConsoleLedDefs[2];
 extern const KvSNMPVarDef RpsLedDefs[2];
 extern const KvSNMPVarDef PortHintDefs[9];
 // The variables of a port's hint, in PortHintDefs's order: the interface's
-// columns, read at the port's number, then the agent's uptime, a whole object.
+// columns, read at the port's number, then the agent's uptime, a scalar.
 enum PortHintVariable : int {
     PortDescr,
     PortAlias,

@@ -125,14 +125,15 @@ QString PortTitle(int port)
 void FillPortHintVariables(KvSNMPVarList& list, int port)
 {
     list.Clear();
-    // Whole instances, one get: no ".0" is added as to scalars.
+    // Whole instances, one get: the interface columns at the port's number, the
+    // agent's uptime at its scalar instance.
     list.ItemType = PortHintBinding.Kind;
     list.PKeyCount = PortHintBinding.Keys;
     list.Name = "port " + std::to_string(port);
     const std::string instance = "." + std::to_string(port);
     for (int i = 0; i < PortHintVariableCount; ++i) {
         const KvSNMPVarDef& d = PortHintDefs[i];
-        list.AppendItem(i == AgentUpTime ? std::string(d.Oid) : d.Oid + instance, d.Caption, d.Syntax, d.Access,
+        list.AppendItem(d.Oid + (i == AgentUpTime ? std::string(".0") : instance), d.Caption, d.Syntax, d.Access,
                         d.Options);
     }
 }
