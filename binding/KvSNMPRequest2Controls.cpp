@@ -16,6 +16,25 @@ std::string okMessage()
     return LibraryMessages().Text(KvOk);
 }
 
+// A group of scalars of which the agent answered not one (an agent of another
+// make, or firmware without the feature): "Ok!" over a page of "(NULL)" fields
+// would read as a switch with nothing set.  Tables are left alone: a table
+// without rows is an ordinary state of a switch.
+bool AgentHasNone(const KvSNMPVarList& list)
+{
+    if (list.ItemType == MVT_FMV || list.ItemType == MVT_UMV)
+        return false;
+    bool any = false;
+    for (int i = 0; i < list.Count(); ++i) {
+        if (!list.IsReadable(i))
+            continue;
+        if (list.ItemAt(i).Value != KvNullText)
+            return false;
+        any = true;
+    }
+    return any;
+}
+
 }  // namespace
 
 KvSNMPRequest2Controls::KvSNMPRequest2Controls(QWidget* ownerForm)
@@ -131,7 +150,7 @@ void KvSNMPRequest2Controls::Get()
             throw;
         }
         busy_ = 0;
-        ShowStatus(okMessage());
+        ShowStatus(GetDoneMessage());
         return;
     }
     if (!request_.Alive) {
@@ -151,13 +170,18 @@ void KvSNMPRequest2Controls::StartGetAsync(bool first)
     request_.GetAsync(&KvSNMPRequest2Controls::GetResponse, link_.get(), first);
 }
 
+std::string KvSNMPRequest2Controls::GetDoneMessage() const
+{
+    return AgentHasNone(Variables()) ? std::string(KvNoObjectsText) : okMessage();
+}
+
 void KvSNMPRequest2Controls::FinishGet()
 {
     AfterGet();
     busy_ = 0;
     if (HasStatusOutput()) {
         lastOperation_ = GetOperation;
-        ShowStatus(okMessage());
+        ShowStatus(GetDoneMessage());
     }
 }
 

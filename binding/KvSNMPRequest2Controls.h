@@ -109,6 +109,8 @@ private:
     // Hands the values just read to ValuesReceived when the row filter takes them.
     void DeliverRow();
     void FinishGet();
+    // "Ok!", or that the agent has none of the scalars read.
+    std::string GetDoneMessage() const;
     void StartGetAsync(bool first);
     void FailAsync(bool get, int code, const std::string& message);
 

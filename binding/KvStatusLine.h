@@ -8,6 +8,10 @@
 
 #include <string>
 
+// The outcome a Get reports instead of "Ok!" when the agent answered but has
+// not one of the scalars asked for.
+inline constexpr const char* KvNoObjectsText = "the agent has none of these objects";
+
 // The time as "hh:nn:ss" on the 12-hour clock followed by the locale's AM or PM
 // designator ("03:04:05 PM").
 QString KvStatusTime(const QTime& time, const QLocale& locale = QLocale());

@@ -1,19 +1,21 @@
 #include "About.h"
 
 #include "KswResources.h"
+#include "views/Viewmodal.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 
-TAboutForm::TAboutForm(QWidget* parent)
+TAboutForm::TAboutForm(QWidget* parent, const QString& warning)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       Image1(new QLabel(this)),
       Label1(new QLabel(QStringLiteral("Korvane KSW-4800 Management Module"), this)),
       Label2(new QLabel(QStringLiteral("Release Version 4.01R20"), this)),
       releaseLable(new QLabel(QStringLiteral("Release Lable"), this)),
-      BT_Ok(new QPushButton(QStringLiteral("Ok"), this))
+      BT_Ok(new QPushButton(QStringLiteral("Ok"), this)),
+      IdentityWarning(new QLabel(this))
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About KSW-4800 Management Module"));
@@ -46,14 +48,25 @@ TAboutForm::TAboutForm(QWidget* parent)
     BT_Ok->setDefault(true);
     connect(BT_Ok, &QPushButton::clicked, this, &QDialog::accept);
 
+    // Below the designed box, which grows by the warning's height.
+    IdentityWarning->setObjectName(QStringLiteral("IdentityWarning"));
+    IdentityWarning->setWordWrap(true);
+    IdentityWarning->setText(warning);
+    IdentityWarning->setVisible(!warning.isEmpty());
+    if (!warning.isEmpty()) {
+        constexpr int left = 16, top = 98, width = 354 - 2 * left;
+        IdentityWarning->setGeometry(left, top, width, IdentityWarning->heightForWidth(width));
+        setFixedSize(354, top + IdentityWarning->height() + 8);
+    }
+
     if (parent) {
         const QRect owner = parent->window()->frameGeometry();
         move(owner.center() - rect().center());
     }
 }
 
-void About1Click(QMainWindow& window)
+void About1Click(QMainWindow& window, const QString& warning)
 {
-    TAboutForm about(&window);
-    about.exec();
+    TAboutForm about(&window, warning);
+    TRunModal(about);
 }

@@ -5,6 +5,7 @@
 #include "KswResources.h"
 #include "MainMenu.h"
 #include "PortHint.h"
+#include "SwitchIdentity.h"
 #include "ViewCatalogue.h"
 #include "monitorwin/Monitor.h"
 #include "defs/ViewDefinitions.h"
@@ -27,6 +28,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -43,11 +45,6 @@ constexpr KvLedColorDef kRpsColours[] = {{3, Green}, {4, Black}, {0, EndOfColour
 
 int pollPeriod = TMainForm::DefaultPollPeriod;
 bool pollingEnabled = true;
-
-QString FromUtf8(const std::string& s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 KvShape* MakeLed(KvShape::Form form, int size, QWidget* parent, const QString& name, const QColor& colour)
 {
@@ -127,6 +124,7 @@ TMainForm::~TMainForm()
     // that no poll starts while the others drain.
     StopFrontPanel();
     monitor_.reset();
+    identity_.reset();
     portHints_.reset();
     portLedBinding_.reset();
     consoleLedBinding_.reset();
@@ -239,15 +237,36 @@ void TMainForm::FormCreate()
 
         SetUpFrontPanel();
 
-        setWindowTitle(FromUtf8(MainCaption(MainTexts.AgentIP)));
+        setWindowTitle(MainWindowTitle(MainTexts.AgentIP, DefaultDevice.Port, KvNullText));
 
         MainMenu->ApplySnmpVersion(DefaultSecurity.Version);
+
+        // The agent's name and kind complete the title once it has answered; an
+        // agent not answering yet is asked again at the panel's poll period.
+        if (pollingEnabled && !terminateRequested_) {
+            identity_ = std::make_unique<TSwitchIdentity>(
+                this, pollPeriod * 10, [this](const std::string& sysName, bool isKsw) { Identified(sysName, isKsw); });
+            identity_->Read();
+        }
     } catch (const std::exception& e) {
         // The window opens all the same, unpolled: its status bar says why.
         const QString text = QString::fromUtf8(e.what());
         StatusBar->SetPanelText(0, text);
         ShowError(text);
     }
+}
+
+void TMainForm::Identified(const std::string& sysName, bool isKsw)
+{
+    setWindowTitle(MainWindowTitle(MainTexts.AgentIP, DefaultDevice.Port, sysName));
+    if (isKsw || !identityWarning_.isEmpty())
+        return;
+    // A panel of its own at the bar's right end: the polls rewrite the first
+    // panel every few seconds, and the warning must stay readable.
+    identityWarning_ = QString::fromLatin1(NotKswWarningText);
+    const int warningWidth = StatusBar->fontMetrics().horizontalAdvance(identityWarning_) + 12;
+    StatusBar->SetPanelWidth(0, std::max(0, StatusBar->PanelWidth(0) - warningWidth));
+    StatusBar->AddPanel(warningWidth, identityWarning_);
 }
 
 void TMainForm::LoadMessageCatalogues()

@@ -22,6 +22,7 @@ class QLabel;
 class TMainMenu;
 class TMonitor;
 class TPortHints;
+class TSwitchIdentity;
 
 // Colour maps of the front-panel LEDs.  They live as long as the process and
 // are shared by every binding that shows a LED.
@@ -70,6 +71,10 @@ public:
     void RefreshClick();
     // Opens the view of a port's settings (1 ... KswPortCount) with its row selected.
     void OpenPortView(int port);
+    // Empty, or why the views may show nothing: the agent does not identify as
+    // a KSW-4800.  Said once in the status bar and in the About box.
+    const QString& IdentityWarning() const { return identityWarning_; }
+
     // The hints of the port LEDs.
     TPortHints* PortHints() const { return portHints_.get(); }
     // The traffic monitor: its windows and the flap marks on the LEDs.
@@ -107,6 +112,7 @@ private:
     void LoadMessageCatalogues();
     void ShowError(const QString& text);
     void StopFrontPanel();
+    void Identified(const std::string& sysName, bool isKsw);
 
     std::vector<std::string> arguments_;
     bool terminateRequested_ = false;
@@ -115,6 +121,8 @@ private:
     std::unique_ptr<KvSNMPRequest2Leds> rpsLedBinding_;
     std::unique_ptr<TPortHints> portHints_;
     std::unique_ptr<TMonitor> monitor_;
+    std::unique_ptr<TSwitchIdentity> identity_;
+    QString identityWarning_;
     // Held while the RMON check runs.
     std::unique_ptr<KvSNMPRequest2Edits> rmonBinding_;
 };

@@ -261,7 +261,8 @@ QString ReadStpVersionInto(QMainWindow& window)
 
 void OpenAbout(const DialogRequest& request)
 {
-    About1Click(*request.Window);
+    const auto* main = qobject_cast<const TMainForm*>(request.Window);
+    About1Click(*request.Window, main ? main->IdentityWarning() : QString());
 }
 
 // Dialogs of the main window itself, ahead of the dialog families.
