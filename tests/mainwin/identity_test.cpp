@@ -9,9 +9,10 @@
 #include "binding/KvSNMPRequest2Edits.h"
 #include "binding/KvStatusLine.h"
 #include "views/Guiconfigform.h"
-#include "views/Snmppanel.h"
+#include "views/Snmpeditorpanel.h"
 #include "views/Viewmodal.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include <string>
@@ -143,8 +144,8 @@ TEST_F(Identity, ViewOfObjectsTheAgentLacksSaysSo)
         auto* view = qobject_cast<TConfigForm*>(&d);
         if (!view)
             return static_cast<int>(QDialog::Rejected);
-        const TSNMPPanel* panel = view->Panel(0);
-        QTest::qWaitFor([&] {
+        const auto* panel = view->Panel(0);
+        (void)QTest::qWaitFor([&] {
             const KvSNMPRequest2Edits* b = view->CurrentBinding();
             return b && !b->Busy() && panel->MsgPanel() && !KvMemoLines(panel->MsgPanel()->Memo).isEmpty();
         }, 15000);
