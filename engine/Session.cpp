@@ -901,7 +901,7 @@ void Session::Impl::complete(std::uint64_t id, Response resp)
     Callback cb = std::move(it->second.cb);
     reqs.erase(it);
     if (cb)
-        cb(resp);
+        cb(std::move(resp));
 }
 
 void Session::Impl::probeFinished(std::uint64_t probeId, int code, const std::string& engineId)
@@ -1205,7 +1205,7 @@ int Session::send(Operation op, const Target& target, Pdu pdu, Callback cb)
 Response Session::sendSync(Operation op, const Target& target, const Pdu& pdu)
 {
     std::optional<Response> result;
-    const int rc = d->startRequest(op, target, pdu, [&result](const Response& r) { result = r; });
+    const int rc = d->startRequest(op, target, pdu, [&result](Response&& r) { result = std::move(r); });
     if (rc != kSuccess)
         return outcomeOnly(rc);
     while (!result) {
@@ -1217,7 +1217,7 @@ Response Session::sendSync(Operation op, const Target& target, const Pdu& pdu)
         if (d->closing && !result)
             return outcomeOnly(kSessionDestroyed);
     }
-    return *result;
+    return std::move(*result);
 }
 
 void Session::processPendingEvents() { d->process(); }

@@ -174,7 +174,8 @@ struct Response {
     std::uint16_t peerPort = 0; // its UDP port
 };
 
-using Callback = std::function<void(const Response&)>;
+// The response is the callback's own: it may move out what it keeps.
+using Callback = std::function<void(Response&&)>;
 
 // Resolves "a.b.c.d" strictly or a host name (IPv4); nullopt when neither works.
 std::optional<std::uint32_t> resolveIPv4(const std::string& addressText);

@@ -7,6 +7,7 @@
 #include "KvSNMPSession.h"
 #include "KvSNMPVarList.h"
 #include "engine/SnmpEngine.h"
+#include "kvsnmp/KvSNMPTableWalk.h"
 
 #include <cstdint>
 #include <memory>
@@ -94,91 +95,30 @@ public:
                       const std::string& receivedOid);
 
 private:
-    enum class Mode { FirstRead, NextRead, Write };
+    friend class KvSNMPTableWalk;
+    enum class Mode { FirstRead, NextRead };
 
     bool isTable() const;
-    engine::Operation readOperation() const;
     engine::Target target() const;
     // The target of a read: a walk's later reads keep the one its first read
     // built while the request's addressing stays the same.  v3 builds it for
     // every read, as building registers the user's current credentials.
     const engine::Target& readTarget(Mode mode);
-    engine::Pdu buildPdu(Mode mode);
     engine::Pdu buildWritePdu(const std::string& selection);
-    // Processes a read's response; true when another row follows.  With the
-    // agent's noSuchName on a table, ends the walk quietly when the agent merely
-    // ran out of objects and raises -102 otherwise.
-    bool processResponse(std::span<const engine::VarBind> vbs, int code);
-    // The same over one binding per readable item.  The row is the least
-    // instance the running columns answered with; a column that answered with a
-    // later one lacks this row: its value is "(NULL)" and it is asked again from
-    // the row.  rowTaken_ tells which bindings the row took.
-    bool processRow(std::span<const engine::VarBind* const> vbs, int code);
-    void send(engine::Operation op, engine::Pdu pdu, bool read, KvSNMPCallback callback, void* userData);
-    // asked: for a write, the number of bindings sent, which its response must match.
-    void handleResponse(const engine::Response& response, bool read, KvSNMPCallback callback, void* userData,
-                        engine::Operation op, Mode mode, std::size_t columns, std::size_t asked = 0);
     void sendRead(Mode mode, KvSNMPCallback callback, void* userData);
+    // The answer to a read goes to the walk's step; asked again, or delivered.
+    void handleRead(engine::Response&& response, const KvSNMPTableWalk::Read& read, Mode mode,
+                    KvSNMPCallback callback, void* userData);
+    // asked: the number of bindings sent, which the write's response must match.
+    void handleWrite(const engine::Response& response, std::size_t asked, KvSNMPCallback callback,
+                     void* userData);
+    // The next row of the get-bulk answer at hand, answered from the event loop.
+    void deliverBulkRow(KvSNMPCallback callback, void* userData);
     // Hands the outcome to the user's callback; nothing leaves by an exception.
     void deliver(KvSNMPError& e, KvSNMPCallback callback, void* userData);
 
-    // A get-bulk walk: the bindings of the last response not handed out yet.
-    // Each column's bindings are the successive get-next answers of that column,
-    // so a column lacking a row keeps its next binding for a later row: every
-    // column has its own position.  A row is taken from them only while every
-    // column runs and has a binding left (a column that has ended is asked again
-    // from the row's keys, which the next get-bulk row does not answer); from
-    // the first ended column on, the walk asks with get-next.
-    static constexpr int kBulkRows = 25;
-    struct BulkRows {
-        bool off = false;                 // asks with get-next
-        // The walk's first get-bulk timed out: get-bulk is asked once more as soon
-        // as get-next is answered (the agent was only out of reach for a while);
-        // a second time-out leaves get-next for the rest of the walk.
-        bool retryWhenAnswered = false;
-        bool retried = false;             // that second chance has been given
-        bool answered = false;            // the agent has answered a get-bulk of this walk
-        bool columnEnded = false;         // in the row handed out last
-        int maxRepetitions = kBulkRows;   // halved after each tooBig
-        std::vector<engine::VarBind> vbs; // repetitions of `columns` bindings
-        std::size_t columns = 0;
-        std::vector<std::size_t> next;    // per column, the repetition to hand out next
-        KvSNMPDevice peer;
-        bool HasRow() const
-        {
-            if (columns == 0 || columnEnded)
-                return false;
-            for (std::size_t c = 0; c < columns; ++c)
-                if (next[c] * columns + c >= vbs.size())
-                    return false;
-            return true;
-        }
-    };
-    BulkRows bulk_;
-    bool useBulk() const;
-    // After a get-bulk that failed with `code`: fewer repetitions after tooBig,
-    // otherwise get-next (for the rest of the walk unless the first time-out).
-    bool bulkFailed(int code);   // false: the walk ends with that code
-    // A get-next read of the walk was answered.
-    void nextAnswered();
-    // Takes the response's rows; false when it holds no whole row.
-    bool takeBulk(engine::Response&& response, std::size_t columns);
-    bool nextBulkRow();
-    void deliverBulkRow(KvSNMPCallback callback, void* userData);
-
-    // A walk's own record of each item: the arcs of its CurrentOid as last
-    // received or parsed, kept with that text, and the arcs of its column prefix.
-    // The next get-next sends the arcs without parsing the text again, and column
-    // ends are decided on arcs.  The arcs stand for CurrentOid only while its
-    // text still equals currentText.
-    struct WalkArcs {
-        std::string currentText;
-        engine::Oid current;
-        std::string prefixText;
-        engine::Oid prefix;
-        std::string prefixOidText;   // the prefix's arcs as text, as a received OID is written
-    };
-    std::vector<WalkArcs> walkArcs_;
+    // Which operation reads next, the rows at hand and where each column stands.
+    KvSNMPTableWalk walk_{*this};
     // The target readTarget keeps, with what it was built from.
     struct ReadTarget {
         bool valid = false;
@@ -190,14 +130,6 @@ private:
         engine::Target target;
     };
     ReadTarget readTarget_;
-    std::vector<int> readableItems_;   // of the row processed last, in list order
-    std::string receivedText_;
-    std::string rowInstance_;
-    // Per readable item of the row processed last: its binding, whether the
-    // column has ended, and whether the row took the binding.
-    std::vector<const engine::VarBind*> rowBindings_;
-    std::vector<char> rowDone_;
-    std::vector<char> rowTaken_;
 
     // Shared with the callbacks of outstanding requests: null once the request is gone.
     std::shared_ptr<KvSNMPRequest*> self_;
