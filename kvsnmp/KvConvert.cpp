@@ -220,6 +220,13 @@ std::string KvDoubleText(double value)
     return ec == std::errc() ? std::string(buf, ptr) : std::string("0");
 }
 
+std::string KvPlainNumberText(double value)
+{
+    char buf[400];   // the largest double in fixed notation has 309 digits
+    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    return ec == std::errc() ? std::string(buf, ptr) : std::string("0");
+}
+
 std::optional<std::vector<std::uint32_t>> KvOidFromText(std::string_view text)
 {
     std::vector<std::uint32_t> out;

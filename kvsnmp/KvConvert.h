@@ -37,6 +37,9 @@ double KvLeadingDouble(std::string_view text);
 
 // A double as decimal text (15 significant digits, locale independent).
 std::string KvDoubleText(double value);
+// A double as plain decimal text, never with an exponent (whose "+" or "-" an
+// expression would take for an operator); the shortest that reads back exactly.
+std::string KvPlainNumberText(double value);
 
 // Strict dotted decimal OID ("1.3.6.1"): digits and single dots, each arc < 2^32.
 std::optional<std::vector<std::uint32_t>> KvOidFromText(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "KvConvert.h"
 #include "KvSNMPErrors.h"
+#include "kvsnmp/KvSyntaxCodec.h"
 
 #include <array>
 #include <charconv>
@@ -201,15 +202,6 @@ private:
     std::array<Found, 8> found_{};
 };
 
-// A number as the text put back in place of a group: plain decimal, never an
-// exponent, whose "+" or "-" would be taken for an operator.
-std::string numberText(double x)
-{
-    char buf[400];
-    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
-    return ec == std::errc() ? std::string(buf, ptr) : std::string("0");
-}
-
 double operand(std::string_view text)
 {
     const std::string_view t = trimBlanks(text);
@@ -236,7 +228,7 @@ double evalNumber(std::string text, Work& work)
     std::vector<std::pair<char, double>> pending;
     double x = 0;
     for (;;) {
-        c.resolveGroups([&work](std::string inner) { return numberText(evalNumber(std::move(inner), work)); });
+        c.resolveGroups([&work](std::string inner) { return KvPlainNumberText(evalNumber(std::move(inner), work)); });
         if (const std::size_t q = c.find('+'); q != npos) {
             pending.emplace_back('+', evalNumber(c.take(q), work));
         } else if (const std::size_t q = c.find('-'); q != npos) {
@@ -368,32 +360,17 @@ std::string KvSubstituteVariables(const KvSNMPVarList& list, const std::string& 
         const std::string value = item.Options ? item.Options->ValueOf(item.Value) : item.Value;
         if (value == KvNullText)
             throw LibraryError(KvNullInExpression);
-        using namespace KvSyntax;
-        switch (item.Syntax) {
-        case Boolean: case Bool8: case Bool16:
-            out += value == "true" ? "1" : "0";
-            break;
-        case Integer: case Counter: case Gauge: case Counter64: case UInteger: case Double:
-        case Int8: case UInt8: case Int16: case UInt16:
-            out += value;
-            break;
-        case TimeTicks:
-            out += std::to_string(KvTimeTicksFromText(value));
-            break;
-        case BcDateTime: {
-            const auto days = KvDayCountFromText(value);
-            if (!days)
+        // A syntax with a number form enters as that number; any other as a text.
+        const KvSyntaxCodec* codec = KvFindSyntaxCodec(item.Syntax);
+        if (codec && codec->InExpression) {
+            if (!codec->InExpression(value, out))
                 throw LibraryError(KvBadSyntaxInExpression);
-            out += numberText(*days);
-            break;
-        }
-        default:
+        } else {
             if (!quoteStrings)
                 throw LibraryError(KvBadSyntaxInExpression);
             out += '"';
             out += value;
             out += '"';
-            break;
         }
     }
     out.append(expression, pos, npos);
@@ -407,41 +384,9 @@ const std::string& KvDerivedExpression(const KvSNMPVarItem& item, bool afterRead
 
 void KvStoreDerivedValue(KvSNMPVarItem& item, double x)
 {
-    // Truncates toward zero into [lo, hi]; not-a-number gives 0.
-    auto clampTrunc = [x](double lo, double hi) {
-        if (std::isnan(x))
-            return 0.0;
-        return std::trunc(std::fmin(std::fmax(x, lo), hi));
-    };
-    using namespace KvSyntax;
-    std::string text;
-    switch (item.Syntax) {
-    case Boolean:
-        text = x != 0 ? "true" : "false";
-        break;
-    case Integer:
-        text = std::to_string(static_cast<std::int32_t>(clampTrunc(-2147483648.0, 2147483647.0)));
-        break;
-    case Counter: case Gauge: case UInteger:
-        text = std::to_string(static_cast<std::uint32_t>(clampTrunc(0.0, 4294967295.0)));
-        break;
-    case TimeTicks:
-        text = KvTimeTicksText(static_cast<std::uint32_t>(clampTrunc(0.0, 4294967295.0)));
-        break;
-    case Counter64: {
-        // 2^64 itself is not representable; the largest double below it is.
-        const double v = clampTrunc(0.0, 18446744073709549568.0);
-        text = std::to_string(static_cast<std::uint64_t>(v));
-        break;
-    }
-    case Double:
-        text = KvDoubleText(x);
-        break;
-    case BcDateTime:
-        text = KvDayCountText(x);
-        break;
-    default:
+    const KvSyntaxCodec* codec = KvFindSyntaxCodec(item.Syntax);
+    if (!codec || !codec->FromNumber)
         throw LibraryError(KvBadSyntaxInExpression);
-    }
+    const std::string text = codec->FromNumber(x);
     item.Value = item.Options ? item.Options->LabelOf(text) : text;
 }

@@ -944,42 +944,186 @@ std::string uint16Text(const std::string& o)
     return std::to_string(readBig16(o));
 }
 
+// ---- expressions ----
+
+bool exprTruth(const std::string& value, std::string& out)
+{
+    out += value == "true" ? "1" : "0";
+    return true;
+}
+bool exprNumber(const std::string& value, std::string& out)
+{
+    out += value;
+    return true;
+}
+bool exprTicks(const std::string& value, std::string& out)
+{
+    out += std::to_string(KvTimeTicksFromText(value));
+    return true;
+}
+bool exprDayCount(const std::string& value, std::string& out)
+{
+    const auto days = KvDayCountFromText(value);
+    if (!days)
+        return false;
+    out += KvPlainNumberText(*days);
+    return true;
+}
+
+// Truncates toward zero into [lo, hi]; not-a-number gives 0.
+double truncated(double x, double lo, double hi)
+{
+    if (std::isnan(x))
+        return 0.0;
+    return std::trunc(std::fmin(std::fmax(x, lo), hi));
+}
+std::string deriveTruth(double x)
+{
+    return x != 0 ? "true" : "false";
+}
+std::string deriveInteger(double x)
+{
+    return std::to_string(static_cast<std::int32_t>(truncated(x, -2147483648.0, 2147483647.0)));
+}
+std::string deriveUnsigned(double x)
+{
+    return std::to_string(static_cast<std::uint32_t>(truncated(x, 0.0, 4294967295.0)));
+}
+std::string deriveTicks(double x)
+{
+    return KvTimeTicksText(static_cast<std::uint32_t>(truncated(x, 0.0, 4294967295.0)));
+}
+std::string deriveCounter64(double x)
+{
+    // 2^64 itself is not representable; the largest double below it is.
+    return std::to_string(static_cast<std::uint64_t>(truncated(x, 0.0, 18446744073709549568.0)));
+}
+
 constexpr const char* kNull = "(NULL)";
 constexpr const char* kEmpty = "";
 
-// clang-format off
-// syntax, keyword, plain text, truth value, prefix separator, show, absent, send,
-// decode key, encode key,
-// width, to octets, octets text, edits, split, join
+// Each row names only what its syntax has: the parts left out are null (no
+// such form) or false.
 constexpr KvSyntaxCodec kCodecs[] = {
-    {Boolean,     "boolean",     false, true , 0  , showBoolean,   kNull,  sendBoolean,                     decodeBoolean,   encodeBoolean,    4, booleanOctets,   booleanText,   0, nullptr,       nullptr},
-    {Integer,     "integer",     false, false, 0  , showInteger,   kNull,  sendInteger,                     decodeInteger,   encodeInteger,    4, integerOctets,   integerText,   0, nullptr,       nullptr},
-    {BitStr,      "bitstr",      false, false, 0  , showHex,       kEmpty, sendHex,                         decodeHex,       encodeHex,       -1, hexOctets,       hexText,       0, splitHex,      joinHex},
-    {OctetStr,    "octetstr",    false, false, 0  , showHex,       kEmpty, sendHex,                         decodeHex,       encodeHex,       -1, hexOctets,       hexText,       0, splitHex,      joinHex},
-    {Null,        "null",        false, false, 0  , showNothing,   kNull,  sendNull,                        decodeNull,      encodeNull,       0, nullOctets,      nullText,      0, nullptr,       nullptr},
-    {ObjectId,    "objectid",    false, false, '.', showOid,       kNull,  sendOid,                         decodeOid,       encodeOid,       -1, oidOctets,       oidText,       0, splitOid,      joinOid},
-    {IpAddress,   "ipaddress",   false, false, 0  , showAddress,   kNull,  sendAddress<engine::kIpAddress>,   decodeAddress, encodeAddress,    4, addressOctets,   addressText,   4, splitAddress,  joinAddress},
-    {Counter,     "counter",     false, false, 0  , showUnsigned,  kNull,  sendUnsigned<engine::kCounter32>,  decodeUnsigned, encodeUnsigned,  4, unsignedOctets,  unsignedText,  0, nullptr,       nullptr},
-    {Gauge,       "guage",       false, false, 0  , showUnsigned,  kNull,  sendUnsigned<engine::kGauge32>,    decodeUnsigned, encodeUnsigned,  4, unsignedOctets,  unsignedText,  0, nullptr,       nullptr},
-    {TimeTicks,   "timeticks",   false, false, 0  , showTicks,     kNull,  sendTicks,                       decodeTicks,     encodeTicks,      4, ticksOctets,     ticksText,     5, splitTicks,    joinTicks},
-    {Opaque,      "opaque",      false, false, 0  , showHex,       kEmpty, sendOpaque,                      decodeHex,       encodeHex,       -1, hexOctets,       hexText,       0, splitHex,      joinHex},
-    {NsapAddr,    "nsapaddr",    false, false, 0  , showAddress,   kNull,  sendAddress<engine::kNsapAddress>, decodeAddress, encodeAddress,    4, addressOctets,   addressText,   4, splitAddress,  joinAddress},
-    {Counter64,   "counter64",   false, false, 0  , showCounter64, kNull,  sendCounter64,                   decodeCounter64, encodeCounter64,  8, counter64Octets, counter64Text, 0, nullptr,       nullptr},
-    {UInteger,    "uinteger",    false, false, 0  , showUnsigned,  kNull,  sendUnsigned<engine::kUInteger32>, decodeUnsigned, encodeUnsigned,  4, unsignedOctets,  unsignedText,  0, nullptr,       nullptr},
-    {Double,      "double",      false, false, 0  , showReal<KvDoubleText>,   kNull, sendReal<doubleOrBad>,   decodeReal<KvDoubleText>,   encodeReal<doubleOrBad>,   8, realOctets<doubleOfText>,    realText<KvDoubleText>,   0, nullptr, nullptr},
-    {MacAddress,  "macaddress",  false, false, 0  , showHex,       kEmpty, sendHex,                         decodeMac,       encodeMac,        6, hexOctets,       macText,       6, splitHex,      joinHex},
-    {DateTime,    "datetime",    false, false, 0  , showDateTime,  kNull,  sendDateTime,                    decodeDateTime,  encodeDateTime,  11, dateTimeOctets,  dateTimeText, 10, splitDateTime, joinDateTime},
-    {BcDateTime,  "bcdatetime",  false, false, 0  , showReal<KvDayCountText>, kNull, sendReal<dayCountOrBad>, decodeReal<KvDayCountText>, encodeReal<dayCountOrBad>, 8, realOctets<dayCountOfField>, realText<KvDayCountText>, 7, splitDayCount, joinDayCount},
-    {DisplayStr,  "displaystr",  true, false, 0  ,  showDisplay,   kEmpty, sendDisplay,                     decodeDisplay,   encodeDisplay,   -1, displayOctets,   nullptr,       0, nullptr,       nullptr},
-    {Ipv6Address, "ipv6address", false, false, 0  , showHex,       kEmpty, sendHex,                         decodeIpv6,      encodeIpv6,      16, hexOctets,       ipv6Text,     16, splitHex,      joinHex},
-    {Bool8,       "bool8",       false, true , 0  , nullptr,       kNull,  nullptr,                         nullptr,         nullptr,          1, bool8Octets,     bool8Text,     0, nullptr,       nullptr},
-    {Int8,        "int8",        false, false, 0  , nullptr,       kNull,  nullptr,                         nullptr,         nullptr,          1, byteOctets,      int8Text,      0, nullptr,       nullptr},
-    {UInt8,       "uint8",       false, false, 0  , nullptr,       kNull,  nullptr,                         nullptr,         nullptr,          1, byteOctets,      uint8Text,     0, nullptr,       nullptr},
-    {Bool16,      "bool16",      false, true , 0  , nullptr,       kNull,  nullptr,                         nullptr,         nullptr,          2, bool16Octets,    bool16Text,    0, nullptr,       nullptr},
-    {Int16,       "int16",       false, false, 0  , nullptr,       kNull,  nullptr,                         nullptr,         nullptr,          2, word16Octets,    int16Text,     0, nullptr,       nullptr},
-    {UInt16,      "uint16",      false, false, 0  , nullptr,       kNull,  nullptr,                         nullptr,         nullptr,          2, word16Octets,    uint16Text,    0, nullptr,       nullptr},
+    {.Syntax = Boolean, .Keyword = "boolean", .TruthValue = true,
+     .Show = showBoolean, .AbsentText = kNull, .Send = sendBoolean,
+     .DecodeKey = decodeBoolean, .EncodeKey = encodeBoolean,
+     .Width = 4, .ToOctets = booleanOctets, .OctetsText = booleanText,
+     .InExpression = exprTruth, .FromNumber = deriveTruth},
+    {.Syntax = Integer, .Keyword = "integer",
+     .Show = showInteger, .AbsentText = kNull, .Send = sendInteger,
+     .DecodeKey = decodeInteger, .EncodeKey = encodeInteger,
+     .Width = 4, .ToOctets = integerOctets, .OctetsText = integerText,
+     .InExpression = exprNumber, .FromNumber = deriveInteger},
+    {.Syntax = BitStr, .Keyword = "bitstr",
+     .Show = showHex, .AbsentText = kEmpty, .Send = sendHex,
+     .DecodeKey = decodeHex, .EncodeKey = encodeHex,
+     .Width = -1, .ToOctets = hexOctets, .OctetsText = hexText,
+     .SplitFields = splitHex, .JoinFields = joinHex},
+    {.Syntax = OctetStr, .Keyword = "octetstr",
+     .Show = showHex, .AbsentText = kEmpty, .Send = sendHex,
+     .DecodeKey = decodeHex, .EncodeKey = encodeHex,
+     .Width = -1, .ToOctets = hexOctets, .OctetsText = hexText,
+     .SplitFields = splitHex, .JoinFields = joinHex},
+    {.Syntax = Null, .Keyword = "null",
+     .Show = showNothing, .AbsentText = kNull, .Send = sendNull,
+     .DecodeKey = decodeNull, .EncodeKey = encodeNull,
+     .Width = 0, .ToOctets = nullOctets, .OctetsText = nullText},
+    {.Syntax = ObjectId, .Keyword = "objectid", .PrefixSeparator = '.',
+     .Show = showOid, .AbsentText = kNull, .Send = sendOid,
+     .DecodeKey = decodeOid, .EncodeKey = encodeOid,
+     .Width = -1, .ToOctets = oidOctets, .OctetsText = oidText,
+     .SplitFields = splitOid, .JoinFields = joinOid},
+    {.Syntax = IpAddress, .Keyword = "ipaddress",
+     .Show = showAddress, .AbsentText = kNull, .Send = sendAddress<engine::kIpAddress>,
+     .DecodeKey = decodeAddress, .EncodeKey = encodeAddress,
+     .Width = 4, .ToOctets = addressOctets, .OctetsText = addressText,
+     .Edits = 4, .SplitFields = splitAddress, .JoinFields = joinAddress},
+    {.Syntax = Counter, .Keyword = "counter",
+     .Show = showUnsigned, .AbsentText = kNull, .Send = sendUnsigned<engine::kCounter32>,
+     .DecodeKey = decodeUnsigned, .EncodeKey = encodeUnsigned,
+     .Width = 4, .ToOctets = unsignedOctets, .OctetsText = unsignedText,
+     .InExpression = exprNumber, .FromNumber = deriveUnsigned},
+    {.Syntax = Gauge, .Keyword = "guage",
+     .Show = showUnsigned, .AbsentText = kNull, .Send = sendUnsigned<engine::kGauge32>,
+     .DecodeKey = decodeUnsigned, .EncodeKey = encodeUnsigned,
+     .Width = 4, .ToOctets = unsignedOctets, .OctetsText = unsignedText,
+     .InExpression = exprNumber, .FromNumber = deriveUnsigned},
+    {.Syntax = TimeTicks, .Keyword = "timeticks",
+     .Show = showTicks, .AbsentText = kNull, .Send = sendTicks,
+     .DecodeKey = decodeTicks, .EncodeKey = encodeTicks,
+     .Width = 4, .ToOctets = ticksOctets, .OctetsText = ticksText,
+     .Edits = 5, .SplitFields = splitTicks, .JoinFields = joinTicks,
+     .InExpression = exprTicks, .FromNumber = deriveTicks},
+    {.Syntax = Opaque, .Keyword = "opaque",
+     .Show = showHex, .AbsentText = kEmpty, .Send = sendOpaque,
+     .DecodeKey = decodeHex, .EncodeKey = encodeHex,
+     .Width = -1, .ToOctets = hexOctets, .OctetsText = hexText,
+     .SplitFields = splitHex, .JoinFields = joinHex},
+    {.Syntax = NsapAddr, .Keyword = "nsapaddr",
+     .Show = showAddress, .AbsentText = kNull, .Send = sendAddress<engine::kNsapAddress>,
+     .DecodeKey = decodeAddress, .EncodeKey = encodeAddress,
+     .Width = 4, .ToOctets = addressOctets, .OctetsText = addressText,
+     .Edits = 4, .SplitFields = splitAddress, .JoinFields = joinAddress},
+    {.Syntax = Counter64, .Keyword = "counter64",
+     .Show = showCounter64, .AbsentText = kNull, .Send = sendCounter64,
+     .DecodeKey = decodeCounter64, .EncodeKey = encodeCounter64,
+     .Width = 8, .ToOctets = counter64Octets, .OctetsText = counter64Text,
+     .InExpression = exprNumber, .FromNumber = deriveCounter64},
+    {.Syntax = UInteger, .Keyword = "uinteger",
+     .Show = showUnsigned, .AbsentText = kNull, .Send = sendUnsigned<engine::kUInteger32>,
+     .DecodeKey = decodeUnsigned, .EncodeKey = encodeUnsigned,
+     .Width = 4, .ToOctets = unsignedOctets, .OctetsText = unsignedText,
+     .InExpression = exprNumber, .FromNumber = deriveUnsigned},
+    {.Syntax = Double, .Keyword = "double",
+     .Show = showReal<KvDoubleText>, .AbsentText = kNull, .Send = sendReal<doubleOrBad>,
+     .DecodeKey = decodeReal<KvDoubleText>, .EncodeKey = encodeReal<doubleOrBad>,
+     .Width = 8, .ToOctets = realOctets<doubleOfText>, .OctetsText = realText<KvDoubleText>,
+     .InExpression = exprNumber, .FromNumber = KvDoubleText},
+    {.Syntax = MacAddress, .Keyword = "macaddress",
+     .Show = showHex, .AbsentText = kEmpty, .Send = sendHex,
+     .DecodeKey = decodeMac, .EncodeKey = encodeMac,
+     .Width = 6, .ToOctets = hexOctets, .OctetsText = macText,
+     .Edits = 6, .SplitFields = splitHex, .JoinFields = joinHex},
+    {.Syntax = DateTime, .Keyword = "datetime",
+     .Show = showDateTime, .AbsentText = kNull, .Send = sendDateTime,
+     .DecodeKey = decodeDateTime, .EncodeKey = encodeDateTime,
+     .Width = 11, .ToOctets = dateTimeOctets, .OctetsText = dateTimeText,
+     .Edits = 10, .SplitFields = splitDateTime, .JoinFields = joinDateTime},
+    {.Syntax = BcDateTime, .Keyword = "bcdatetime",
+     .Show = showReal<KvDayCountText>, .AbsentText = kNull, .Send = sendReal<dayCountOrBad>,
+     .DecodeKey = decodeReal<KvDayCountText>, .EncodeKey = encodeReal<dayCountOrBad>,
+     .Width = 8, .ToOctets = realOctets<dayCountOfField>, .OctetsText = realText<KvDayCountText>,
+     .Edits = 7, .SplitFields = splitDayCount, .JoinFields = joinDayCount,
+     .InExpression = exprDayCount, .FromNumber = KvDayCountText},
+    {.Syntax = DisplayStr, .Keyword = "displaystr", .PlainText = true,
+     .Show = showDisplay, .AbsentText = kEmpty, .Send = sendDisplay,
+     .DecodeKey = decodeDisplay, .EncodeKey = encodeDisplay,
+     .Width = -1, .ToOctets = displayOctets},
+    {.Syntax = Ipv6Address, .Keyword = "ipv6address",
+     .Show = showHex, .AbsentText = kEmpty, .Send = sendHex,
+     .DecodeKey = decodeIpv6, .EncodeKey = encodeIpv6,
+     .Width = 16, .ToOctets = hexOctets, .OctetsText = ipv6Text,
+     .Edits = 16, .SplitFields = splitHex, .JoinFields = joinHex},
+    {.Syntax = Bool8, .Keyword = "bool8", .TruthValue = true,
+     .Width = 1, .ToOctets = bool8Octets, .OctetsText = bool8Text,
+     .InExpression = exprTruth},
+    {.Syntax = Int8, .Keyword = "int8",
+     .Width = 1, .ToOctets = byteOctets, .OctetsText = int8Text,
+     .InExpression = exprNumber},
+    {.Syntax = UInt8, .Keyword = "uint8",
+     .Width = 1, .ToOctets = byteOctets, .OctetsText = uint8Text,
+     .InExpression = exprNumber},
+    {.Syntax = Bool16, .Keyword = "bool16", .TruthValue = true,
+     .Width = 2, .ToOctets = bool16Octets, .OctetsText = bool16Text,
+     .InExpression = exprTruth},
+    {.Syntax = Int16, .Keyword = "int16",
+     .Width = 2, .ToOctets = word16Octets, .OctetsText = int16Text,
+     .InExpression = exprNumber},
+    {.Syntax = UInt16, .Keyword = "uint16",
+     .Width = 2, .ToOctets = word16Octets, .OctetsText = uint16Text,
+     .InExpression = exprNumber},
 };
-// clang-format on
 
 // Row index by code (every code is below 256), for the lookups of every binding
 // of every response.

@@ -7,7 +7,8 @@
 //    and for check boxes bound to bits;
 //  - its fields when a value is shown across several edits (an address in four
 //    edits, a date in seven): the binding lays these texts out into its edits
-//    and reads them back, and knows no syntax itself.
+//    and reads them back, and knows no syntax itself;
+//  - its number in expressions, and its text for a derived number.
 // A part a syntax does not have is null; asking for it is the bad-syntax error
 // (-511).  The codes only expressions understand (bool8 ... uint16) have an octet
 // form and nothing else.
@@ -47,46 +48,57 @@ private:
 using KvOctetsSource = std::function<const std::string&()>;
 
 struct KvSyntaxCodec {
-    std::uint32_t Syntax;
-    const char* Keyword;   // the syntax's name in definition files and tables
+    std::uint32_t Syntax = 0;
+    const char* Keyword = nullptr;   // the syntax's name in definition files and tables
     // The text is the octets themselves: every text is a value, the markers too,
     // and a value built from fields starts empty.
-    bool PlainText;
+    bool PlainText = false;
     // A single check box shows the value, checked for "true".
-    bool TruthValue;
+    bool TruthValue = false;
     // What stands between a prefix and the rest of a value (an identifier's
     // dot); 0 when the rest follows the prefix directly.
-    char PrefixSeparator;
+    char PrefixSeparator = 0;
 
     // ---- text forms ----
     // The text of a received value; false when the value holds nothing of the
     // syntax, which then shows as AbsentText.
-    bool (*Show)(const engine::Value& value, std::string& text);
-    const char* AbsentText;
+    bool (*Show)(const engine::Value& value, std::string& text) = nullptr;
+    const char* AbsentText = nullptr;
     // The value to send for a text (never a marker: those are sent as no value).
-    engine::Value (*Send)(const std::string& text);
+    engine::Value (*Send)(const std::string& text) = nullptr;
 
     // ---- key coding ----
     // The key text from the front of the instance; "(NULL)" when the instance
     // ends before the key does.  implied: the key is the last one and implied.
-    std::string (*DecodeKey)(KvInstanceReader& in, bool implied);
-    void (*EncodeKey)(const std::string& text, bool implied, std::vector<std::uint32_t>& ids);
+    std::string (*DecodeKey)(KvInstanceReader& in, bool implied) = nullptr;
+    void (*EncodeKey)(const std::string& text, bool implied, std::vector<std::uint32_t>& ids) = nullptr;
 
     // ---- octet form ----
-    int Width;   // bytes of a field; -1 for the kinds that take the rest of the value
+    int Width = 0;   // bytes of a field; -1 for the kinds that take the rest of the value
     // Markers and the empty value are handled by the callers (KvPartialData.h).
-    std::string (*ToOctets)(const std::string& text);
-    std::string (*OctetsText)(const std::string& octets);
+    std::string (*ToOctets)(const std::string& text) = nullptr;
+    std::string (*OctetsText)(const std::string& octets) = nullptr;
 
     // ---- several edits ----
-    int Edits;   // edits needed; 0 for one per octet or arc, or a syntax shown in one
+    int Edits = 0;   // edits needed; 0 for one per octet or arc, or a syntax shown in one
     // The field texts for edits 0, 1 ...; edits beyond them keep what they show,
     // and nothing at all changes when a value not read is shown.  Null: the text
     // goes whole into the first edit.
     std::vector<std::string> (*SplitFields)(const KvSyntaxCodec& self, const std::string& text,
-                                            const KvOctetsSource& octets, int edits);
+                                            const KvOctetsSource& octets, int edits) = nullptr;
     // Null: the first edit's text is the value.
-    std::string (*JoinFields)(const KvSyntaxCodec& self, const std::vector<std::string>& fields);
+    std::string (*JoinFields)(const KvSyntaxCodec& self,
+                              const std::vector<std::string>& fields) = nullptr;
+
+    // ---- expressions ----
+    // Appends the value's number where an expression names the item ("$N");
+    // false when the text is no value of the syntax.  Null: the value enters as
+    // a quoted text, where texts are allowed.
+    bool (*InExpression)(const std::string& value, std::string& out) = nullptr;
+    // The value's text for the number a derived item's expression gave (whole
+    // numbers truncated toward zero and held to the syntax's range).  Null: the
+    // syntax takes no derived value.
+    std::string (*FromNumber)(double x) = nullptr;
 };
 
 // Every row, one per syntax code, in code order.

@@ -1,6 +1,7 @@
 #include "KvConvert.h"
 #include "KvExpression.h"
 #include "KvSNMPErrors.h"
+#include "kvsnmp/KvSyntaxCodec.h"
 #include "KvTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -180,6 +181,21 @@ TEST_F(Substitution, DerivedValuesTakeTheFormOfTheirSyntax)
     KvSNMPVarItem text;
     text.Syntax = KvSyntax::DisplayStr;
     EXPECT_EQ(codeOf([&] { KvStoreDerivedValue(text, 1); }), -513);
+}
+
+// Every syntax that takes a derived value gives it back to an expression as the
+// same number (a row with one of the two forms and not the other, or forms that
+// disagree, would turn a derived item into another value when used again).
+TEST(Expression, DerivedValuesReadBackAsTheirNumber)
+{
+    for (const KvSyntaxCodec& codec : KvSyntaxCodecs()) {
+        if (!codec.FromNumber)
+            continue;
+        KvSNMPVarList list;
+        list.AppendItem("1", "derived", codec.Syntax, KvAccess::ReadWrite);
+        KvStoreDerivedValue(list.ItemAt(0), 1.0);
+        EXPECT_EQ(EvaluateNumber(KvSubstituteVariables(list, "$0", false, "$")), 1.0) << codec.Keyword;
+    }
 }
 
 } // namespace
