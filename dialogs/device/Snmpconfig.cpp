@@ -63,6 +63,14 @@ void setFieldColour(QWidget* w, bool enabled)
     w->setPalette(pal);
 }
 
+// A number of the connection texts; 0 (no list item) for a text that is none.
+int runningNumber(const std::string& text)
+{
+    bool ok = false;
+    const int n = QString::fromStdString(text).toInt(&ok);
+    return ok ? n : 0;
+}
+
 QString exeName(const char* base)
 {
 #ifdef Q_OS_WIN
@@ -121,11 +129,42 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget* owner) : QDialog(owner)
     layout->addLayout(buttons);
     resize(420, 480);
 
+    ShowRunningSettings();
     connect(rgpSNMPVersion, &KvRadioGroup::ItemIndexChanged, this, &TfrmConfigSNMP::rgpSNMPVersionClick);
     connect(btnOk, &QPushButton::clicked, this, &TfrmConfigSNMP::btnOkClick);
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
-    rgpSNMPVersion->SetItemIndex(V1);
-    ShowVersionFields(false);
+}
+
+void TfrmConfigSNMP::ShowRunningSettings()
+{
+    // The file the dialog writes overrides the command line at the next start:
+    // starting from anything but the settings in force would make an OK without
+    // a change switch the module to other ones.
+    const ConnectionTexts& running = MainTexts;
+    const Version version = running.Version == "1" ? V2c : running.Version == "3" ? V3 : V1;
+    rgpSNMPVersion->SetItemIndex(version);
+    if (!running.AgentPort.empty())
+        edtPort->setText(QString::fromStdString(running.AgentPort));
+    if (version == V3) {
+        edtContext->setText(QString::fromStdString(running.ContextName));
+        edtCommunity->clear();
+    } else {
+        edtContext->setText(QString::fromStdString(running.GetCommStr));
+        edtCommunity->setText(QString::fromStdString(running.SetCommStr));
+    }
+    cbxSecurityName->setCurrentText(QString::fromStdString(running.SecurityName));
+    const std::pair<QComboBox*, int> choices[] = {
+        {cbxSecurityLevel, IndexFromSecurityLevel(runningNumber(running.SecurityLevel))},
+        {cbxAuthProtocol, IndexFromAuthProtocol(runningNumber(running.AuthProtocol))},
+        {cbxPrivProtocol, IndexFromPrivProtocol(runningNumber(running.PrivProtocol))},
+    };
+    for (const auto& [combo, item] : choices)
+        if (item >= 0 && item < combo->count())
+            combo->setCurrentIndex(item);
+    edtAuthPass->setText(QString::fromStdString(running.AuthPassword));
+    edtPrivPass->setText(QString::fromStdString(running.PrivPassword));
+    edtContextEngine->setText(QString::fromStdString(running.ContextEngineID));
+    ShowVersionFields(version == V3);
 }
 
 void TfrmConfigSNMP::ShowVersionFields(bool v3)

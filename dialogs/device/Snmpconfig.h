@@ -50,6 +50,8 @@ public:
     void btnOkClick();
 
 private:
+    // The fields show the settings the module runs with.
+    void ShowRunningSettings();
     void ShowVersionFields(bool v3);
 
     bool versionChanged_ = false;

@@ -1,7 +1,9 @@
-// The SNMP connection settings: the file OK writes for each version (byte for
-// byte but for the date and time of writing), the version-changed decision and
-// its question, the refusals (empty SNMPv3 choices, IDEA, a file that cannot
-// be written), the community fields following the version, and the host's
+// The SNMP connection settings: the settings it opens with (those the module
+// runs with, so that OK without a change keeps them), the file OK writes for
+// each version (byte for byte but for the date and time of writing), the
+// version-changed decision and its question, the refusals (empty SNMPv3
+// choices, IDEA, a file that cannot be written), the community fields
+// following the version, and the host's
 // user-configuration tool: run with the agent and the module folder while the
 // window keeps working, the file read again afterwards, a missing tool
 // reported at once.
@@ -86,7 +88,9 @@ protected:
         ASSERT_TRUE(QDir().mkpath(folder));
         SetExeFolder(folder.toStdString());
         LocalConfigMode = true;
-        MainTexts = {};
+        // The texts of a module started without switches.
+        ResetDefaultParameters();
+        FillConnectionTexts();
         MainTexts.AgentIP = "127.0.0.1";
     }
     void TearDown() override
@@ -197,6 +201,97 @@ const OkCase kOkCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Versions, SnmpConfigOk, ::testing::ValuesIn(kOkCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What the module runs with, as start-up leaves it: the command line, then the
+// agent's configuration file when there is one.
+struct Running {
+    KvSNMPDevice device;
+    KvSNMPScope scope;
+    KvSNMPSecurity security;
+};
+
+Running StartModule(const std::vector<std::string>& args)
+{
+    ResetDefaultParameters();
+    ParseCommandLine(args);
+    FillConnectionTexts();
+    LoadModuleConfiguration(MainTexts.AgentIP);
+    return {DefaultDevice, DefaultScope, DefaultSecurity};
+}
+
+// The settings an agent is reached with: v1 and v2c use neither the SNMPv3
+// settings nor the context.
+void ExpectSameConnection(const Running& a, const Running& b)
+{
+    EXPECT_EQ(a.device.Port, b.device.Port);
+    EXPECT_EQ(a.security.Version, b.security.Version);
+    EXPECT_EQ(a.security.ReadCommunity, b.security.ReadCommunity);
+    EXPECT_EQ(a.security.WriteCommunity, b.security.WriteCommunity);
+    if (a.security.Version != 3)
+        return;
+    EXPECT_EQ(a.security, b.security);
+    EXPECT_EQ(a.scope.ContextName, b.scope.ContextName);
+    EXPECT_EQ(a.scope.ContextEngineID, b.scope.ContextEngineID);
+}
+
+struct RunningCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* file;   // the agent's configuration file before the start, "" none
+    int version;        // radio item shown
+    const char* port;
+    const char* context;
+    const char* community;
+    const char* user;
+    const char* level;
+    const char* auth;
+    const char* priv;
+    const char* authPass;
+};
+
+class SnmpConfigRunning : public SnmpConfig, public ::testing::WithParamInterface<RunningCase> {};
+
+TEST_P(SnmpConfigRunning, OpensWithTheRunningSettingsAndOkWithoutChangeKeepsThem)
+{
+    const RunningCase& c = GetParam();
+    if (*c.file)
+        WriteFile(cfg(), c.file);
+    const Running before = StartModule(c.args);
+    {
+        TfrmConfigSNMP d(nullptr);
+        EXPECT_EQ(d.rgpSNMPVersion->ItemIndex(), c.version);
+        EXPECT_EQ(d.edtPort->text(), c.port);
+        EXPECT_EQ(d.edtContext->text(), c.context);
+        EXPECT_EQ(d.edtCommunity->text(), c.community);
+        EXPECT_EQ(d.cbxSecurityName->currentText(), c.user);
+        EXPECT_EQ(d.cbxSecurityLevel->currentText(), c.level);
+        EXPECT_EQ(d.cbxAuthProtocol->currentText(), c.auth);
+        EXPECT_EQ(d.cbxPrivProtocol->currentText(), c.priv);
+        EXPECT_EQ(d.edtAuthPass->text(), c.authPass);
+        EXPECT_EQ(d.cbxSecurityName->isEnabled(), c.version == 2);
+        d.btnOk->click();
+        EXPECT_TRUE(texts().empty());
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_FALSE(d.VersionChanged());
+    }
+    // The next start, with the file the dialog wrote, reaches the agent as before.
+    ExpectSameConnection(StartModule(c.args), before);
+}
+
+const RunningCase kRunningCases[] = {
+    {"V2cOnItsPort", {"/I127.0.0.1", "/t16357", "/v1", "/Rpub", "/Wpriv"}, "", 1, "16357", "pub", "priv", "",
+     "NoAuthNoPriv", "None", "None", ""},
+    {"V3AuthPriv",
+     {"/I127.0.0.1", "/t1161", "/v3", "/m3", "/l3", "/nadmin", "/a3", "/AauthPass1", "/p19", "/PprivPass1", "/cctx",
+      "/d8000000001020304"},
+     "", 2, "1161", "ctx", "", "admin", "AuthPriv", "HMAC_SHA", "CFB_AES128", "authPass1"},
+    {"FromTheFile", {"/I127.0.0.1", "/v0"},
+     "[Program Information]\r\nAgentPort=16357\r\nVersion=1\r\nSecurityModel=3", 1, "16357", "rdcomm", "wrcommx",
+     "", "NoAuthNoPriv", "None", "None", ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Modules, SnmpConfigRunning, ::testing::ValuesIn(kRunningCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
