@@ -170,6 +170,10 @@ bool TSTP_Info::GetReported(KvSNMPRequest2Edits& binding)
 
 void TSTP_Info::HelloTimeForMstp(bool mstp)
 {
+    // MSTP has no Hello Time: a value read beside it would be one the switch
+    // does not use and a Set does not send.
+    if (mstp)
+        ET_HelloTime->clear();
     const QPalette::ColorRole role = mstp ? QPalette::Button : QPalette::Base;
     QPalette pal = ET_HelloTime->palette();
     pal.setColor(QPalette::Base, QApplication::palette().color(role));
@@ -186,15 +190,14 @@ void TSTP_Info::BT_GetClick()
         GetReported(*mstpWrite_);
     GetReported(*version_);
     HelloTimeForMstp(mstp);
-    if (mstp)
-        ET_HelloTime->clear();
 }
 
 void TSTP_Info::Combo_STPVersionChange()
 {
     const bool mstp = Combo_STPVersion->currentText() == QLatin1String("mstp");
     HelloTimeForMstp(mstp);
-    ET_HelloTime->setText(mstp ? QString() : QStringLiteral("200"));
+    if (!mstp)
+        ET_HelloTime->setText(QStringLiteral("200"));
 }
 
 void TSTP_Info::BT_SetClick()

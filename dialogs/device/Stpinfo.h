@@ -53,6 +53,8 @@ public:
     void Combo_STPVersionChange();
 
 private:
+    // In MSTP the Hello Time edit is empty, closed and button-face coloured;
+    // otherwise open in the window colour.
     void HelloTimeForMstp(bool mstp);
     void Status(const QString& text);
     bool GetReported(KvSNMPRequest2Edits& binding);

@@ -13,6 +13,7 @@
 #include "views/Progress2.h"
 #include "views/Viewmodal.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,12 +157,22 @@ TEST_F(Stp, OpensWithTheAgentsValuesAndTheHelloTimeOfTheMode)
     EXPECT_EQ(f->ET_HelloTime->text(), "200");
     EXPECT_EQ(f->Combo_LBD->currentText(), "disabled");
     EXPECT_TRUE(f->ET_HelloTime->isEnabled());
+    EXPECT_EQ(f->ET_HelloTime->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+}
 
+// The agent has a Hello Time beside MSTP: neither opening nor Refresh shows it.
+TEST_F(Stp, MstpHelloTimeIsEmptyAndClosedFromTheStart)
+{
+    put(kStp + "2", KvSyntax::Integer, "2");
     auto m = open("mstp");
-    EXPECT_FALSE(m->ET_HelloTime->isEnabled());
-    m->BT_GetClick();
-    EXPECT_FALSE(m->ET_HelloTime->isEnabled());
-    EXPECT_TRUE(m->ET_HelloTime->text().isEmpty());
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(m->Combo_STPVersion->currentText(), "mstp");
+        EXPECT_TRUE(m->ET_HelloTime->text().isEmpty()) << pass;
+        EXPECT_FALSE(m->ET_HelloTime->isEnabled()) << pass;
+        EXPECT_EQ(m->ET_HelloTime->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button))
+            << pass;
+        m->BT_GetClick();
+    }
 }
 
 TEST_F(Stp, VersionListSetsTheHelloTime)
