@@ -127,6 +127,8 @@ extern const KvOptionList SummerTimeStatusOptions;
 extern const KvOptionList SummerMonthOptions;
 extern const KvOptionList SummerWeekOptions;
 extern const KvOptionList SummerWeekdayOptions;
+// The summer-time offsets in minutes the switch takes: 30, 60, 90 and 120.
+extern const KvOptionList SummerOffsetOptions;
 extern const KvOptionList AacLoginMethodTypeOptions;   // the login lists' method types
 extern const KvOptionList AacEnableMethodTypeOptions;  // the enable lists' method types
 // Items of the method type lists, the same in both.

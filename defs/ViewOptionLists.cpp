@@ -650,6 +650,9 @@ constexpr KvOptionDef SummerMonthRows[] = {
 constexpr KvOptionDef SummerWeekRows[] = {
     {1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {0, "last"}, {0, nullptr},
 };
+constexpr KvOptionDef SummerOffsetRows[] = {
+    {30, "30"}, {60, "60"}, {90, "90"}, {120, "120"}, {0, nullptr},
+};
 constexpr KvOptionDef SummerWeekdayRows[] = {
     {1, "Sun"}, {2, "Mon"}, {3, "Tue"}, {4, "Wed"}, {5, "Thu"}, {6, "Fri"}, {7, "Sat"}, {0, nullptr},
 };
@@ -762,5 +765,6 @@ const KvOptionList SummerTimeStatusOptions(SummerTimeStatusRows, KvOptionList::I
 const KvOptionList SummerMonthOptions(SummerMonthRows, KvOptionList::IntegerValues);
 const KvOptionList SummerWeekOptions(SummerWeekRows, KvOptionList::IntegerValues);
 const KvOptionList SummerWeekdayOptions(SummerWeekdayRows, KvOptionList::IntegerValues);
+const KvOptionList SummerOffsetOptions(SummerOffsetRows, KvOptionList::IntegerValues);
 const KvOptionList IfOperStatusOptions(IfOperStatusRows, KvOptionList::IntegerValues);
 const KvOptionList IfAdminStatusOptions(IfAdminStatusRows, KvOptionList::IntegerValues);

@@ -51,6 +51,10 @@ const PointPart kAnnualParts[] = {
     {false, 3, UInt8, nullptr, "Minute"},
 };
 
+// Where the month of a point sits in its octets.
+constexpr int kRepeatingMonthOffset = 3;
+constexpr int kAnnualMonthOffset = 1;
+
 // Days of each month; February without a leap day.
 constexpr int kMonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
@@ -89,14 +93,16 @@ TSummerTimeForm::TSummerTimeForm(QWidget* owner, const QString& caption)
     setWindowTitle(caption);
     KvSNMPVarList& vars = binding_->Variables();
     AppendBinding(vars, SummerTimeBinding);
+    // Only four offsets are valid: the row offers them instead of taking text.
+    vars.ItemAt(StOffset).Options = &SummerOffsetOptions;
     binding_->SetMode(KvSNMPRequest2Controls::Synchronous);
 
     panel_ = new TSummerTimePanel(this, binding_.get());
     panel_->SetEditWidth(kValueWidth);
-    panel_->SetVarFormat(StOffset, QStringLiteral("%i{n30x120l3}"));
     for (int row = StRepeatStart; row <= StAnnualEnd; ++row)
         BuildPointRow(row);
     connect(StatusList(), &QComboBox::currentIndexChanged, this, &TSummerTimeForm::ShowMode);
+    connect(StatusList(), &QComboBox::activated, this, &TSummerTimeForm::ReadShownPoints);
 
     Rows()->SetRowValue(StStatus, QStringLiteral("repeating"));
     ShowMode();
@@ -116,9 +122,9 @@ QComboBox* TSummerTimeForm::StatusList() const
     return qobject_cast<QComboBox*>(Rows()->Row(StStatus).Control);
 }
 
-QLineEdit* TSummerTimeForm::OffsetEdit() const
+QComboBox* TSummerTimeForm::OffsetList() const
 {
-    return Rows()->RowEdit(StOffset);
+    return qobject_cast<QComboBox*>(Rows()->Row(StOffset).Control);
 }
 
 QComboBox* TSummerTimeForm::PartCombo(int row, int part) const
@@ -216,35 +222,88 @@ void TSummerTimeForm::IncludeOnly(std::initializer_list<int> rows)
         vars.ItemAt(i).Access &= ~Invalid;
 }
 
+int TSummerTimeForm::FirstPointRow(int mode)
+{
+    return mode == 1 ? StRepeatStart : mode == 2 ? StAnnualStart : -1;
+}
+
 void TSummerTimeForm::IncludeModeRows()
 {
     KvSNMPVarList& vars = binding_->Variables();
-    const int mode = Mode();
-    const int first = mode == 1 ? StRepeatStart : mode == 2 ? StAnnualStart : -1;
+    const int first = FirstPointRow(Mode());
     if (first < 0)
         return;
     vars.ItemAt(first).Access &= ~Invalid;
     vars.ItemAt(first + 1).Access &= ~Invalid;
 }
 
-void TSummerTimeForm::GetReported()
+bool TSummerTimeForm::GetReported()
 {
     try {
         binding_->Get();
+        return true;
     } catch (const std::exception& e) {
         binding_->ShowStatus(e.what());
+        return false;
     }
+}
+
+void TSummerTimeForm::IncludeAll()
+{
+    IncludeOnly({StStatus, StOffset, StRepeatStart, StRepeatEnd, StAnnualStart, StAnnualEnd});
 }
 
 void TSummerTimeForm::Read()
 {
+    // A status the user chose and has not written yet stays, and its points
+    // are read: Refresh must not undo the choice it is asked to show.
+    const int chosen = StatusList()->currentIndex();
+    const bool keepChosen = agentStatus_ != kNotRead && chosen != agentStatus_;
     IncludeOnly({StStatus});
-    GetReported();
+    if (GetReported())
+        agentStatus_ = StatusList()->currentIndex();
+    if (keepChosen)
+        StatusList()->setCurrentIndex(chosen);
     ShowMode();
-    IncludeOnly({StStatus, StOffset});
+    pointsRead_ = {};
+    IncludeOnly({StOffset});
     IncludeModeRows();
-    GetReported();
-    IncludeOnly({StStatus, StOffset, StRepeatStart, StRepeatEnd, StAnnualStart, StAnnualEnd});
+    if (GetReported() && Mode() >= 1)
+        pointsRead_[static_cast<std::size_t>(Mode() - 1)] = true;
+    IncludeAll();
+}
+
+void TSummerTimeForm::ReadShownPoints()
+{
+    // The other mode's points were not read with the status; the switch's
+    // points, not empty fields, are what the user starts from.
+    const int first = FirstPointRow(Mode());
+    if (first < 0 || pointsRead_[static_cast<std::size_t>(Mode() - 1)])
+        return;
+    IncludeOnly({first, first + 1});
+    if (GetReported())
+        pointsRead_[static_cast<std::size_t>(Mode() - 1)] = true;
+    IncludeAll();
+}
+
+int TSummerTimeForm::AgentMonth(int row)
+{
+    // A binding of its own, so that the row's controls keep what they show.
+    KvSNMPRequest2Edits probe(this);
+    probe.SetMode(KvSNMPRequest2Controls::Synchronous);
+    KvSNMPVarList& vars = probe.Variables();
+    vars.ItemType = SVT_SV;
+    const KvSNMPVarDef& def = SummerTimeDefs[row];
+    vars.AppendItem(def.Oid, def.Caption, def.Syntax, def.Access);
+    try {
+        probe.Get();
+    } catch (const std::exception&) {
+        return -1;   // unknown: the agent judges the write
+    }
+    const int offset = row <= StRepeatEnd ? kRepeatingMonthOffset : kAnnualMonthOffset;
+    bool ok = false;
+    const int month = QString::fromStdString(vars.ItemAt(0).Value).mid(2 * offset, 2).toInt(&ok, 16);
+    return ok && month >= 1 && month <= 12 ? month - 1 : -1;
 }
 
 void TSummerTimeForm::Set()
@@ -254,8 +313,8 @@ void TSummerTimeForm::Set()
     auto checked = [this](int row) { return Rows()->Row(row).Check->isChecked(); };
 
     IncludeOnly({StStatus});
-    if (checked(StStatus))
-        panel_->StandardSetChecked();
+    if (checked(StStatus) && panel_->StandardSetChecked())
+        agentStatus_ = StatusList()->currentIndex();
 
     // A failed status write does not stop the offset and the points.
     IncludeOnly({StOffset});
@@ -266,7 +325,7 @@ void TSummerTimeForm::Set()
         any = any || (!(vars.ItemAt(row).Access & Invalid) && checked(row));
     if (any)
         panel_->StandardSetChecked();
-    IncludeOnly({StStatus, StOffset, StRepeatStart, StRepeatEnd, StAnnualStart, StAnnualEnd});
+    IncludeAll();
 }
 
 bool TSummerTimeForm::Validate()
@@ -280,8 +339,8 @@ bool TSummerTimeForm::Validate()
 
     if (checked(StStatus) && StatusList()->currentIndex() < 0)
         return refuse("Please choose Summer Time Status.");
-    if (checked(StOffset) && !OffsetEdit()->text().isEmpty()) {
-        const int offset = wholeNumber(OffsetEdit()->text());
+    if (checked(StOffset) && !OffsetList()->currentText().isEmpty()) {
+        const int offset = wholeNumber(OffsetList()->currentText());
         if (offset < 30 || offset > 120 || offset % 30 != 0)
             return refuse("Summer Time Offset must chosed from {30, 60, 90, 120}.");
     }
@@ -309,11 +368,17 @@ bool TSummerTimeForm::Validate()
             months[k] = PartCombo(row, 1)->currentIndex();
             hour = wholeNumber(PartEdit(row, 2)->text());
             minute = wholeNumber(PartEdit(row, 3)->text());
-            ok = months[k] >= 0 && day >= 0 && day <= kMonthDays[months[k]];
+            // Day 0 is no day of any month.
+            ok = months[k] >= 0 && day >= 1 && day <= kMonthDays[months[k]];
         }
         ok = ok && hour >= 0 && minute >= 0 && hour <= 23 && minute < 60;
         if (!ok)
             return refuse(kTimeError);
+    }
+    // A single point written must not meet the other one as the switch has it.
+    if (checked(first) != checked(first + 1)) {
+        const int written = checked(first) ? 0 : 1;
+        months[1 - written] = AgentMonth(first + 1 - written);
     }
     if (months[0] >= 0 && months[0] == months[1])
         return refuse("From month and To month should not be the same.");

@@ -1,8 +1,11 @@
 // The summer-time dialog against ksw-sim: the validation rules with their
-// exact messages, the rows each status shows after a read, the octet layout
-// of the points on the agent (the weekday in two octets, most significant
-// first), and the two-step write: status first, then offset and the points of
-// the mode, the second step going out even when the agent refuses the first.
+// exact messages (a single checked point against the agent's other one), the
+// rows each status shows after a read, the points of a status the user
+// switches to and keeps over Refresh, the offset offered as its four values,
+// the octet layout of the points on the agent (the weekday in two octets, most
+// significant first), and the two-step write: status first, then offset and
+// the points of the mode, the second step going out even when the agent
+// refuses the first.
 #include "DeviceDialogFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
@@ -41,7 +44,9 @@ const std::string kData = "#!writable 1.3.6.1.4.1.97531.12.10.12.1.0 2 0..2\n" +
 const std::string kRefusingData = kPoints;
 
 const char kRepeatStart[] = "020001030200";
+const char kRepeatEnd[] = "0000010A0300";
 const char kAnnualStart[] = "1E040F00";
+const char kAnnualEnd[] = "0F090100";
 
 // One point row as the user fills it.  Repeating rows use month, week and
 // weekday (list indices, -1 none), hour and minute; annual rows day, month,
@@ -75,7 +80,9 @@ protected:
         put(kBase + "1", KvSyntax::Integer, "1");
         put(kBase + "2", KvSyntax::Integer, "60");
         put(kBase + "3", KvSyntax::OctetStr, kRepeatStart);
+        put(kBase + "4", KvSyntax::OctetStr, kRepeatEnd);
         put(kBase + "5", KvSyntax::OctetStr, kAnnualStart);
+        put(kBase + "6", KvSyntax::OctetStr, kAnnualEnd);
     }
     std::string agent(int n) { return agentValue(kBase + std::to_string(n), n <= 2 ? KvSyntax::Integer : KvSyntax::OctetStr); }
 
@@ -95,9 +102,16 @@ protected:
             f.PartEdit(row, 3)->setText(p.minute);
         }
     }
+    // As the user picks a status from the list.
     static void choose(TSummerTimeForm& f, const QString& status)
     {
-        f.StatusList()->setCurrentIndex(f.StatusList()->findText(status));
+        const int item = f.StatusList()->findText(status);
+        f.StatusList()->setCurrentIndex(item);
+        Q_EMIT f.StatusList()->activated(item);
+    }
+    static void chooseOffset(TSummerTimeForm& f, const char* offset)
+    {
+        f.OffsetList()->setCurrentIndex(f.OffsetList()->findText(QString::fromLatin1(offset)));
     }
     static QStringList setLines(TSummerTimeForm& f)
     {
@@ -113,11 +127,12 @@ class SummerTimeValidation : public SummerTime, public ::testing::WithParamInter
 TEST_P(SummerTimeValidation, RefusesWithTheRuleMessageAndWritesNothing)
 {
     const ValidationCase& c = GetParam();
+    restoreAgent();
     TSummerTimeForm form(nullptr, "x");
     choose(form, c.status);
     form.Rows()->Row(StStatus).Check->setChecked(c.statusChecked);
     form.Rows()->Row(StOffset).Check->setChecked(c.offset != nullptr);
-    form.OffsetEdit()->setText(c.offset ? c.offset : "");
+    chooseOffset(form, c.offset ? c.offset : "");
     const int first = QString(c.status) == "annual" ? StAnnualStart : StRepeatStart;
     if (QString(c.status) == "repeating" || QString(c.status) == "annual") {
         fill(form, first, c.start);
@@ -137,7 +152,6 @@ TEST_P(SummerTimeValidation, RefusesWithTheRuleMessageAndWritesNothing)
 
 constexpr const char* kTime = "Time error.";
 constexpr const char* kSameMonth = "From month and To month should not be the same.";
-constexpr const char* kOffset = "Summer Time Offset must chosed from {30, 60, 90, 120}.";
 
 const Point kMar2ndSun{true, 2, 1, 0};
 const Point kOctLastSun{true, 9, 4, 0, "1", "3", "0"};
@@ -145,9 +159,6 @@ const Point kOctLastSun{true, 9, 4, 0, "1", "3", "0"};
 const ValidationCase kValidation[] = {
     {"NoStatusChosen", "", true, nullptr, {}, {}, "Please choose Summer Time Status."},
     {"NoStatusUncheckedPasses", "", false, nullptr, {}, {}, ""},
-    {"Offset45", "disable", true, "45", {}, {}, kOffset},
-    {"Offset0", "disable", true, "0", {}, {}, kOffset},
-    {"Offset150", "disable", true, "150", {}, {}, kOffset},
     {"Offset30", "disable", true, "30", {}, {}, ""},
     {"Offset120", "disable", true, "120", {}, {}, ""},
     {"OffsetEmpty", "disable", true, "", {}, {}, ""},
@@ -164,7 +175,15 @@ const ValidationCase kValidation[] = {
     {"AnnualFeb28", "annual", true, nullptr, {true, 1, 0, 0, "28"}, {}, ""},
     {"AnnualApr31", "annual", true, nullptr, {true, 3, 0, 0, "31"}, {}, kTime},
     {"AnnualDec31", "annual", true, nullptr, {true, 11, 0, 0, "31"}, {}, ""},
-    {"AnnualDay0", "annual", true, nullptr, {true, 5, 0, 0, "0"}, {}, ""},
+    {"AnnualDay0", "annual", true, nullptr, {true, 5, 0, 0, "0"}, {}, kTime},
+    {"AnnualDay1", "annual", true, nullptr, {true, 5, 0, 0, "1"}, {}, ""},
+    // One checked point meets the other as the agent has it: repeating Mar to
+    // Oct, annual Apr to Sep.
+    {"RepeatingStartOnAgentsEndMonth", "repeating", true, nullptr, {true, 9, 1, 0}, {false, 2, 4, 0}, kSameMonth},
+    {"RepeatingEndOnAgentsStartMonth", "repeating", true, nullptr, {false, 9, 1, 0}, {true, 2, 4, 0}, kSameMonth},
+    {"RepeatingStartOnAnotherMonth", "repeating", true, nullptr, {true, 3, 1, 0}, {false, 3, 4, 0}, ""},
+    {"AnnualStartOnAgentsEndMonth", "annual", true, nullptr, {true, 8, 0, 0, "1"}, {}, kSameMonth},
+    {"AnnualEndOnAgentsStartMonth", "annual", true, nullptr, {}, {true, 3, 0, 0, "1"}, kSameMonth},
     {"AnnualNoMonth", "annual", true, nullptr, {true, -1, 0, 0, "3"}, {}, kTime},
     {"AnnualSameMonth", "annual", true, nullptr, {true, 5, 0, 0, "1"}, {true, 5, 0, 0, "20"}, kSameMonth},
     {"AnnualBadRowBeforeSameMonth", "annual", true, nullptr, {true, 5, 0, 0, "1", "25"}, {true, 5, 0, 0, "20"}, kTime},
@@ -189,7 +208,7 @@ TEST_P(SummerTimeRead, ShowsTheRowsOfTheAgentsMode)
     TSummerTimeForm form(nullptr, "x");
     EXPECT_EQ(form.StatusList()->currentText(), GetParam().shownStatus);
     EXPECT_TRUE(shown(form, StStatus) && shown(form, StOffset));
-    EXPECT_EQ(form.OffsetEdit()->text(), "60");
+    EXPECT_EQ(form.OffsetList()->currentText(), "60");
     for (int row : {StRepeatStart, StRepeatEnd})
         EXPECT_EQ(shown(form, row), GetParam().repeatingShown) << row;
     for (int row : {StAnnualStart, StAnnualEnd})
@@ -222,7 +241,7 @@ TEST_F(SummerTime, RepeatingPointsGoToTheAgentWithTheWeekdayInTwoOctets)
     TSummerTimeForm form(nullptr, "x");
     form.Rows()->Row(StStatus).Check->setChecked(true);
     form.Rows()->Row(StOffset).Check->setChecked(true);
-    form.OffsetEdit()->setText("90");
+    chooseOffset(form, "90");
     fill(form, StRepeatStart, {true, 3, 2, 2, "1", "4", "30"});   // 3rd Tue of Apr 04:30
     fill(form, StRepeatEnd, {true, 10, 4, 6, "1", "23", "5"});    // last Sat of Nov 23:05
     form.Set();
@@ -260,6 +279,59 @@ TEST_F(SummerTime, SwitchingToAnnualHidesTheRepeatingRowsAndWritesOnlyTheAnnualP
     EXPECT_EQ(agent(3), kRepeatStart);
 }
 
+TEST_F(SummerTime, OffsetIsAChoiceOfItsFourValues)
+{
+    restoreAgent();
+    TSummerTimeForm form(nullptr, "x");
+    QStringList offered;
+    for (int i = 0; i < form.OffsetList()->count(); ++i)
+        offered << form.OffsetList()->itemText(i);
+    EXPECT_EQ(offered, (QStringList{"30", "60", "90", "120"}));
+    EXPECT_FALSE(form.OffsetList()->isEditable());
+    EXPECT_EQ(form.OffsetList()->currentText(), "60");
+}
+
+// The agent runs repeating and has annual points: switching to annual shows
+// them, and Refresh keeps the chosen status until it is written or chosen back.
+TEST_F(SummerTime, SwitchingStatusShowsTheAgentsPointsAndRefreshKeepsTheChoice)
+{
+    restoreAgent();
+    TSummerTimeForm form(nullptr, "x");
+    choose(form, "annual");
+    auto expectAnnualPoints = [&](const char* when) {
+        EXPECT_EQ(form.StatusList()->currentText(), "annual") << when;
+        EXPECT_TRUE(shown(form, StAnnualStart)) << when;
+        EXPECT_EQ(form.PartEdit(StAnnualStart, 0)->text(), "30") << when;
+        EXPECT_EQ(form.PartCombo(StAnnualStart, 1)->currentText(), "Apr") << when;
+        EXPECT_EQ(form.PartEdit(StAnnualStart, 2)->text(), "15") << when;
+        EXPECT_EQ(form.PartEdit(StAnnualEnd, 0)->text(), "15") << when;
+        EXPECT_EQ(form.PartCombo(StAnnualEnd, 1)->currentText(), "Sep") << when;
+    };
+    expectAnnualPoints("switched");
+    // Typed points survive switching away and back; Refresh reads them again.
+    form.PartEdit(StAnnualStart, 0)->setText("7");
+    choose(form, "repeating");
+    choose(form, "annual");
+    EXPECT_EQ(form.PartEdit(StAnnualStart, 0)->text(), "7");
+    form.Panel()->BT_RefreshClick();
+    expectAnnualPoints("refreshed");
+    EXPECT_EQ(agent(1), "1");
+
+    choose(form, "repeating");
+    put(kBase + "1", KvSyntax::Integer, "0");
+    form.Panel()->BT_RefreshClick();
+    EXPECT_EQ(form.StatusList()->currentText(), "disable");
+
+    // Once written, the chosen status is the agent's.
+    choose(form, "annual");
+    form.Rows()->Row(StStatus).Check->setChecked(true);
+    form.Set();
+    EXPECT_EQ(agent(1), "2");
+    put(kBase + "1", KvSyntax::Integer, "1");
+    form.Panel()->BT_RefreshClick();
+    EXPECT_EQ(form.StatusList()->currentText(), "repeating");
+}
+
 class SummerTimeRefusingAgent : public SummerTime {
 protected:
     static void SetUpTestSuite() { StartAgent(kRefusingData.c_str()); }
@@ -271,7 +343,7 @@ TEST_F(SummerTimeRefusingAgent, RefusedStatusWriteStillWritesOffsetAndPointsAfte
     choose(form, "annual");
     form.Rows()->Row(StStatus).Check->setChecked(true);
     form.Rows()->Row(StOffset).Check->setChecked(true);
-    form.OffsetEdit()->setText("120");
+    chooseOffset(form, "120");
     fill(form, StAnnualStart, {true, 2, 0, 0, "29", "1", "0"});
     form.Set();
     EXPECT_EQ(agent(1), "1");
