@@ -624,7 +624,8 @@ void KvEditConstraint::Refuse(QLineEdit* edit, const QString& message)
     checking_ = saved;
     if (!alive)
         return;
-    RestoreAccepted(edit);
+    if (!keepRefused_)
+        RestoreAccepted(edit);
     edit->setFocus(Qt::OtherFocusReason);
 }
 

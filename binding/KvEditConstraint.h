@@ -65,6 +65,10 @@ public:
     QWidget* OwnerForm() const { return owner_; }
     void SetOwnerForm(QWidget* form) { owner_ = form; }
     bool RememberAccepted() const { return remember_; }
+    // A refused value stays in the edit for the user to mend instead of the
+    // last accepted text coming back: in editors whose fields are filled from
+    // one list line after another, that text may be another line's value.
+    void SetKeepRefusedText(bool keep) { keepRefused_ = keep; }
 
     bool IsAttached(const QLineEdit* edit) const;
     int ItemCount() const { return static_cast<int>(items_.size()); }
@@ -106,6 +110,7 @@ private:
 
     QPointer<QWidget> owner_;
     bool remember_;
+    bool keepRefused_ = false;
     std::vector<std::unique_ptr<Item>> items_;
     // Per hooked edit: its connections (one set per edit however often it is attached).
     struct Hooked {

@@ -11,6 +11,8 @@ QMessageBox::StandardButton ModalBox(const KvMessageRequest& r)
     // Texts carry agent values and file names: never rich text.
     box.setTextFormat(Qt::PlainText);
     box.setText(r.Text);
+    if (r.DefaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(r.DefaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -65,6 +67,21 @@ QMessageBox::StandardButton KvShowMessage(const KvMessageRequest& request)
 {
     KvEchoNotice(request.Caption + QStringLiteral(": ") + request.Text);
     return Presenter() ? Presenter()(request) : ModalBox(request);
+}
+
+KvMessageRequest KvDeleteQuestion(QWidget* owner, const QStringList& rowParts)
+{
+    KvMessageRequest r;
+    r.Owner = owner;
+    r.Caption = QStringLiteral("Delete");
+    r.Text = QStringLiteral("Are you sure to delete ?");
+    if (!rowParts.isEmpty())
+        r.Text += QStringLiteral("\n\n") + rowParts.join(QStringLiteral(", "));
+    r.Buttons = QMessageBox::Yes | QMessageBox::No;
+    r.Icon = QMessageBox::Question;
+    // A delete cannot be taken back: Enter alone must not do it.
+    r.DefaultButton = QMessageBox::No;
+    return r;
 }
 
 void KvShowAppMessage(QWidget* owner, const QString& text)

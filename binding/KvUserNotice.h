@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -15,6 +16,8 @@ struct KvMessageRequest {
     QString Text;
     QMessageBox::StandardButtons Buttons = QMessageBox::Ok;
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
+    // The button Enter presses; NoButton leaves the choice to the box.
+    QMessageBox::StandardButton DefaultButton = QMessageBox::NoButton;
 };
 
 // Shows the box and gives the button the user chose.
@@ -27,6 +30,11 @@ KvMessagePresenter KvSetMessagePresenter(KvMessagePresenter presenter);
 KvBeeper KvSetBeeper(KvBeeper beeper);
 
 QMessageBox::StandardButton KvShowMessage(const KvMessageRequest& request);
+// The question before a row is deleted: "Are you sure to delete ?" followed
+// by the row, named by the parts given ("ID: 5", "Device Name: sw5"), with
+// Yes and No and No as the default button.
+KvMessageRequest KvDeleteQuestion(QWidget* owner, const QStringList& rowParts);
+
 // An OK box captioned with the running executable's file name.
 void KvShowAppMessage(QWidget* owner, const QString& text);
 void KvBeep();

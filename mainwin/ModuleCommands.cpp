@@ -6,6 +6,7 @@
 #include "binding/KvControls.h"
 #include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPRequest.h"
+#include "startup/ModuleStartup.h"
 
 #include <QMainWindow>
 
@@ -21,7 +22,8 @@ const std::string kCommandValue = "3";
 // A successful set answers with a status line named after the command (a
 // failure raises its error instead): without it a save looked ignored.
 void RunDeviceCommand(QMainWindow& window, const DefinitionBinding& definition, const QString& question,
-                      const QString& caption, const QString& command)
+                      const QString& caption, const QString& command,
+                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     KvMessageRequest ask;
     ask.Owner = &window;
@@ -29,6 +31,7 @@ void RunDeviceCommand(QMainWindow& window, const DefinitionBinding& definition, 
     ask.Text = question;
     ask.Buttons = QMessageBox::Ok | QMessageBox::Cancel;
     ask.Icon = QMessageBox::Information;
+    ask.DefaultButton = defaultButton;
     if (KvShowMessage(ask) != QMessageBox::Ok)
         return;
 
@@ -61,8 +64,13 @@ void SaveConfigClick(QMainWindow& window)
 
 void RebootClick(QMainWindow& window)
 {
-    RunDeviceCommand(window, SystemResetBinding, QStringLiteral("Are you sure?"), QStringLiteral("Device Reboot"),
-                     QStringLiteral("Reboot"));
+    // The question says which switch goes down and what a restart loses;
+    // Enter alone must not reboot it.
+    const QString question = QStringLiteral("Are you sure?\n\nThe switch %1 at %2 restarts: changes not saved "
+                                            "with Save Changes are lost.")
+                                 .arg(QLatin1String(MainCaptionBase), QString::fromStdString(MainTexts.AgentIP));
+    RunDeviceCommand(window, SystemResetBinding, question, QStringLiteral("Device Reboot"), QStringLiteral("Reboot"),
+                     QMessageBox::Cancel);
 }
 
 void RMON1Click(QMainWindow& window)

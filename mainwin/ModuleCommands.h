@@ -14,7 +14,9 @@ void ExitClick(QMainWindow& window);
 // save its configuration.  A failed Set raises its error.
 void SaveConfigClick(QMainWindow& window);
 
-// "Reboot": after the user's OK, one synchronous Set warm-starts the switch.
+// "Reboot": after the user's OK to a question that names the switch and says
+// that unsaved changes are lost (Cancel is the default), one synchronous Set
+// warm-starts the switch.
 // The front panel goes dark while it restarts and recovers by itself.
 void RebootClick(QMainWindow& window);
 

@@ -9,6 +9,7 @@
 #include "binding/KvPlainText.h"
 #include "KvSNMPRequest2Edits.h"
 #include "KvUserNotice.h"
+#include "binding/KvRowNaming.h"
 #include "kvsnmp/KvSNMPErrors.h"
 
 #include <QCheckBox>
@@ -793,13 +794,8 @@ void TSNMPListViewPanel::BT_DeleteClick()
     // several chosen: only one of them would go.
     if (status < 0 || listPanel_->SoleSelectedRow() < 0)
         return;
-    KvMessageRequest ask;
-    ask.Owner = HostWindow();
-    ask.Caption = QStringLiteral("Delete");
-    ask.Text = QStringLiteral("Are you sure to delete ?");
-    ask.Buttons = QMessageBox::Yes | QMessageBox::No;
-    ask.Icon = QMessageBox::Question;
-    if (KvShowMessage(ask) != QMessageBox::Yes)
+    const QStringList row = KvRowNameParts(*binding_, listPanel_->ListView, listPanel_->SoleSelectedRow());
+    if (KvShowMessage(KvDeleteQuestion(HostWindow(), row)) != QMessageBox::Yes)
         return;
 
     const std::uint8_t savedMode = binding_->Mode();

@@ -1,6 +1,7 @@
 #include "dialogs/aac/AacListForm.h"
 
 #include "defs/ViewDefinitions.h"
+#include "dialogs/common/OfferedItems.h"
 
 #include "binding/KvControls.h"
 #include "binding/KvSNMPRequest2Edits.h"
@@ -28,6 +29,7 @@ void TAacListForm::FinishFields(int rowStatusColumn)
         else
             SetIdle();
         LineChanged(selected);
+        OfferRowStatuses();
     });
     CountLines(ListView, Counter);
     ConnectButtons({{GetButton, [this] { Refresh(); }},
@@ -60,6 +62,7 @@ void TAacListForm::Refresh()
     Guarded([this] { Binding()->Get(); });
     SetIdle();
     ClearFields();
+    OfferRowStatuses();
 }
 
 void TAacListForm::WriteThenRefresh(const std::function<void()>& write)
@@ -72,6 +75,17 @@ void TAacListForm::WriteThenRefresh(const std::function<void()>& write)
     }
     SetIdle();
     ClearFields();
+    OfferRowStatuses();
+}
+
+void TAacListForm::OfferRowStatuses()
+{
+    // Without a selected line the fields make a new row, which Add accepts
+    // only as "createAndGo"; a selected line may be given any status by Edit.
+    if (LineSelected())
+        OfferAll(RowComboBox);
+    else
+        OfferOnly(RowComboBox, RowStatusItem::CreateAndGo);
 }
 
 void TAacListForm::WriteAndRefresh(const std::function<void(TSavedColumnFlags&)>& exclude)
@@ -89,5 +103,7 @@ bool TAacListForm::DestroyIfChosen()
 
 void TAacListForm::DeleteClick()
 {
+    if (!ConfirmDelete(ListView))
+        return;
     WriteThenRefresh([this] { DestroyRow(rowStatusColumn_, RowComboBox, RowStatusItem::Destroy); });
 }

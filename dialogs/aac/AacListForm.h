@@ -1,7 +1,7 @@
 // What the method-list and server editors share: the Refresh / Edit / Add /
 // Delete buttons, the line counter, the return to the idle state with the
 // fields cleared after every read and every write, and Delete as the write of
-// "destroy" alone.  Which columns a write leaves out follows from the fields
+// "destroy" alone, once the user has confirmed it.  Which columns a write leaves out follows from the fields
 // themselves; there are no field check boxes.
 #pragma once
 
@@ -44,7 +44,11 @@ protected:
     // A write followed by the refresh; a failed one leaves the idle state, the
     // fields cleared and its text in the status bar.
     void WriteAndRefresh(const std::function<void(TSavedColumnFlags&)>& exclude);
-    // Edit with "destroy" chosen: the row status alone goes out.  True when it wrote.
+    // The row status list offers only "createAndGo", chosen, while no line is
+    // selected (Add), and every status for a selected line (Edit).
+    void OfferRowStatuses();
+    // Edit with "destroy" chosen: Delete (the question, then the row status
+    // alone).  True when "destroy" was chosen, whatever the answer.
     bool DestroyIfChosen();
 
 private:

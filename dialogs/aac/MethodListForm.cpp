@@ -33,15 +33,23 @@ TMethodListForm::TMethodListForm(const TMethodListLook& look, QWidget* parent)
     if (look.OwnCaption)
         SetAgentCaption(QString::fromLatin1(look.OwnCaption));
     FinishFields(RowStatus);
-    for (int k = 0; k < kSlots; ++k)
+    for (int k = 0; k < kSlots; ++k) {
+        // Any change, a row being loaded included, opens or closes the group's
+        // edit; only the user's choice of another method empties it, so that a
+        // loaded row shows, and an unchanged Edit sends, the group it has.
         connect(TypeCombo[k], &QComboBox::currentIndexChanged, this, [this, k] { ApplyServerGroupRule(k); });
+        connect(TypeCombo[k], &QComboBox::activated, this, [this, k](int item) {
+            if (item != AacMethodItem::ServerGroup)
+                GroupEdit[k]->clear();
+        });
+    }
     resize(760, 560);
 
     NameEdit->clear();
-    RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
     SetIdle();
     ReadFirst();
     UpdateCount();
+    OfferRowStatuses();
     ApplyServerGroupRules();
 }
 
@@ -87,7 +95,6 @@ bool TMethodListForm::SlotSet(int slot) const
 void TMethodListForm::ApplyServerGroupRule(int slot)
 {
     GroupEdit[slot]->setEnabled(TypeCombo[slot]->currentIndex() == AacMethodItem::ServerGroup);
-    GroupEdit[slot]->clear();
 }
 
 void TMethodListForm::ApplyServerGroupRules()
@@ -119,6 +126,21 @@ int TMethodListForm::SlotsToWrite()
     return kSlots;
 }
 
+bool TMethodListForm::ServerGroupsGiven(int slotsToWrite)
+{
+    // An empty group would leave the method without servers on the switch,
+    // which can lock the administrators out.
+    for (int k = 0; k < slotsToWrite; ++k) {
+        if (SlotSet(k) && TypeCombo[k]->currentIndex() == AacMethodItem::ServerGroup
+            && GroupEdit[k]->text().isEmpty()) {
+            RefuseInput(this, QString::fromLatin1(look_.GroupLabels[k]) + QStringLiteral(" must be set."),
+                        GroupEdit[k]);
+            return false;
+        }
+    }
+    return true;
+}
+
 void TMethodListForm::ExcludeUnsetSlots(TSavedColumnFlags& flags, int slotsToWrite) const
 {
     for (int k = 0; k < kSlots; ++k) {
@@ -139,7 +161,7 @@ void TMethodListForm::EditClick()
     if (DestroyIfChosen())
         return;
     const int slots = SlotsToWrite();
-    if (slots < 0)
+    if (slots < 0 || !ServerGroupsGiven(slots))
         return;
     WriteAndRefresh([this, slots](TSavedColumnFlags& flags) {
         ExcludeUnsetSlots(flags, slots);
@@ -162,7 +184,7 @@ void TMethodListForm::AddClick()
         return;
     }
     const int slots = SlotsToWrite();
-    if (slots < 0)
+    if (slots < 0 || !ServerGroupsGiven(slots))
         return;
     WriteAndRefresh([this, slots](TSavedColumnFlags& flags) { ExcludeUnsetSlots(flags, slots); });
 }

@@ -49,14 +49,16 @@ private:
 
     // A slot (0-based) counts when its type shows a method other than "other".
     bool SlotSet(int slot) const;
-    // The server group can be typed only for the "server-group" type; either
-    // way the typed text goes.
+    // The server group can be typed only for the "server-group" type.
     void ApplyServerGroupRule(int slot);
     void ApplyServerGroupRules();
     // The number of slots to write: all of them, or, when a method follows a
     // terminal one and the user keeps it that way, those up to the terminal
     // method.  -1: the user goes back to change the methods.
     int SlotsToWrite();
+    // Every "server-group" slot that is written names its group; otherwise a
+    // message names the slot and false comes back.
+    bool ServerGroupsGiven(int slotsToWrite);
     void ExcludeUnsetSlots(TSavedColumnFlags& flags, int slotsToWrite) const;
 
     const TMethodListLook& look_;

@@ -49,10 +49,10 @@ TServerInformationForm::TServerInformationForm(QWidget* parent)
 
     for (QLineEdit* e : {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit})
         e->clear();
-    RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
     SetIdle();
     ReadFirst();
     UpdateCount();
+    OfferRowStatuses();
 }
 
 void TServerInformationForm::SetIdle()

@@ -269,7 +269,7 @@ void TAclRuleForm::EnablePriorityFields(bool enabled, QWidget* priority, int pri
 
 void TAclRuleForm::DeleteClick()
 {
-    if (!Binding())
+    if (!Binding() || !ConfirmDelete(ListView))
         return;
     WriteAndRefresh(std::function<void()>([this] {
         DestroyRow(rowStatusColumn_, RowComboBox, RowStatusItem::Destroy);

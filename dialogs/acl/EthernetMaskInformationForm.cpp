@@ -65,6 +65,9 @@ void TEthernetMaskInformationForm::Write(const std::function<void()>& write)
 
 void TEthernetMaskInformationForm::SetClick()
 {
+    // A Set of "destroy" is a Delete, and asks as one.
+    if (RowStatusComBo->currentIndex() == RowStatusItem::Destroy && !ConfirmDelete(ListView))
+        return;
     Write([this] {
         WriteWithExclusions([this](TSavedColumnFlags& flags) {
             ExcludeUnusedMasks(flags);
@@ -89,5 +92,7 @@ void TEthernetMaskInformationForm::AddClick()
 
 void TEthernetMaskInformationForm::DeleteClick()
 {
+    if (!ConfirmDelete(ListView))
+        return;
     Write([this] { DestroyRow(RowStatus, RowStatusComBo, RowStatusItem::Destroy); });
 }

@@ -264,7 +264,7 @@ void TIPMaskInformationForm::AddClick()
 
 void TIPMaskInformationForm::DeleteClick()
 {
-    if (!Binding())
+    if (!Binding() || !ConfirmDelete(ListView))
         return;
     if (Guarded([this] { DestroyRow(RowStatus, RowStatusComBo, RowStatusItem::Destroy); })) {
         Refresh();

@@ -1,7 +1,9 @@
 #include "dialogs/common/BindingDialog.h"
 
 #include "binding/KvControls.h"
+#include "binding/KvRowNaming.h"
 #include "binding/KvSNMPRequest2Edits.h"
+#include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPErrors.h"
 
 #include <QComboBox>
@@ -90,6 +92,7 @@ void TBindingDialog::CreateBinding(const KvSNMPVarDef* table, int keyCount, std:
     binding_ = std::make_unique<KvSNMPRequest2Edits>(this);
     binding_->SetMode(KvSNMPRequest2Controls::Synchronous);
     binding_->SetConstraintOwner(this);
+    binding_->Constraint().SetKeepRefusedText(true);
     KvSNMPVarList& vars = binding_->Variables();
     vars.ItemType = itemType;
     vars.PKeyCount = keyCount;
@@ -115,6 +118,14 @@ void TBindingDialog::DestroyRow(int rowStatusColumn, QComboBox* rowStatus, int d
                 flags.Exclude(c);
         rowStatus->setCurrentIndex(destroyItem);
     });
+}
+
+bool TBindingDialog::ConfirmDelete(QTreeWidget* list)
+{
+    if (!binding_)
+        return false;
+    const QStringList row = KvRowNameParts(*binding_, list, KvSelectedReportRow(list));
+    return KvShowMessage(KvDeleteQuestion(this, row)) == QMessageBox::Yes;
 }
 
 void TBindingDialog::ConnectButtons(std::initializer_list<TButtonAction> actions)

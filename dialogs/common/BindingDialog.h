@@ -69,7 +69,8 @@ public:
 protected:
     // A synchronous binding over a copy of the table, listing it as a table with
     // keyCount key columns and reporting to the status bar's first panel.  The
-    // request takes the agent and its security from the defaults.
+    // request takes the agent and its security from the defaults.  A value its
+    // edit constraints refuse stays in the edit.
     // itemType MVT_SV makes it one row whose Instance the dialog sets itself.
     void CreateBinding(const KvSNMPVarDef* table, int keyCount, std::uint8_t itemType = MVT_UMV);
     // The same over a table as its binding record says.
@@ -83,6 +84,10 @@ protected:
     // The write in which only the row status goes out, as the destroy item of
     // the row-status list that `rowStatus` shows.
     void DestroyRow(int rowStatusColumn, QComboBox* rowStatus, int destroyItem);
+
+    // Asks whether to delete the list's selected line, named by its keys and
+    // name; true for Yes.  No is the default answer.
+    bool ConfirmDelete(QTreeWidget* list);
 
     // A button and what its clicks run.
     struct TButtonAction {

@@ -115,6 +115,8 @@ void TMSInformationForm::DeleteButtonClick()
         DeleteButton->setFocus();
         return;
     }
+    if (!ConfirmDelete(ListView1))
+        return;
     const QString id = KvReportCell(ListView1, row, 0);
     Guarded([&] { editor_->DestroyMember(id); });
     Walk();

@@ -1,6 +1,7 @@
 #include "dialogs/device/Msunit.h"
 
 #include "defs/ViewDefinitions.h"
+#include "dialogs/common/OfferedItems.h"
 #include "dialogs/common/TextChecks.h"
 
 #include "binding/KvControls.h"
@@ -81,11 +82,14 @@ void TMSEditForm::showEvent(QShowEvent* event)
 void TMSEditForm::FormActivate()
 {
     KeyIDEdit->setEnabled(mode_ == NewMember);
-    if (mode_ != NewMember)
+    if (mode_ != NewMember) {
+        OfferAll(Row_Status);
         return;
+    }
     MSIDEdit->clear();
     KeyIDEdit->clear();
-    Row_Status->setCurrentIndex(-1);
+    // A new member is made with "createAndGo" only: nothing else is offered.
+    OfferOnly(Row_Status, RowStatusItem::CreateAndGo);
 }
 
 void TMSEditForm::ShowError(const QString& text)

@@ -34,8 +34,8 @@ public:
     // The row the next write goes to: the member id.
     void SetInstance(const QString& memberId);
 
-    // What showing the editor does: a new member starts from empty ids and no
-    // row status chosen.
+    // What showing the editor does: a new member starts from empty ids with
+    // "createAndGo", the only row status offered, chosen.
     void FormActivate();
     void SetButtonClick();
     // Destroys the member: only the row status goes out.  Errors reach the caller.

@@ -9,8 +9,11 @@
 
 #include "kvsnmp/KvSNMPSession.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QListView>
+#include <QStandardItemModel>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -105,23 +108,55 @@ inline std::string AclData()
     return d;
 }
 
-// Message boxes shown while it lives, as their texts.
+// Message boxes shown while it lives, as their texts.  A question with Yes
+// and No gets Answer, any other box OK.
 class MessageLog {
 public:
     MessageLog()
         : scope_([this](const KvMessageRequest& r) {
               texts_ << r.Text;
-              return QMessageBox::Ok;
+              requests_.push_back(r);
+              return r.Buttons.testFlag(QMessageBox::Yes) ? Answer : QMessageBox::Ok;
           })
     {
     }
     const QStringList& Texts() const { return texts_; }
-    void Clear() { texts_.clear(); }
+    const std::vector<KvMessageRequest>& Requests() const { return requests_; }
+    void Clear()
+    {
+        texts_.clear();
+        requests_.clear();
+    }
+
+    QMessageBox::StandardButton Answer = QMessageBox::Yes;
 
 private:
     QStringList texts_;
+    std::vector<KvMessageRequest> requests_;
     KvScopedMessagePresenter scope_;
 };
+
+// The items a drop-down list offers the user: shown in its pop-up and
+// reachable by the keys.
+inline QStringList Offered(QComboBox* combo)
+{
+    QStringList items;
+    const auto* view = qobject_cast<QListView*>(combo->view());
+    const auto* model = qobject_cast<QStandardItemModel*>(combo->model());
+    for (int row = 0; row < combo->count(); ++row) {
+        const bool hidden = view && view->isRowHidden(row);
+        const bool disabled = model && model->item(row) && !model->item(row)->isEnabled();
+        if (!hidden && !disabled)
+            items << combo->itemText(row);
+    }
+    return items;
+}
+
+// The question a Delete asks about the row named by rowParts ("ID: 5, ...").
+inline QString DeleteQuestionText(const QString& rowParts)
+{
+    return QStringLiteral("Are you sure to delete ?\n\n") + rowParts;
+}
 
 // One agent with the tables for all the tests of a suite, a fresh recorder and
 // message log for each test.  The module's defaults point at the recorder.

@@ -1,8 +1,9 @@
 // The login and enable method list editors against ksw-sim behind the SET
 // recorder: which columns Add and Edit send for each combination of method
 // types (unset and "other" slots, server groups, methods after a terminal one
-// with either answer), the refusals with their messages, and the default list
-// that can be edited but not deleted.
+// with either answer), the refusals with their messages, the server groups
+// (shown as the row has them, never written empty), and the default list that
+// can be edited but not deleted.
 #include "AclFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
@@ -36,14 +37,21 @@ const std::string kConsole = "7.99.111.110.115.111.108.101";
 const std::string kDefault = "7.100.101.102.97.117.108.116";
 const std::string kOps = "3.111.112.115";
 
+// "console": radius, none; "default": server-group "group1", local.
 std::string MethodData()
 {
     std::string d;
-    for (const std::string& entry : {kLogin, kEnable})
+    for (const std::string& entry : {kLogin, kEnable}) {
         d += TableData(entry,
                        {{2, "2", "4"}, {3, "4", ""}, {4, "2", "8"}, {5, "4", ""}, {6, "2", "9"}, {7, "4", ""},
                         {8, "2", "9"}, {9, "4", ""}, {10, "2", "1"}},
-                       10, {kConsole, kDefault});
+                       10, {kConsole});
+        const std::string local = entry == kLogin ? "6" : "7";
+        for (const auto& [column, value] : std::vector<std::pair<int, std::string>>{
+                 {2, "2|5"}, {3, "4|group1"}, {4, "2|" + local}, {5, "4|"}, {6, "2|9"}, {7, "4|"}, {8, "2|9"},
+                 {9, "4|"}, {10, "2|1"}})
+            d += Oid(entry, column, kDefault) + "|" + value + "\n";
+    }
     return d;
 }
 
@@ -78,6 +86,14 @@ std::unique_ptr<TMethodListForm> MakeEditor(bool enable)
     if (enable)
         return std::make_unique<TEnableMethodForm>();
     return std::make_unique<TLoginMethodListForm>();
+}
+
+// As the user picks a method type from the list.
+void Choose(QComboBox* combo, const char* label)
+{
+    const int item = combo->findText(QString::fromLatin1(label));
+    combo->setCurrentIndex(item);
+    Q_EMIT combo->activated(item);
 }
 
 // Method types of the four slots by their labels ("" shows nothing).
@@ -124,7 +140,10 @@ TEST_P(MethodListWrite, SendsTheSetSlots)
         c.Change(*form);
     (c.Edit ? form->EditButton : form->AddButton)->click();
 
-    EXPECT_EQ(texts_, c.Asked ? QStringList{kTerminalQuestion} : QStringList{});
+    // The delete question of an Edit with "destroy" has a test of its own.
+    QStringList asked = texts_;
+    asked.removeIf([](const QString& t) { return t.startsWith(QStringLiteral("Are you sure to delete ?")); });
+    EXPECT_EQ(asked, c.Asked ? QStringList{kTerminalQuestion} : QStringList{});
     const auto sets = Sets();
     if (c.Columns.empty()) {
         EXPECT_TRUE(sets.empty());
@@ -164,8 +183,9 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"GroupNameTypedForAnotherType", false, false, A{"server-group", "", "", ""},
                   [](TMethodListForm& f) {
                       f.GroupEdit[0]->setText(QStringLiteral("grp1"));
-                      f.TypeCombo[0]->setCurrentText(QStringLiteral("radius"));
+                      Choose(f.TypeCombo[0], "radius");
                       EXPECT_FALSE(f.GroupEdit[0]->isEnabled());
+                      EXPECT_TRUE(f.GroupEdit[0]->text().isEmpty());
                   },
                   kNo, false, {2, 10}, "4"},
         WriteCase{"EnableLocalThenNoneKept", true, false, A{"local-enable", "none", "radius", ""}, {}, kNo, true,
@@ -173,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"EditLeavesTheRowStatus", false, true, A{"tacacs-plus", "none", "", ""}, {}, kNo, false, {2, 4},
                   "3"},
         WriteCase{"EditDestroySendsOnlyTheStatus", false, true, A{"radius", "local", "tacacs", ""},
-                  [](TMethodListForm& f) { f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy); }, kNo, false,
+                  [](TMethodListForm& f) { f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy); }, kYes, false,
                   {10}, ""},
         WriteCase{"EnableEditAfterTerminalKept", true, true, A{"none", "radius", "", ""}, {}, kNo, true, {2}, "8"}));
 
@@ -226,25 +246,103 @@ TEST_F(AacMethodListTest, DefaultListCanBeEditedButNotDeleted)
     EXPECT_TRUE(form.DeleteButton->isEnabled());
 }
 
-TEST_F(AacMethodListTest, SelectionEmptiesTheServerGroupsAndOpensTheirEdits)
+// Loading a row shows its groups as the switch has them; the edit of a group
+// is open only for a "server-group" method.
+TEST_F(AacMethodListTest, SelectionShowsTheServerGroupsOfTheRow)
 {
     TLoginMethodListForm form;
     KvSelectReportRow(form.ListView, 0);
-    form.TypeCombo[1]->setCurrentText(QStringLiteral("server-group"));
+    Choose(form.TypeCombo[1], "server-group");
     EXPECT_TRUE(form.GroupEdit[1]->isEnabled());
     form.GroupEdit[1]->setText(QStringLiteral("grp1"));
     KvSelectReportRow(form.ListView, 1);
-    EXPECT_EQ(form.TypeCombo[0]->currentText(), "radius");
-    for (QLineEdit* e : form.GroupEdit) {
-        EXPECT_TRUE(e->text().isEmpty());
-        EXPECT_FALSE(e->isEnabled());
+    EXPECT_EQ(form.TypeCombo[0]->currentText(), "server-group");
+    EXPECT_EQ(form.GroupEdit[0]->text(), "group1");
+    EXPECT_TRUE(form.GroupEdit[0]->isEnabled());
+    for (int k = 1; k < 4; ++k) {
+        EXPECT_TRUE(form.GroupEdit[k]->text().isEmpty()) << k;
+        EXPECT_FALSE(form.GroupEdit[k]->isEnabled()) << k;
     }
+}
+
+// The server group of a "server-group" method is never written empty: an
+// unchanged Edit sends the group the row has, and an Edit or Add that would
+// send none is refused with the slot named.
+struct GroupCase {
+    const char* Name;
+    bool Enable;
+    bool Edit;                                    // Edit of "default", otherwise Add of "ops"
+    std::function<void(TMethodListForm&)> Change;
+    const char* Message;                          // "" when the write goes out
+    const char* Group;                            // the group sent for method 1
+};
+
+void PrintTo(const GroupCase& c, std::ostream* os) { *os << c.Name; }
+
+class MethodListServerGroup : public AacMethodListTest, public ::testing::WithParamInterface<GroupCase> {};
+
+TEST_P(MethodListServerGroup, IsKeptOrRefusedEmpty)
+{
+    const GroupCase& c = GetParam();
+    auto form = MakeEditor(c.Enable);
+    if (c.Edit) {
+        KvSelectReportRow(form->ListView, 1);
+        ASSERT_EQ(form->NameEdit->text(), "default");
+    } else {
+        form->NameEdit->setText(QStringLiteral("ops"));
+        SetTypes(*form, A{"server-group", "", "", ""});
+    }
+    if (c.Change)
+        c.Change(*form);
+    (c.Edit ? form->EditButton : form->AddButton)->click();
+
+    const std::string& entry = c.Enable ? kEnable : kLogin;
+    const auto sets = Sets();
+    if (*c.Message) {
+        EXPECT_EQ(texts_, QStringList{QString::fromLatin1(c.Message)});
+        EXPECT_TRUE(sets.empty());
+        return;
+    }
+    EXPECT_TRUE(texts_.isEmpty());
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].ValueOf(Oid(entry, 2, c.Edit ? kDefault : kOps)), "5");
+    // Octet strings are recorded in hex.
+    EXPECT_EQ(sets[0].ValueOf(Oid(entry, 3, c.Edit ? kDefault : kOps)), QByteArray(c.Group).toHex().toUpper().toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, MethodListServerGroup,
+    ::testing::Values(
+        GroupCase{"LoginUnchangedEdit", false, true, {}, "", "group1"},
+        GroupCase{"EnableUnchangedEdit", true, true, {}, "", "group1"},
+        GroupCase{"EditWithAnotherGroup", false, true,
+                  [](TMethodListForm& f) { f.GroupEdit[0]->setText(QStringLiteral("group2")); }, "", "group2"},
+        GroupCase{"TypeChangedAwayAndBack", false, true,
+                  [](TMethodListForm& f) {
+                      Choose(f.TypeCombo[0], "radius");
+                      Choose(f.TypeCombo[0], "server-group");
+                  },
+                  "Method1 ServerGroup must be set.", ""},
+        GroupCase{"EnableEditGroupErased", true, true, [](TMethodListForm& f) { f.GroupEdit[0]->clear(); },
+                  "Enable Method1 ServerGroup must be set.", ""},
+        GroupCase{"AddWithoutGroup", false, false, {}, "Method1 ServerGroup must be set.", ""},
+        GroupCase{"AddWithGroup", false, false,
+                  [](TMethodListForm& f) { f.GroupEdit[0]->setText(QStringLiteral("group1")); }, "", "group1"}));
+
+TEST_F(AacMethodListTest, DeleteAsksNamingTheListAndNoSendsNothing)
+{
+    TLoginMethodListForm form;
+    KvSelectReportRow(form.ListView, 0);
+    form.DeleteButton->click();
+    EXPECT_EQ(texts_, QStringList{DeleteQuestionText("MethodList Name: console")});
+    EXPECT_TRUE(Sets().empty());
 }
 
 TEST_F(AacMethodListTest, DeleteSendsTheDestroyAlone)
 {
     TEnableMethodForm form;
     KvSelectReportRow(form.ListView, 0);
+    answer_ = QMessageBox::Yes;
     form.DeleteButton->click();
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);

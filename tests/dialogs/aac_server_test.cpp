@@ -1,7 +1,7 @@
 // The authentication server editors against ksw-sim behind the SET recorder:
 // which columns Add, Edit and Delete of a server send for each protocol and
-// empty field, the refusals with their messages (nothing sent), and the
-// server-group control's Set with its status texts.
+// empty field, the question before a Delete, the refusals with their messages
+// (nothing sent), and the server-group control's Set with its status texts.
 #include "AclFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
@@ -12,10 +12,12 @@
 #include "KvControls.h"
 #include "KvSNMPRequest2Edits.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <functional>
@@ -86,9 +88,9 @@ TEST_P(ServerAdd, SendsTheFieldsTheProtocolKeeps)
     // not written out of the new row, so the line count is not fixed here).
     EXPECT_EQ(form.Counter->text(), QString::number(KvReportRowCount(form.ListView)));
     EXPECT_GT(KvReportRowCount(form.ListView), 2);
-    // Back to idle with the fields cleared.
+    // Back to idle with the fields cleared, ready for the next Add.
     EXPECT_TRUE(form.IPEdit->text().isEmpty());
-    EXPECT_EQ(form.RowComboBox->currentIndex(), -1);
+    EXPECT_EQ(form.RowComboBox->currentIndex(), RowStatusItem::CreateAndGo);
     EXPECT_TRUE(form.AddButton->isEnabled());
 }
 
@@ -165,7 +167,10 @@ struct EditCase {
     bool Delete;
     std::function<void(F&)> Change;
     Ints Columns;
+    bool Asks = false;   // the delete question comes first
 };
+
+const QString kServerQuestion = DeleteQuestionText("IP Address: 192.0.2.32, Auth Protocol: radius");
 
 void PrintTo(const EditCase& c, std::ostream* os) { *os << c.Name; }
 
@@ -183,7 +188,7 @@ TEST_P(ServerEdit, SendsTheFilledFieldsOfTheSelectedServer)
     EXPECT_TRUE(form.DeleteButton->isEnabled());
     c.Change(form);
     (c.Delete ? form.DeleteButton : form.EditButton)->click();
-    EXPECT_EQ(messages_->Texts(), QStringList{});
+    EXPECT_EQ(messages_->Texts(), c.Asks ? QStringList{kServerQuestion} : QStringList{});
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(Columns(sets[0], kServers, "192.0.2.32.4"), c.Columns);
@@ -200,8 +205,93 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                {3, 6}},
                       EditCase{"Destroy", false,
-                               [](F& f) { f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy); }, {7}},
-                      EditCase{"Delete", true, [](F&) {}, {7}}));
+                               [](F& f) { f.RowComboBox->setCurrentIndex(RowStatusItem::Destroy); }, {7}, true},
+                      EditCase{"Delete", true, [](F&) {}, {7}, true}));
+
+// Delete, and Edit with "destroy" chosen, ask first naming the server; No
+// (the default) sends nothing.
+class ServerDeleteAsks : public AacServerTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ServerDeleteAsks, NamingTheServerAndNoSendsNothing)
+{
+    TServerInformationForm form;
+    KvSelectReportRow(form.ListView, 1);
+    messages_->Answer = QMessageBox::No;
+    if (GetParam()) {
+        form.DeleteButton->click();
+    } else {
+        form.RowComboBox->setCurrentIndex(RowStatusItem::Destroy);
+        form.EditButton->click();
+    }
+    ASSERT_EQ(messages_->Requests().size(), 1u);
+    EXPECT_EQ(messages_->Requests()[0].Text, kServerQuestion);
+    EXPECT_EQ(messages_->Requests()[0].DefaultButton, QMessageBox::No);
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_EQ(KvReportRowCount(form.ListView), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ServerDeleteAsks, ::testing::Values(true, false),
+                         [](const auto& info) { return std::string(info.param ? "Delete" : "EditDestroy"); });
+
+// Add takes "createAndGo" only: without a selected line that is all the row
+// status list offers, already chosen; a selected line offers every status.
+TEST_F(AacServerTest, RowStatusOffersWhatAddAndEditAccept)
+{
+    TServerInformationForm form;
+    auto expectAddOnly = [&](const char* when) {
+        EXPECT_EQ(Offered(form.RowComboBox), QStringList{"createAndGo"}) << when;
+        EXPECT_EQ(form.RowComboBox->currentText(), "createAndGo") << when;
+    };
+    expectAddOnly("opened");
+    QTest::keyClick(form.RowComboBox, Qt::Key_Down);
+    QTest::keyClick(form.RowComboBox, Qt::Key_Up);
+    expectAddOnly("after the arrow keys");
+    KvSelectReportRow(form.ListView, 1);
+    QStringList all;
+    for (int i = 0; i < form.RowComboBox->count(); ++i)
+        all << form.RowComboBox->itemText(i);
+    EXPECT_GT(all.size(), 1);
+    EXPECT_EQ(Offered(form.RowComboBox), all);
+    EXPECT_EQ(form.RowComboBox->currentText(), "active");
+    KvSelectReportRow(form.ListView, -1);
+    expectAddOnly("selection gone");
+
+    // Add without touching the list creates the row.
+    form.IPEdit->setText(QStringLiteral("10.0.0.9"));
+    form.ProtocolComboBox->setCurrentText(QStringLiteral("radius"));
+    form.AddButton->click();
+    EXPECT_EQ(messages_->Texts(), QStringList{});
+    ASSERT_EQ(Sets().size(), 1u);
+    EXPECT_EQ(Sets()[0].ValueOf(Oid(kServers, 7, "10.0.0.9.4")), "4");
+    expectAddOnly("after the Add");
+}
+
+// A port out of range is refused when the field is left; the field keeps what
+// the user typed, not the port of a line left earlier, so that nothing else
+// can go out in its place.
+TEST_F(AacServerTest, RefusedPortKeepsTheTypedText)
+{
+    TServerInformationForm form;
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    KvSelectReportRow(form.ListView, 1);
+    ASSERT_EQ(form.PortEdit->text(), "49");
+    form.PortEdit->setFocus();
+    QTest::keyClick(form.PortEdit, Qt::Key_Tab);   // 49 accepted on leaving
+    KvSelectReportRow(form.ListView, -1);
+    ASSERT_TRUE(form.PortEdit->text().isEmpty());
+
+    form.PortEdit->setFocus();
+    QTest::keyClicks(form.PortEdit, "70000");
+    QTest::keyClick(form.PortEdit, Qt::Key_Tab);
+    QApplication::processEvents();
+    ASSERT_EQ(messages_->Texts().size(), 1);
+    EXPECT_TRUE(messages_->Texts()[0].contains("65535")) << messages_->Texts()[0].toStdString();
+    EXPECT_EQ(form.PortEdit->text(), "70000");
+    EXPECT_TRUE(form.PortEdit->hasFocus());
+    EXPECT_TRUE(Sets().empty());
+}
 
 TEST_F(AacServerTest, SelectingATacacsPlusServerClosesTheRetryCount)
 {

@@ -77,7 +77,10 @@ TEST_P(IpMaskWrite, SendsWhatTheProtocolAndOptionsUse)
     }
     c.Change(form);
     form.findChild<QPushButton*>(QString::fromLatin1(c.Button))->click();
-    EXPECT_EQ(messages_->Texts(), QStringList{});
+    // A delete's question has a test of its own.
+    QStringList texts = messages_->Texts();
+    texts.removeIf([](const QString& t) { return t.startsWith(QStringLiteral("Are you sure to delete ?")); });
+    EXPECT_EQ(texts, QStringList{});
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(Columns(sets[0], kIpProfile, add ? "9" : "3"), c.Columns);

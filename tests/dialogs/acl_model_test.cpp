@@ -1,9 +1,15 @@
 // The shared mechanics of the access-control editors: the text checks with
-// their messages, the port picker, and the write with exclusions (what one SET
-// carries, and that no column stays excluded after a refused write).
+// their messages, the port picker, the write with exclusions (what one SET
+// carries, and that no column stays excluded after a refused write), and the
+// question before every delete.
 #include "AclFixture.h"
 
+#include "dialogs/acl/EthernetInformationRuleForm.h"
+#include "dialogs/acl/EthernetMaskInformationForm.h"
+#include "dialogs/acl/IPMaskInformationForm.h"
+#include "dialogs/acl/IPRuleForm.h"
 #include "dialogs/acl/PortUitForm.h"
+#include "dialogs/acl/UserDefinedInformationRuleForm.h"
 #include "dialogs/common/BindingDialog.h"
 #include "dialogs/common/TextChecks.h"
 #include "defs/ViewDefinitions.h"
@@ -15,8 +21,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <functional>
+#include <memory>
 
 using namespace acltest;
 
@@ -250,5 +260,55 @@ TEST_F(Write, ClosingReleasesTheBinding)
     form.done(QDialog::Rejected);
     EXPECT_EQ(form.Binding(), nullptr);
 }
+
+// ---- deletes ------------------------------------------------------------------------
+
+// Every way of deleting a profile or a rule asks first, naming the line; No
+// (the default) sends nothing.
+struct DeleteCase {
+    const char* Name;
+    std::function<std::unique_ptr<TAclTableForm>()> Make;
+    const char* Button;
+    bool SetDestroy;     // the button is Set, with "destroy" chosen
+    const char* Row;
+};
+
+void PrintTo(const DeleteCase& c, std::ostream* os) { *os << c.Name; }
+
+class AclDeleteAsks : public AclAgentTest, public ::testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(AclDeleteAsks, NamingTheLineAndNoSendsNothing)
+{
+    const DeleteCase& c = GetParam();
+    std::unique_ptr<TAclTableForm> form = c.Make();
+    ASSERT_GT(KvReportRowCount(form->ListView), 0);
+    KvSelectReportRow(form->ListView, 0);
+    if (c.SetDestroy)
+        form->findChild<QComboBox*>(QStringLiteral("RowStatusComBo"))->setCurrentIndex(RowStatusItem::Destroy);
+    messages_->Answer = QMessageBox::No;
+    form->findChild<QPushButton*>(QString::fromLatin1(c.Button))->click();
+    ASSERT_EQ(messages_->Requests().size(), 1u);
+    EXPECT_EQ(messages_->Requests()[0].Text.toStdString(), DeleteQuestionText(QString::fromLatin1(c.Row)).toStdString());
+    EXPECT_EQ(messages_->Requests()[0].DefaultButton, QMessageBox::No);
+    EXPECT_TRUE(Sets().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, AclDeleteAsks,
+    ::testing::Values(
+        DeleteCase{"EthernetMask", [] { return std::make_unique<TEthernetMaskInformationForm>(); }, "BT_Delete", false,
+                   "Profile ID: 1"},
+        DeleteCase{"EthernetMaskSetDestroy", [] { return std::make_unique<TEthernetMaskInformationForm>(); },
+                   "SetBtn", true, "Profile ID: 1"},
+        DeleteCase{"IpMask", [] { return std::make_unique<TIPMaskInformationForm>(); }, "BT_Delete", false,
+                   "Profile ID: 3"},
+        DeleteCase{"IpMaskSetDestroy", [] { return std::make_unique<TIPMaskInformationForm>(); }, "SetBtn", true,
+                   "Profile ID: 3"},
+        DeleteCase{"EthernetRule", [] { return std::make_unique<TEthernetInformationRuleForm>(); }, "DeleteButton",
+                   false, "RuleProfile ID: 1, RuleAccess ID: 2"},
+        DeleteCase{"IpRule", [] { return std::make_unique<TIPRuleForm>(); }, "DeleteButton", false,
+                   "Rule Profile ID: 3, Rule Access ID: 4"},
+        DeleteCase{"PacketRule", [] { return std::make_unique<TUserDefinedInformationRuleForm>(); }, "DeleteButton",
+                   false, "Rule Profile ID: 5, Rule Access ID: 6"}));
 
 }  // namespace

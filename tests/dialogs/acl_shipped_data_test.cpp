@@ -57,7 +57,7 @@ TEST_P(ShippedData, EveryLineShowsAndWritesBack)
     QStringList messages;
     KvScopedMessagePresenter record([&](const KvMessageRequest& r) {
         messages << r.Text;
-        return QMessageBox::Ok;
+        return r.Buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     });
     std::unique_ptr<TAclRuleForm> form = GetParam().Make();
     ASSERT_TRUE(Succeeded(*form)) << form->StatusText().toStdString();

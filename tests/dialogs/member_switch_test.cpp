@@ -1,6 +1,6 @@
 // The member switch windows against ksw-sim behind the SET recorder: the checks
 // of a new member with their messages (nothing sent on a refusal), what Add and
-// Delete send, and the column flags after a Delete.
+// Delete send, the question before a Delete, and the column flags after it.
 #include "AclFixture.h"
 
 #include "dialogs/DialogCatalogue.h"
@@ -62,7 +62,6 @@ struct RefusalCase {
     const char* Name;
     const char* Id;
     const char* Candidate;
-    bool PickCreate;   // pick createAndGo again after the editor was shown
     const char* Message;
 };
 
@@ -78,8 +77,6 @@ TEST_P(MemberAddRefused, ShowsOneMessageAndSendsNothing)
     const int result = AddThrough(form, [&](TMSEditForm& e) {
         e.MSIDEdit->setText(QString::fromLatin1(c.Id));
         e.KeyIDEdit->setText(QString::fromLatin1(c.Candidate));
-        if (c.PickCreate)
-            e.Row_Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     });
     EXPECT_EQ(messages_->Texts(), QStringList{QString::fromLatin1(c.Message)});
     EXPECT_TRUE(Sets().empty());
@@ -90,12 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
     Checks, MemberAddRefused,
     ::testing::Values(
         // The duplicate warning comes first, whatever else is wrong.
-        RefusalCase{"ListedId", "3", "", false,
+        RefusalCase{"ListedId", "3", "",
                     "There is already a record with the same Member Siwitch ID. Please modified it."},
-        RefusalCase{"NoId", "", "2", true, "Member Siwitch ID is needed."},
-        RefusalCase{"NoCandidate", "7", "", true, "Member Candidate ID is needed."},
-        // Showing the editor emptied the createAndGo that Add had chosen.
-        RefusalCase{"RowStatusNotPickedAgain", "7", "2", false, "Member Row State must be createAndGo."}));
+        RefusalCase{"NoId", "", "2", "Member Siwitch ID is needed."},
+        RefusalCase{"NoCandidate", "7", "", "Member Candidate ID is needed."}));
 
 TEST_F(MemberSwitchTest, AddWritesCandidateEmptyPasswordAndCreate)
 {
@@ -103,10 +98,11 @@ TEST_F(MemberSwitchTest, AddWritesCandidateEmptyPasswordAndCreate)
     const int result = AddThrough(form, [](TMSEditForm& e) {
         EXPECT_TRUE(e.MSIDEdit->text().isEmpty());
         EXPECT_TRUE(e.KeyIDEdit->isEnabled());
-        EXPECT_EQ(e.Row_Status->currentIndex(), -1);
+        // The one row status a new member accepts is the one offered, chosen.
+        EXPECT_EQ(Offered(e.Row_Status), QStringList{"createAndGo"});
+        EXPECT_EQ(e.Row_Status->currentIndex(), RowStatusItem::CreateAndGo);
         e.MSIDEdit->setText(QStringLiteral("7"));
         e.KeyIDEdit->setText(QStringLiteral("2"));
-        e.Row_Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(messages_->Texts(), QStringList{});
@@ -124,10 +120,25 @@ TEST_F(MemberSwitchTest, AddWritesCandidateEmptyPasswordAndCreate)
     AddThrough(form, [](TMSEditForm& e) {
         e.MSIDEdit->setText(QStringLiteral("8"));
         e.KeyIDEdit->setText(QStringLiteral("4"));
-        e.Row_Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     });
     ASSERT_EQ(Sets().size(), 2u);
     EXPECT_EQ(Columns(Sets()[1], kMembers, "8"), (std::vector<int>{8, 9, 10}));
+}
+
+// Delete asks first, naming the member; No (the default) sends nothing.
+TEST_F(MemberSwitchTest, DeleteAsksNamingTheMemberAndNoSendsNothing)
+{
+    TMSInformationForm form;
+    KvSelectReportRow(form.ListView1, 1);
+    messages_->Answer = QMessageBox::No;
+    form.DeleteButton->click();
+    ASSERT_EQ(messages_->Requests().size(), 1u);
+    const KvMessageRequest& asked = messages_->Requests()[0];
+    EXPECT_EQ(asked.Text, DeleteQuestionText("ID: 5, Device Name: member"));
+    EXPECT_EQ(asked.Buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(asked.DefaultButton, QMessageBox::No);
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_EQ(KvReportRowCount(form.ListView1), 2);
 }
 
 TEST_F(MemberSwitchTest, DeleteSendsOnlyTheRowStatusAndGivesTheColumnsBack)
@@ -137,6 +148,7 @@ TEST_F(MemberSwitchTest, DeleteSendsOnlyTheRowStatusAndGivesTheColumnsBack)
     ASSERT_EQ(KvReportCell(form.ListView1, 1, 0), "5");
     ASSERT_TRUE(form.DeleteButton->isEnabled());
     form.DeleteButton->click();
+    EXPECT_EQ(messages_->Texts(), QStringList{DeleteQuestionText("ID: 5, Device Name: member")});
     const auto sets = Sets();
     ASSERT_EQ(sets.size(), 1u);
     ASSERT_EQ(sets[0].Bindings.size(), 1u);

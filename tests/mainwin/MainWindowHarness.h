@@ -32,6 +32,7 @@ struct RecordedBox {
     QString Text;
     QMessageBox::StandardButtons Buttons;
     QMessageBox::Icon Icon;
+    QMessageBox::StandardButton DefaultButton;
 };
 
 class MainWindowHarness : public ::testing::Test {
@@ -154,7 +155,7 @@ protected:
         return QMessageBox::Ok;
     };
     KvScopedMessagePresenter presenter_{[this](const KvMessageRequest& r) {
-        boxes_.push_back({r.Caption, r.Text, r.Buttons, r.Icon});
+        boxes_.push_back({r.Caption, r.Text, r.Buttons, r.Icon, r.DefaultButton});
         return answer_(r);
     }};
     QTemporaryDir dir_;

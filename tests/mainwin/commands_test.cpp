@@ -25,14 +25,18 @@ struct CommandCase {
     const char* Question;
     const char* AgentLog;
     const char* Status;   // the status bar after a successful set
+    QMessageBox::StandardButton DefaultButton;
 };
 void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.Name; }
 
 const CommandCase kCommands[] = {
     {"save", "SaveConfig", "Device Save Changes", "Are you sure?\nIt will spend a lot time !\nPlease wait !",
      "ksw-sim: state saved to ",
-     "Save Changes: sent"},
-    {"reboot", "Reset", "Device Reboot", "Are you sure?", "ksw-sim: warm start, silent for ", "Reboot: sent"},
+     "Save Changes: sent", QMessageBox::NoButton},
+    // The reboot names the switch and what it loses; Enter alone cancels it.
+    {"reboot", "Reset", "Device Reboot",
+     "Are you sure?\n\nThe switch KSW-4800 at 127.0.0.1 restarts: changes not saved with Save Changes are lost.",
+     "ksw-sim: warm start, silent for ", "Reboot: sent", QMessageBox::Cancel},
 };
 
 class DeviceCommands : public CommandsTest, public ::testing::WithParamInterface<CommandCase> {};
@@ -54,6 +58,7 @@ TEST_P(DeviceCommands, OkSendsOneSetCancelSendsNothing)
     EXPECT_EQ(boxes_[0].Text, QString::fromLatin1(c.Question));
     EXPECT_EQ(boxes_[0].Buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(boxes_[0].Icon, QMessageBox::Information);
+    EXPECT_EQ(boxes_[0].DefaultButton, c.DefaultButton);
     QTest::qWait(100);
     EXPECT_EQ(sim.log().count(QString::fromLatin1(c.AgentLog)), 0);
     EXPECT_FALSE(QFile::exists(sim.stateFile()));

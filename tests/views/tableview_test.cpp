@@ -382,14 +382,19 @@ TEST_F(TableView, DeleteSendsKeysAndStatusOnlyAndNoSendsNothing)
     // The hidden edits hold a changed name: Delete must not send it.
     Edits()->RowEdit(NameRow)->setText(QStringLiteral("changed"));
     QString asked;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     {
         KvScopedMessagePresenter no([&](const KvMessageRequest& r) {
             asked = r.Caption + "|" + r.Text;
+            defaultButton = r.DefaultButton;
             return QMessageBox::No;
         });
         Buttons()->BT_Delete->click();
     }
-    EXPECT_EQ(asked, "Delete|Are you sure to delete ?");
+    // The question names the row as the list shows it (key and name), and
+    // Enter alone answers No.
+    EXPECT_EQ(asked, "Delete|Are you sure to delete ?\n\nIndex: 1, Name: uplink");
+    EXPECT_EQ(defaultButton, QMessageBox::No);
     EXPECT_EQ(AgentRows(sim_->port()).size(), 2u);
 
     // Regression: with two rows selected (for copying) Delete deleted only the
