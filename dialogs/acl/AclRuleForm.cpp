@@ -13,8 +13,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,7 +63,8 @@ QLineEdit* TAclRuleForm::AddEditField(const QString& label, int column, const QS
     box->setObjectName(QString::fromLatin1(boxName));
     QLineEdit* edit = BindEdit(label, column, spec, name, box);
     edits_.push_back(edit);
-    fields_.push_back({column, box, edit});
+    fields_.push_back({column, box, edit, label});
+    CheckOnChange(fields_.back());
     return edit;
 }
 
@@ -69,7 +73,8 @@ QComboBox* TAclRuleForm::AddComboField(const QString& label, int column, const c
     auto* box = new QCheckBox;
     box->setObjectName(QString::fromLatin1(boxName));
     QComboBox* combo = BindCombo(label, column, name, box);
-    fields_.push_back({column, box, combo});
+    fields_.push_back({column, box, combo, label});
+    CheckOnChange(fields_.back());
     return combo;
 }
 
@@ -94,6 +99,22 @@ void TAclRuleForm::FinishFields(int portColumn, const QString& rowStatusLabel, i
                     {DeleteButton, [this] { DeleteClick(); }},
                     {CheckAllButton, [this] { SetFieldChecks(true); }},
                     {ClearChecksButton, [this] { SetFieldChecks(false); }}});
+}
+
+void TAclRuleForm::CheckOnChange(const Field& field)
+{
+    // Only what the user does counts (typing, a choice from the list): a line
+    // filling the fields or a field being cleared checks nothing.  A changed
+    // field left unchecked would be silently left out of the write.
+    QCheckBox* box = field.Box;
+    auto check = [box] {
+        if (box->isEnabled())
+            box->setChecked(true);
+    };
+    if (auto* edit = qobject_cast<QLineEdit*>(field.Control))
+        connect(edit, &QLineEdit::textEdited, box, check);
+    else if (auto* combo = qobject_cast<QComboBox*>(field.Control))
+        connect(combo, &QComboBox::activated, box, check);
 }
 
 void TAclRuleForm::ReadFirstAndCount()
@@ -158,7 +179,10 @@ void TAclRuleForm::ClearFields()
 {
     for (QLineEdit* e : edits_)
         e->clear();
-    SetFieldChecks(false);
+    // Every box, those Check All leaves alone included: a box left checked
+    // over an emptied field would write whatever the field shows next.
+    for (const Field& f : fields_)
+        f.Box->setChecked(false);
     Picker->Clear();
     UpdateCount();
 }
@@ -166,6 +190,24 @@ void TAclRuleForm::ClearFields()
 void TAclRuleForm::UpdateCount()
 {
     ShowLineCount(ListView, StaticText1);
+}
+
+bool TAclRuleForm::RefuseEmptyCheckedFields(const QString& message, std::initializer_list<int> except)
+{
+    QStringList empty;
+    QWidget* first = nullptr;
+    for (const Field& f : fields_) {
+        if (!f.Box->isChecked() || !FieldText(f.Control).isEmpty()
+            || std::find(except.begin(), except.end(), f.Column) != except.end())
+            continue;
+        empty << f.Label;
+        if (!first)
+            first = f.Control;
+    }
+    if (empty.isEmpty())
+        return false;
+    RefuseInput(this, message + QLatin1Char('\n') + empty.join(QStringLiteral(", ")), first);
+    return true;
 }
 
 bool TAclRuleForm::DuplicateExists() const
@@ -280,6 +322,9 @@ void TAclRuleForm::OnSelection()
 {
     const bool selected = LineSelected();
     if (selected) {
+        // The fields now show the line as it is: nothing of it is changed yet.
+        for (const Field& f : fields_)
+            f.Box->setChecked(false);
         ProfileIdEdit->setText(SelectedCell(1));
         AccessIdEdit->setText(SelectedCell(2));
         SetSelected();

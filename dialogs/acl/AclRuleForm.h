@@ -1,5 +1,7 @@
 // What the three rule editors (Ethernet, IP and packet content) share: a field
-// check box beside every optional column (only checked fields are written),
+// check box beside every optional column (only checked fields are written; a
+// field the user changes is checked, and the boxes come unchecked whenever
+// the fields are filled from a line or cleared),
 // the port picker, the Refresh / Edit / Add / Delete buttons with their idle
 // and selected states, the line counter, the duplicate check, and the write
 // that reads the table again afterwards.
@@ -10,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class TPortUitForm;
@@ -38,6 +41,7 @@ protected:
         int Column;
         QCheckBox* Box;
         QWidget* Control;
+        QString Label;
     };
 
     // The names of the Check All and Clear Checks buttons differ per editor.
@@ -63,13 +67,18 @@ protected:
     // ---- state ----
     void SetIdle();
     void SetSelected();
-    // Empties the edits, unchecks the boxes Check All handles, clears the port
-    // picker and shows the line count.
+    // Empties the edits, unchecks every field box, clears the port picker and
+    // shows the line count.
     virtual void ClearFields();
-    // The boxes that Check All, Clear Checks and the clearing handle.
+    // The boxes that Check All and Clear Checks handle.
     virtual bool CheckedByCheckAll(const Field& field) const;
     void SetFieldChecks(bool checked);
     void UpdateCount();
+
+    // Refuses a write while a checked field shows nothing (a drop-down list no
+    // item), the columns in `except` aside: the message, then the captions of
+    // all such fields; the focus goes to the first.  True when refused.
+    bool RefuseEmptyCheckedFields(const QString& message, std::initializer_list<int> except = {});
 
     // A line whose profile and access ids are those of the id edits (the texts
     // compared as they stand).
@@ -112,6 +121,8 @@ protected:
 
 private:
     void OnSelection();
+    // The user's change of a field's value checks its box.
+    void CheckOnChange(const Field& field);
 
     std::vector<Field> fields_;
     std::vector<QLineEdit*> edits_;

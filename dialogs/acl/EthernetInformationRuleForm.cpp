@@ -75,12 +75,8 @@ bool TEthernetInformationRuleForm::CheckFields()
         RefuseInput(this, QStringLiteral("Access ID must be set."), AccessEdit);
         return false;
     }
-    for (const Field& f : Fields()) {
-        if (f.Box->isChecked() && FieldText(f.Control).isEmpty()) {
-            RefuseInput(this, QStringLiteral("Some check field is empty"), f.Control);
-            return false;
-        }
-    }
+    if (RefuseEmptyCheckedFields(QStringLiteral("Some check field is empty")))
+        return false;
     const std::pair<int, QLineEdit*> macs[] = {{SourceMac, SourceMACEdit}, {DestinationMac, DestMACEdit}};
     for (const auto& [column, edit] : macs)
         if (BoxOf(column)->isChecked()

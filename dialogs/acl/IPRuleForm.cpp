@@ -79,7 +79,8 @@ TIPRuleForm::TIPRuleForm(QWidget* parent)
 
 bool TIPRuleForm::CheckedByCheckAll(const Field& field) const
 {
-    // The VLAN box is the user's alone; the priority boxes only while usable.
+    // Check All and Clear Checks leave the VLAN box to the user; the priority
+    // boxes they handle only while usable.
     if (field.Column == Vlan)
         return false;
     if (field.Column == Priority || field.Column == ReplacePriority)
@@ -116,31 +117,19 @@ bool TIPRuleForm::CheckRule()
         RefuseInput(this, QStringLiteral("IP Rule Access ID must be set."), AccessIDEdit);
         return false;
     }
-    auto emptyChecked = [this](int column) {
-        for (const Field& f : Fields())
-            if (f.Column == column && f.Box->isChecked() && FieldText(f.Control).isEmpty()) {
-                RefuseInput(this, kEmptyField, f.Control);
-                return true;
-            }
+    // Every checked field but the VLAN, which may be written empty; all the
+    // empty ones are named at once.
+    if (RefuseEmptyCheckedFields(kEmptyField, {Vlan}))
         return false;
-    };
     for (QLineEdit* ip : {SourceIPEdit, DestIPEdit}) {
         const int column = ip == SourceIPEdit ? SourceIp : DestinationIp;
-        if (emptyChecked(column))
-            return false;
         if (BoxOf(column)->isChecked() && !CheckIPv4Text(this, ip->text(), QStringLiteral("Please input a valid ip"), ip))
             return false;
     }
-    for (int column : {Dscp, Protocol, Type, Code, SourcePort, DestinationPort, FlagBits, ProtoId, UserMask})
-        if (emptyChecked(column))
-            return false;
     if (BoxOf(UserMask)->isChecked()
         && !CheckHexText(this, UserMaskEdit->text(), 8, QStringLiteral("Invalid UserMask"),
                          QStringLiteral("Invalid UserMask"), UserMaskEdit))
         return false;
-    for (int column : {EnablePriority, Priority, ReplacePriority, EnableReplaceDscp, ReplaceDscp, Permit, RowStatus})
-        if (emptyChecked(column))
-            return false;
     return true;
 }
 

@@ -161,13 +161,22 @@ INSTANTIATE_TEST_SUITE_P(
                         f.VlanRuleEdit->clear();
                         Box(f, "cbxVlan")->setChecked(true);
                     },
-                    "Some check field is empty"},
+                    "Some check field is empty\nVLAN Rule"},
         RefusalCase{"CheckedNoPermit",
                     [](F& f) {
                         f.PermitComboBox->setCurrentIndex(-1);
                         Box(f, "cbxPermit")->setChecked(true);
                     },
-                    "Some check field is empty"},
+                    "Some check field is empty\nPermit"},
+        // Every empty checked field is named, not only the first.
+        RefusalCase{"SeveralCheckedEmpty",
+                    [](F& f) {
+                        f.CheckAllButton->click();
+                        f.VlanRuleEdit->clear();
+                        f.EthTypeEdit->clear();
+                        f.PermitComboBox->setCurrentIndex(-1);
+                    },
+                    "Some check field is empty\nVLAN Rule, Ethernet Type Rule, Permit"},
         RefusalCase{"ShortMac",
                     [](F& f) {
                         f.SourceMACEdit->setText(QStringLiteral("00112233445"));

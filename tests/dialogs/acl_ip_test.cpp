@@ -329,11 +329,13 @@ INSTANTIATE_TEST_SUITE_P(
                      f.Picker->Boxes()[4]->setChecked(true);
                  },
                  {4, 5, 6, 10, 11, 12, 14, 15, 18, 19, 20, 22}},
-        // The line's priority is disabled and its box unchecked: the priority
-        // boxes the user checked do not count.
+        // The line's priority is disabled and its box unchecked (the user's
+        // choice checked it; the user unchecks it again): the priority boxes
+        // the user checked do not count.
         RuleCase{"EditLinePriorityDisabled", true,
                  [](R& f) {
                      EnablePriority(f);
+                     Box(f, "cbxEnablePriority")->setChecked(false);
                      Box(f, "cbxPriority")->setChecked(true);
                      Box(f, "cbxReplacePriority")->setChecked(true);
                      Box(f, "cbxDscp")->setChecked(true);
@@ -384,7 +386,7 @@ INSTANTIATE_TEST_SUITE_P(
                         f.SourceIPEdit->clear();
                         Box(f, "cbxSourceIP")->setChecked(true);
                     },
-                    "Some checked field is empty"},
+                    "Some checked field is empty\nSource IP Address"},
         RuleRefusal{"BadDestination",
                     [](R& f) {
                         f.DestIPEdit->setText(QStringLiteral("10.0.0.256"));
@@ -396,7 +398,17 @@ INSTANTIATE_TEST_SUITE_P(
                         f.RuleTypeEdit->clear();
                         Box(f, "cbxRuleType")->setChecked(true);
                     },
-                    "Some checked field is empty"},
+                    "Some checked field is empty\nRule Type"},
+        // The VLAN may be written empty; the other empty fields are all named.
+        RuleRefusal{"SeveralEmpty",
+                    [](R& f) {
+                        for (const char* b : {"cbxRuleVLAN", "cbxDscp", "cbxDestPort"})
+                            Box(f, b)->setChecked(true);
+                        f.RuleVLANEdit->clear();
+                        f.DSCPEdit->clear();
+                        f.DestPortEdit->clear();
+                    },
+                    "Some checked field is empty\nDSCP, Destination Port"},
         RuleRefusal{"ShortUserMask",
                     [](R& f) {
                         f.UserMaskEdit->setText(QStringLiteral("FFFF"));
@@ -408,7 +420,7 @@ INSTANTIATE_TEST_SUITE_P(
                         f.PermitComboBox->setCurrentIndex(-1);
                         Box(f, "cbxPermit")->setChecked(true);
                     },
-                    "Some checked field is empty"},
+                    "Some checked field is empty\nPermit"},
         RuleRefusal{"Duplicate",
                     [](R& f) {
                         f.IPRuleEdit->setText(QStringLiteral("3"));

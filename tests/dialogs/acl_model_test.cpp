@@ -1,7 +1,8 @@
 // The shared mechanics of the access-control editors: the text checks with
 // their messages, the port picker, the write with exclusions (what one SET
-// carries, and that no column stays excluded after a refused write), and the
-// question before every delete.
+// carries, and that no column stays excluded after a refused write), the
+// question before every delete, and the rule editors' field boxes that follow
+// the user's changes.
 #include "AclFixture.h"
 
 #include "dialogs/acl/EthernetInformationRuleForm.h"
@@ -22,8 +23,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -310,5 +313,84 @@ INSTANTIATE_TEST_SUITE_P(
                    "Rule Profile ID: 3, Rule Access ID: 4"},
         DeleteCase{"PacketRule", [] { return std::make_unique<TUserDefinedInformationRuleForm>(); }, "DeleteButton",
                    false, "Rule Profile ID: 5, Rule Access ID: 6"}));
+
+// ---- field boxes of the rule editors ------------------------------------------------
+
+// The field boxes of a rule editor (the port picker's boxes aside).
+QList<QCheckBox*> FieldBoxes(QWidget& form)
+{
+    return form.findChildren<QCheckBox*>(QRegularExpression(QStringLiteral("^cbx")));
+}
+
+// A field the user changes is checked, so that Edit writes it and nothing else;
+// every box comes unchecked when a line fills the fields or they are cleared
+// (a checked VLAN box stayed over the emptied field after a write).
+struct TickCase {
+    const char* Name;
+    std::function<std::unique_ptr<TAclRuleForm>()> Make;
+    const char* Control;   // typed into (an edit) or stepped to a neighbouring item with the keys (a list)
+    const char* Typed;     // "" for a list
+    const char* Box;
+    const char* Entry;
+    const char* Index;
+    std::vector<int> Columns;   // what Edit sends
+};
+
+void PrintTo(const TickCase& c, std::ostream* os) { *os << c.Name; }
+
+class RuleFieldBoxes : public AclAgentTest, public ::testing::WithParamInterface<TickCase> {};
+
+TEST_P(RuleFieldBoxes, ChangedFieldLeftUncheckedIsNotWritten)
+{
+    const TickCase& c = GetParam();
+    std::unique_ptr<TAclRuleForm> form = c.Make();
+    auto change = [&] {
+        QWidget* control = form->findChild<QWidget*>(QString::fromLatin1(c.Control));
+        if (*c.Typed) {
+            QTest::keyClicks(control, QString::fromLatin1(c.Typed));
+            return;
+        }
+        auto* list = qobject_cast<QComboBox*>(control);
+        QTest::keyClick(list, list->currentIndex() + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
+    };
+    auto box = [&] { return form->findChild<QCheckBox*>(QString::fromLatin1(c.Box)); };
+    auto noneChecked = [&](const char* when) {
+        for (QCheckBox* b : FieldBoxes(*form))
+            EXPECT_FALSE(b->isChecked()) << when << ": " << b->objectName().toStdString();
+    };
+
+    KvSelectReportRow(form->ListView, 0);
+    noneChecked("line selected");
+    change();
+    EXPECT_TRUE(box()->isChecked());
+    // Another line (here the same one again) shows its values unchanged.
+    KvSelectReportRow(form->ListView, -1);
+    KvSelectReportRow(form->ListView, 0);
+    noneChecked("line selected again");
+
+    change();
+    form->EditButton->click();
+    EXPECT_EQ(messages_->Texts(), QStringList{});
+    const auto sets = Sets();
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Columns(sets[0], c.Entry, c.Index), c.Columns);
+    noneChecked("after the write");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, RuleFieldBoxes,
+    ::testing::Values(
+        TickCase{"EthernetTyped", [] { return std::make_unique<TEthernetInformationRuleForm>(); }, "VlanRuleEdit", "x",
+                 "cbxVlan", kEthRule.c_str(), "1.2", {3}},
+        TickCase{"EthernetChosen", [] { return std::make_unique<TEthernetInformationRuleForm>(); }, "PermitComboBox",
+                 "", "cbxPermit", kEthRule.c_str(), "1.2", {13}},
+        // The VLAN box is not one that Check All and Clear Checks handle.
+        TickCase{"IpVlanTyped", [] { return std::make_unique<TIPRuleForm>(); }, "RuleVLANEdit", "x", "cbxRuleVLAN",
+                 kIpRule.c_str(), "3.4", {3}},
+        TickCase{"IpChosen", [] { return std::make_unique<TIPRuleForm>(); }, "PermitComboBox", "", "cbxPermit",
+                 kIpRule.c_str(), "3.4", {20}},
+        // This editor's Edit writes the port picker's ports as well.
+        TickCase{"PacketTyped", [] { return std::make_unique<TUserDefinedInformationRuleForm>(); },
+                 "OffsetGroupSecondEdit", "AB", "cbxGroupSecond", kPacketRule.c_str(), "5.6", {4, 14}}));
 
 }  // namespace
