@@ -12,10 +12,18 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QStringList>
 #include <QTime>
 #include <QVBoxLayout>
 
 using namespace ServerGroupControlColumn;
+
+namespace {
+
+// The row state list: "add", "delete".
+constexpr int kDeleteItem = 1;
+
+}  // namespace
 
 TfrmACCServerCtrl::TfrmACCServerCtrl(QWidget* parent)
     : TBindingDialog(parent), edtGroupName(new QLineEdit), edtIPAddr(new QLineEdit), cbAuthProtocol(new QComboBox),
@@ -82,6 +90,17 @@ void TfrmACCServerCtrl::Button1Click()
         || cbRowState->currentText().isEmpty()) {
         ShowStatusText(QStringLiteral("Don't Leave Empty Fileds !"));
         return;
+    }
+    // Taking a server out of its group is a delete: it asks first, naming the row.
+    if (cbRowState->currentIndex() == kDeleteItem) {
+        const KvSNMPVarList& vars = Binding()->Variables();
+        auto part = [&vars](int column, const QString& text) {
+            return QString::fromStdString(vars.ItemAt(column - 1).Caption) + QStringLiteral(": ") + text;
+        };
+        const QStringList row{part(GroupName, edtGroupName->text()), part(Address, edtIPAddr->text()),
+                              part(Protocol, cbAuthProtocol->currentText())};
+        if (KvShowMessage(KvDeleteQuestion(this, row)) != QMessageBox::Yes)
+            return;
     }
     try {
         Binding()->Set(true, true);

@@ -1,6 +1,6 @@
 // Adds a server to a server group or takes it out: the user types the group,
-// the address and the protocol of the row and picks add or delete.  There is
-// no list; success shows only in the status bar.
+// the address and the protocol of the row and picks add or delete (which asks
+// first).  There is no list; success shows only in the status bar.
 #pragma once
 
 #include "dialogs/common/BindingDialog.h"

@@ -245,6 +245,9 @@ bool TAclRuleForm::DestroyIfChosen()
 {
     if (RowComboBox->currentIndex() != RowStatusItem::Destroy || !cbxRow->isChecked())
         return false;
+    // An Edit of "destroy" is a Delete, and asks as one.
+    if (!ConfirmDelete(ListView))
+        return true;
     WriteAndRefresh([this](TSavedColumnFlags& flags) { flags.ExcludeRange(kFirstField, portColumn_); });
     return true;
 }

@@ -88,8 +88,9 @@ protected:
     // a checked createAndGo.  True when the Add must stop.
     bool RefuseSeveralPorts();
     bool RefuseExistingOrUncreated(const QString& duplicateMessage);
-    // Edit with a checked "destroy": the write of the row status alone (the
-    // fields up to the port stay out), then the refresh.  True when it wrote.
+    // Edit with a checked "destroy": after the delete question, the write of
+    // the row status alone (the fields up to the port stay out), then the
+    // refresh.  True when "destroy" was chosen, whatever the answer.
     bool DestroyIfChosen();
 
     // Refresh: walk, idle state, fields cleared, then ResetDone.  An error goes

@@ -382,6 +382,29 @@ TEST_F(AacServerTest, ServerControlOpensEmptyAndSetsTheRowState)
     EXPECT_EQ(messages_->Texts(), QStringList{QStringLiteral("Set entry failed!")});
 }
 
+// Taking a server out of a group asks first, naming the row; No (the default)
+// sends nothing, Yes sends the "delete".
+TEST_F(AacServerTest, ServerControlDeleteAsksNamingTheRow)
+{
+    TfrmACCServerCtrl form;
+    form.edtGroupName->setText(QStringLiteral("group1"));
+    form.edtIPAddr->setText(QStringLiteral("192.0.2.31"));
+    form.cbAuthProtocol->setCurrentText(QStringLiteral("tacacs-plus"));
+    form.cbRowState->setCurrentText(QStringLiteral("delete"));
+    messages_->Answer = QMessageBox::No;
+    form.Button1->click();
+    ASSERT_EQ(messages_->Requests().size(), 1u);
+    EXPECT_EQ(messages_->Requests()[0].Text,
+              DeleteQuestionText("Group Name: group1, IP Address: 192.0.2.31, Auth Protocol: tacacs-plus"));
+    EXPECT_EQ(messages_->Requests()[0].DefaultButton, QMessageBox::No);
+    EXPECT_TRUE(Sets().empty());
+
+    messages_->Answer = QMessageBox::Yes;
+    form.Button1->click();
+    ASSERT_EQ(Sets().size(), 1u);
+    EXPECT_EQ(Sets()[0].ValueOf(kGroupControl + ".4.6.103.114.111.117.112.49.192.0.2.31.3"), "2");
+}
+
 TEST_F(AacServerTest, EditorsAreInTheCatalogue)
 {
     EXPECT_NE(FindDialog("TServerInformationForm"), nullptr);

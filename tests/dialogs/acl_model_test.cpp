@@ -272,7 +272,7 @@ struct DeleteCase {
     const char* Name;
     std::function<std::unique_ptr<TAclTableForm>()> Make;
     const char* Button;
-    bool SetDestroy;     // the button is Set, with "destroy" chosen
+    const char* DestroyList;   // the row status list showing "destroy" first ("" none)
     const char* Row;
 };
 
@@ -286,8 +286,12 @@ TEST_P(AclDeleteAsks, NamingTheLineAndNoSendsNothing)
     std::unique_ptr<TAclTableForm> form = c.Make();
     ASSERT_GT(KvReportRowCount(form->ListView), 0);
     KvSelectReportRow(form->ListView, 0);
-    if (c.SetDestroy)
-        form->findChild<QComboBox*>(QStringLiteral("RowStatusComBo"))->setCurrentIndex(RowStatusItem::Destroy);
+    if (*c.DestroyList) {
+        form->findChild<QComboBox*>(QString::fromLatin1(c.DestroyList))->setCurrentIndex(RowStatusItem::Destroy);
+        // The rule editors write the row status only with its box checked.
+        if (auto* box = form->findChild<QCheckBox*>(QStringLiteral("cbxRow")))
+            box->setChecked(true);
+    }
     messages_->Answer = QMessageBox::No;
     form->findChild<QPushButton*>(QString::fromLatin1(c.Button))->click();
     ASSERT_EQ(messages_->Requests().size(), 1u);
@@ -299,20 +303,26 @@ TEST_P(AclDeleteAsks, NamingTheLineAndNoSendsNothing)
 INSTANTIATE_TEST_SUITE_P(
     Editors, AclDeleteAsks,
     ::testing::Values(
-        DeleteCase{"EthernetMask", [] { return std::make_unique<TEthernetMaskInformationForm>(); }, "BT_Delete", false,
+        DeleteCase{"EthernetMask", [] { return std::make_unique<TEthernetMaskInformationForm>(); }, "BT_Delete", "",
                    "Profile ID: 1"},
         DeleteCase{"EthernetMaskSetDestroy", [] { return std::make_unique<TEthernetMaskInformationForm>(); },
-                   "SetBtn", true, "Profile ID: 1"},
-        DeleteCase{"IpMask", [] { return std::make_unique<TIPMaskInformationForm>(); }, "BT_Delete", false,
+                   "SetBtn", "RowStatusComBo", "Profile ID: 1"},
+        DeleteCase{"IpMask", [] { return std::make_unique<TIPMaskInformationForm>(); }, "BT_Delete", "",
                    "Profile ID: 3"},
-        DeleteCase{"IpMaskSetDestroy", [] { return std::make_unique<TIPMaskInformationForm>(); }, "SetBtn", true,
-                   "Profile ID: 3"},
+        DeleteCase{"IpMaskSetDestroy", [] { return std::make_unique<TIPMaskInformationForm>(); }, "SetBtn",
+                   "RowStatusComBo", "Profile ID: 3"},
         DeleteCase{"EthernetRule", [] { return std::make_unique<TEthernetInformationRuleForm>(); }, "DeleteButton",
-                   false, "RuleProfile ID: 1, RuleAccess ID: 2"},
-        DeleteCase{"IpRule", [] { return std::make_unique<TIPRuleForm>(); }, "DeleteButton", false,
+                   "", "RuleProfile ID: 1, RuleAccess ID: 2"},
+        DeleteCase{"EthernetRuleEditDestroy", [] { return std::make_unique<TEthernetInformationRuleForm>(); },
+                   "EditButton", "RowComboBox", "RuleProfile ID: 1, RuleAccess ID: 2"},
+        DeleteCase{"IpRule", [] { return std::make_unique<TIPRuleForm>(); }, "DeleteButton", "",
+                   "Rule Profile ID: 3, Rule Access ID: 4"},
+        DeleteCase{"IpRuleEditDestroy", [] { return std::make_unique<TIPRuleForm>(); }, "EditButton", "RowComboBox",
                    "Rule Profile ID: 3, Rule Access ID: 4"},
         DeleteCase{"PacketRule", [] { return std::make_unique<TUserDefinedInformationRuleForm>(); }, "DeleteButton",
-                   false, "Rule Profile ID: 5, Rule Access ID: 6"}));
+                   "", "Rule Profile ID: 5, Rule Access ID: 6"},
+        DeleteCase{"PacketRuleEditDestroy", [] { return std::make_unique<TUserDefinedInformationRuleForm>(); },
+                   "EditButton", "RowComboBox", "Rule Profile ID: 5, Rule Access ID: 6"}));
 
 // ---- field boxes of the rule editors ------------------------------------------------
 
