@@ -6,7 +6,6 @@
 #include "binding/KvControls.h"
 #include "binding/KvUserNotice.h"
 #include "kvsnmp/KvSNMPRequest.h"
-#include "startup/ModuleStartup.h"
 
 #include <QMainWindow>
 
@@ -64,11 +63,12 @@ void SaveConfigClick(QMainWindow& window)
 
 void RebootClick(QMainWindow& window)
 {
-    // The question says which switch goes down and what a restart loses;
-    // Enter alone must not reboot it.
-    const QString question = QStringLiteral("Are you sure?\n\nThe switch %1 at %2 restarts: changes not saved "
+    // The question says which switch goes down, as the title names it (port
+    // and sysName included, so that two switches on one host are told apart),
+    // and what a restart loses; Enter alone must not reboot it.
+    const QString question = QStringLiteral("Are you sure?\n\nThe switch %1 restarts: changes not saved "
                                             "with Save Changes are lost.")
-                                 .arg(QLatin1String(MainCaptionBase), QString::fromStdString(MainTexts.AgentIP));
+                                 .arg(window.windowTitle());
     RunDeviceCommand(window, SystemResetBinding, question, QStringLiteral("Device Reboot"), QStringLiteral("Reboot"),
                      QMessageBox::Cancel);
 }

@@ -33,9 +33,10 @@ const CommandCase kCommands[] = {
     {"save", "SaveConfig", "Device Save Changes", "Are you sure?\nIt will spend a lot time !\nPlease wait !",
      "ksw-sim: state saved to ",
      "Save Changes: sent", QMessageBox::NoButton},
-    // The reboot names the switch and what it loses; Enter alone cancels it.
+    // The reboot names the switch as the title does (PORT: the simulator's)
+    // and what it loses; Enter alone cancels it.
     {"reboot", "Reset", "Device Reboot",
-     "Are you sure?\n\nThe switch KSW-4800 at 127.0.0.1 restarts: changes not saved with Save Changes are lost.",
+     "Are you sure?\n\nThe switch KSW-4800 : 127.0.0.1:PORT restarts: changes not saved with Save Changes are lost.",
      "ksw-sim: warm start, silent for ", "Reboot: sent", QMessageBox::Cancel},
 };
 
@@ -55,7 +56,7 @@ TEST_P(DeviceCommands, OkSendsOneSetCancelSendsNothing)
     item->trigger();
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].Caption, QString::fromLatin1(c.Caption));
-    EXPECT_EQ(boxes_[0].Text, QString::fromLatin1(c.Question));
+    EXPECT_EQ(boxes_[0].Text, QString::fromLatin1(c.Question).replace(QStringLiteral("PORT"), QString::number(sim.port())));
     EXPECT_EQ(boxes_[0].Buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(boxes_[0].Icon, QMessageBox::Information);
     EXPECT_EQ(boxes_[0].DefaultButton, c.DefaultButton);
