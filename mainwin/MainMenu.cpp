@@ -5,6 +5,7 @@
 #include "kvsnmp/KvSNMPErrors.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -281,6 +282,8 @@ constexpr MainMenuItemDef kMenu[] = {
     {1,   "PortOverview", "Port Overview", MiAction},
     {1,   "FlapMarks", "Mark Flapping Ports", MiAction},
     {0, "Help1", "Help", 0},
+    {1,   "GoToView1", "Go to View...", MiAction},
+    {1,   "N14", nullptr, MiSeparator},
     {1,   "H1", "Help", MiAction},
     {1,   "About1", "About", MiAction},
 };
@@ -306,6 +309,29 @@ void runItem(QMainWindow& window, const MenuRunner& run, const MenuErrorPresente
 std::span<const MainMenuItemDef> MainMenuItems()
 {
     return kMenu;
+}
+
+std::vector<MainMenuPlace> MainMenuPlaces()
+{
+    std::vector<MainMenuPlace> places;
+    const auto items = MainMenuItems();
+    // above[l]: the caption and hiding of the submenu that holds level l + 1.
+    std::vector<std::pair<QString, bool>> above;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const MainMenuItemDef& item = items[i];
+        above.resize(static_cast<std::size_t>(item.Level));
+        const QString caption = QString::fromLatin1(item.Caption ? item.Caption : "").simplified();
+        const bool hidden = item.Hidden() || (!above.empty() && above.back().second);
+        QString path;
+        for (const auto& [submenu, ignored] : above)
+            path += submenu + QStringLiteral(" > ");
+        path += caption;
+        const bool hasChildren = i + 1 < items.size() && items[i + 1].Level > item.Level;
+        if (item.HasAction())
+            places.push_back({&item, QString::fromLatin1(item.Name), caption, path, hasChildren, hidden});
+        above.emplace_back(caption, hidden);
+    }
+    return places;
 }
 
 void RunMenuItem(QMainWindow& window, const QString& item)
@@ -357,6 +383,10 @@ TMainMenu::TMainMenu(QMainWindow& window, MenuRunner run, MenuErrorPresenter pre
         else
             QObject::connect(action, &QAction::triggered, &window, chosen);
     }
+    // The design has no shortcut keys; finding a view gets those that search
+    // boxes commonly have.
+    if (QAction* find = Action(QString::fromLatin1(kGoToViewItem)))
+        find->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_K), QKeySequence(Qt::CTRL | Qt::Key_L)});
 }
 
 bool TMainMenu::CanChoose(const QString& name, std::string* why) const

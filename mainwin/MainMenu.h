@@ -13,6 +13,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -43,6 +44,20 @@ struct MainMenuItemDef {
 
 std::span<const MainMenuItemDef> MainMenuItems();
 
+// An item with an action and where the menu shows it: what "Go to View..."
+// searches and "--open --list" prints.
+struct MainMenuPlace {
+    const MainMenuItemDef* Item;
+    QString Name;     // the component name, as --open takes it
+    QString Caption;  // blanks trimmed and single
+    QString Path;     // the captions from the menu bar down to the item, " > " between
+    bool Submenu;     // its action runs as its submenu opens
+    bool Hidden;      // the design hides it, or a submenu above it
+};
+
+// Every item with an action, in menu order.
+std::vector<MainMenuPlace> MainMenuPlaces();
+
 // Runs what the item does; the default runs its view catalogue entry.
 using MenuRunner = std::function<void(QMainWindow& window, const QString& item)>;
 
@@ -51,6 +66,9 @@ void RunMenuItem(QMainWindow& window, const QString& item);
 
 // Shows an error that escaped a handler: parent, caption, text.
 using MenuErrorPresenter = std::function<void(QWidget*, const QString&, const QString&)>;
+
+// "Go to View...", which finds the other items by typing (Ctrl+K or Ctrl+L).
+constexpr const char* kGoToViewItem = "GoToView1";
 
 // The SNMPv3 groups that only work over version 3.
 constexpr const char* kSnmpV3MenuGroups[] = {"Engine", "MPD", "TARGET", "USM", "VACM", "Notification1",

@@ -3,6 +3,7 @@
 #include "ModuleCommands.h"
 #include "MonitorCommands.h"
 #include "ViewCatalogue.h"
+#include "mainwin/ViewFinder.h"
 #include "defs/SwitchPorts.h"
 #include "defs/ViewDefinitions.h"
 
@@ -469,6 +470,7 @@ const ViewCatalogueRow kCatalogue[] = {
     Dialog("AACServerControlTable1", Agent("AAC Server Control Table: "), "TfrmACCServerCtrl"),
 
     // Help
+    Command("GoToView1", &GoToViewClick),
     Command("H1", &H1Click),
     Dialog("About1", Designed, "TAboutForm"),
 };

@@ -112,6 +112,7 @@ struct OptionHelp {
 constexpr OptionHelp kOptions[] = {
     {"--ask", "ask for the switch's address, UDP port, SNMPv1 or v2c and communities first"},
     {"--open ITEM", "open the view or dialog of menu item ITEM once the window is up"},
+    {"--open --list", "print every menu item's name, as --open takes it, with its menu path, and exit"},
     {"--snapshot FILE", "save the switch's settings into FILE and exit (no window)"},
     {"--with-secrets", "with --snapshot: save communities, keys and passwords too (withheld otherwise)"},
     {"--compare FILE [FILE2]", "compare snapshot FILE with the switch, or with FILE2 when no /I is given; "
@@ -123,6 +124,7 @@ constexpr OptionHelp kOptions[] = {
 constexpr const char* kHelpOption = "--help";
 constexpr const char* kVersionOption = "--version";
 constexpr const char* kOpenOption = "--open";
+constexpr const char* kListOption = "--list";
 
 // The SNMP versions the engine speaks, as /v numbers them.
 bool IsKnownVersion(std::int32_t version)
@@ -316,6 +318,8 @@ std::string NoParameterText()
 InfoRequest FindInfoRequest(const std::vector<std::string>& args)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == kOpenOption && i + 1 < args.size() && args[i + 1] == kListOption)
+            return InfoRequest::MenuItems;
         if (args[i] == kOpenOption || args[i] == "--snapshot" || args[i] == "--compare")
             ++i;
         else if (args[i] == kHelpOption)
@@ -333,7 +337,7 @@ std::string CommandLineHelp()
         "       ksw4800 --ask [switches...] [--open ITEM]\n"
         "       ksw4800 /I<address> [switches...] --snapshot FILE [--with-secrets]\n"
         "       ksw4800 [/I<address> switches...] --compare FILE [FILE2]\n"
-        "       ksw4800 --help | --version\n"
+        "       ksw4800 --open --list | --help | --version\n"
         "Management module of the KSW-4800 managed Ethernet switch: its live front\n"
         "panel, configuration views, editors and device commands over SNMP v1, v2c\n"
         "or v3 (USM).\n"

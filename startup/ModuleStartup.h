@@ -86,11 +86,11 @@ std::string NoParameterText();
 // The exit code of such a start (the shell's code for a usage error).
 inline constexpr int NoParameterExitCode = 2;
 
-// "--help" and "--version": either answers on stdout and ends the process
-// before anything else happens (no window, no display, no SNMP).
-enum class InfoRequest { None, Help, Version };
-// The first of "--help" and "--version" among the arguments (the item after
-// "--open" is a name, never a request).
+// "--help", "--version" and "--open --list": each answers on stdout and ends
+// the process before anything else happens (no window, no display, no SNMP).
+enum class InfoRequest { None, Help, Version, MenuItems };
+// The first of "--help", "--version" and "--open --list" among the arguments
+// (any other item after "--open" is a name, never a request).
 InfoRequest FindInfoRequest(const std::vector<std::string>& args);
 // The usage, every switch with its meaning and default, and the options.
 std::string CommandLineHelp();

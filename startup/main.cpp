@@ -1,4 +1,4 @@
-// Process entry.  "--help" and "--version" answer on stdout before anything
+// Process entry.  "--help", "--version" and "--open --list" answer on stdout before anything
 // else (no display, no window, no SNMP); otherwise the module runs
 // (mainwin/ModuleEntry.h) until its window closes or a signal asks it to end;
 // the configuration snapshot options run without a window (mainwin/ConfigurationCommands.h).
@@ -7,6 +7,7 @@
 #include "binding/KvUserNotice.h"
 #include "mainwin/ConfigurationCommands.h"
 #include "mainwin/ModuleEntry.h"
+#include "mainwin/ViewFinder.h"
 #include "startup/ConfigurationOptions.h"
 
 #include <QApplication>
@@ -53,6 +54,9 @@ int main(int argc, char** argv)
         return 0;
     case InfoRequest::Version:
         std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    case InfoRequest::MenuItems:
+        std::fputs(MenuItemListText().c_str(), stdout);
         return 0;
     case InfoRequest::None:
         break;

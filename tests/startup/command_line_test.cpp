@@ -190,7 +190,7 @@ TEST(StartAgentEndpoint, AddressAndPortAsStartUpSettlesThem)
     SetExeFolder("");
 }
 
-TEST(FindInfoRequest, FirstOfHelpAndVersionButNotAnOpenItem)
+TEST(FindInfoRequest, FirstOfHelpVersionAndItemListButNotAnOpenItem)
 {
     struct Case {
         std::vector<std::string> args;
@@ -202,6 +202,8 @@ TEST(FindInfoRequest, FirstOfHelpAndVersionButNotAnOpenItem)
         {{"--version", "--help"}, InfoRequest::Version},
         {{"/v9", "--help"}, InfoRequest::Help},   // the help is for a command line that does not work
         {{"--open", "--help"}, InfoRequest::None},
+        {{"/I10.0.0.1", "--open", "--list", "--help"}, InfoRequest::MenuItems},
+        {{"--list"}, InfoRequest::None},   // a request only after --open
         {{"-help", "/I--help", "--Help"}, InfoRequest::None},
     };
     for (const Case& c : cases)

@@ -92,10 +92,22 @@ Names Matches(const QString& text, const QString& pattern)
 // A switch ("/I") or an option ("--open").
 const QString kName = QStringLiteral("(/[A-Za-z](?![A-Za-z])|--[a-z][a-z-]*)");
 
-// The help's rows: an indented name at the start of a line.
+// The help's rows: an indented name at the start of a line, or two when an
+// option's value is itself an option ("--open --list").
 Names HelpNames(const QString& help)
 {
-    return Matches(help, QStringLiteral("^  (/[A-Za-z]|--[a-z][a-z-]*)"));
+    Names names;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("^  (?:(--[a-z][a-z-]*) )?(/[A-Za-z]|--[a-z][a-z-]*)"),
+                           QRegularExpression::MultilineOption)
+            .globalMatch(help);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        for (int group : {1, 2})
+            if (m.hasCaptured(group))
+                names.insert(m.captured(group));
+    }
+    return names;
 }
 
 // The manual page: the names on the tag line of each .TP item.
