@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStringList>
 
 #include <exception>
 #include <vector>
@@ -322,13 +323,14 @@ std::vector<MainMenuPlace> MainMenuPlaces()
         above.resize(static_cast<std::size_t>(item.Level));
         const QString caption = QString::fromLatin1(item.Caption ? item.Caption : "").simplified();
         const bool hidden = item.Hidden() || (!above.empty() && above.back().second);
-        QString path;
+        QStringList menu;
         for (const auto& [submenu, ignored] : above)
-            path += submenu + QStringLiteral(" > ");
-        path += caption;
+            menu << submenu;
+        const QString path = (QStringList(menu) << caption).join(QStringLiteral(" > "));
         const bool hasChildren = i + 1 < items.size() && items[i + 1].Level > item.Level;
         if (item.HasAction())
-            places.push_back({&item, QString::fromLatin1(item.Name), caption, path, hasChildren, hidden});
+            places.push_back({&item, QString::fromLatin1(item.Name), caption, menu.join(QStringLiteral(" > ")), path,
+                              hasChildren, hidden});
         above.emplace_back(caption, hidden);
     }
     return places;

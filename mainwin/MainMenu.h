@@ -50,7 +50,8 @@ struct MainMenuPlace {
     const MainMenuItemDef* Item;
     QString Name;     // the component name, as --open takes it
     QString Caption;  // blanks trimmed and single
-    QString Path;     // the captions from the menu bar down to the item, " > " between
+    QString Menu;     // the captions of the submenus above it, " > " between
+    QString Path;     // the menu, " > " and the caption
     bool Submenu;     // its action runs as its submenu opens
     bool Hidden;      // the design hides it, or a submenu above it
 };

@@ -82,8 +82,10 @@ TGoToViewForm::TGoToViewForm(std::vector<MainMenuPlace> places, QWidget* parent)
     Matches->setUniformRowHeights(true);
     Matches->setAllColumnsShowFocus(true);
     Matches->setHeaderLabels({QStringLiteral("View"), QStringLiteral("Menu"), QStringLiteral("--open name")});
-    Matches->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The path takes the room the caption and the name leave; its tip holds it whole.
     Matches->header()->setStretchLastSection(false);
+    Matches->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Matches->header()->setSectionResizeMode(PathColumn, QHeaderView::Stretch);
 
     // Enter is the query's: no button takes it as the default.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
@@ -104,7 +106,7 @@ TGoToViewForm::TGoToViewForm(std::vector<MainMenuPlace> places, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     Refill();
-    resize(760, 460);
+    resize(900, 480);
     Query->setFocus();
 }
 
@@ -112,8 +114,9 @@ void TGoToViewForm::Refill()
 {
     Matches->clear();
     for (const MainMenuPlace* place : FindMenuPlaces(places_, Query->text())) {
-        auto* row = new QTreeWidgetItem(Matches, {place->Caption, place->Path, place->Name});
+        auto* row = new QTreeWidgetItem(Matches, {place->Caption, place->Menu, place->Name});
         row->setData(CaptionColumn, Qt::UserRole, place->Name);
+        row->setToolTip(PathColumn, place->Path);
     }
     Matches->setCurrentItem(Matches->topLevelItem(0));
 }

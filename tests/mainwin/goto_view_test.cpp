@@ -96,15 +96,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoToViewQueries, ::testing::ValuesIn(kQueries),
 
 TEST(GoToView, EveryPlaceShowsItsMenuPath)
 {
-    std::map<std::string, std::string> paths;
-    for (const MainMenuPlace& p : MainMenuPlaces())
+    std::map<std::string, std::string> paths, menus;
+    for (const MainMenuPlace& p : MainMenuPlaces()) {
         paths[p.Name.toStdString()] = p.Path.toStdString();
+        menus[p.Name.toStdString()] = p.Menu.toStdString();
+    }
     EXPECT_EQ(paths["IFXTable1"], "Basic Configuration > IF-MIB > IfX Table");
     // Captions' trailing and doubled blanks are the design's, not the path's.
     EXPECT_EQ(paths["CPUFilterControl1"], "Basic Configuration > CPU Filter > CPU Filter Control");
     EXPECT_EQ(paths["AACServerControlTable1"],
               "Layer2 Management > Access Control Information > AAC Server Control Table");
     EXPECT_EQ(paths["RSTP"], "RSTP");
+    EXPECT_EQ(menus["IFXTable1"], "Basic Configuration > IF-MIB");
+    EXPECT_EQ(menus["RSTP"], "");
 }
 
 struct KeysCase {
