@@ -283,7 +283,7 @@ constexpr MainMenuItemDef kMenu[] = {
     {1,   "PortOverview", "Port Overview", MiAction},
     {1,   "FlapMarks", "Mark Flapping Ports", MiAction},
     {0, "Help1", "Help", 0},
-    {1,   "GoToView1", "Go to View...", MiAction},
+    {1,   "GoToView1", "Go to View…", MiAction},
     {1,   "N14", nullptr, MiSeparator},
     {1,   "H1", "Help", MiAction},
     {1,   "About1", "About", MiAction},
@@ -321,7 +321,7 @@ std::vector<MainMenuPlace> MainMenuPlaces()
     for (std::size_t i = 0; i < items.size(); ++i) {
         const MainMenuItemDef& item = items[i];
         above.resize(static_cast<std::size_t>(item.Level));
-        const QString caption = QString::fromLatin1(item.Caption ? item.Caption : "").simplified();
+        const QString caption = QString::fromUtf8(item.Caption ? item.Caption : "").simplified();
         const bool hidden = item.Hidden() || (!above.empty() && above.back().second);
         QStringList menu;
         for (const auto& [submenu, ignored] : above)
@@ -329,7 +329,7 @@ std::vector<MainMenuPlace> MainMenuPlaces()
         const QString path = (QStringList(menu) << caption).join(QStringLiteral(" > "));
         const bool hasChildren = i + 1 < items.size() && items[i + 1].Level > item.Level;
         if (item.HasAction())
-            places.push_back({&item, QString::fromLatin1(item.Name), caption, menu.join(QStringLiteral(" > ")), path,
+            places.push_back({QString::fromLatin1(item.Name), caption, menu.join(QStringLiteral(" > ")), path,
                               hasChildren, hidden});
         above.emplace_back(caption, hidden);
     }
@@ -353,7 +353,7 @@ TMainMenu::TMainMenu(QMainWindow& window, MenuRunner run, MenuErrorPresenter pre
     for (std::size_t i = 0; i < items.size(); ++i) {
         const MainMenuItemDef& item = items[i];
         const QString name = QString::fromLatin1(item.Name);
-        const QString caption = QString::fromLatin1(item.Caption ? item.Caption : "");
+        const QString caption = QString::fromUtf8(item.Caption ? item.Caption : "");
         const bool hasChildren = i + 1 < items.size() && items[i + 1].Level > item.Level;
         parents.resize(static_cast<std::size_t>(item.Level));
         QMenu* parent = item.Level == 0 ? nullptr : parents.back();

@@ -33,7 +33,7 @@ enum MainMenuItemFlag : unsigned {
 struct MainMenuItemDef {
     int Level;
     const char* Name;     // component name
-    const char* Caption;  // exactly as shown, trailing blanks included; null for separators
+    const char* Caption;  // UTF-8, exactly as shown, trailing blanks included; null for separators
     unsigned Flags;
 
     constexpr bool Hidden() const { return Flags & MiHidden; }
@@ -44,10 +44,9 @@ struct MainMenuItemDef {
 
 std::span<const MainMenuItemDef> MainMenuItems();
 
-// An item with an action and where the menu shows it: what "Go to View..."
+// An item with an action and where the menu shows it: what "Go to View…"
 // searches and "--open --list" prints.
 struct MainMenuPlace {
-    const MainMenuItemDef* Item;
     QString Name;     // the component name, as --open takes it
     QString Caption;  // blanks trimmed and single
     QString Menu;     // the captions of the submenus above it, " > " between
@@ -68,7 +67,7 @@ void RunMenuItem(QMainWindow& window, const QString& item);
 // Shows an error that escaped a handler: parent, caption, text.
 using MenuErrorPresenter = std::function<void(QWidget*, const QString&, const QString&)>;
 
-// "Go to View...", which finds the other items by typing (Ctrl+K or Ctrl+L).
+// "Go to View…", which finds the other items by typing (Ctrl+K or Ctrl+L).
 constexpr const char* kGoToViewItem = "GoToView1";
 
 // The SNMPv3 groups that only work over version 3.

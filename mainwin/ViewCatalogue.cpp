@@ -280,7 +280,7 @@ QString MenuCaption(std::string_view item)
 {
     for (const MainMenuItemDef& m : MainMenuItems())
         if (item == m.Name && m.Caption)
-            return QString::fromLatin1(m.Caption).trimmed();
+            return QString::fromUtf8(m.Caption).trimmed();
     return QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size()));
 }
 

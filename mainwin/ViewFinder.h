@@ -1,4 +1,4 @@
-// "Go to View...": finds a menu item by typing words of its caption or of the
+// "Go to View…": finds a menu item by typing words of its caption or of the
 // menu path above it, and opens it as its menu entry does; and the list of
 // every item's name and path that "--open --list" prints.
 #pragma once
@@ -17,7 +17,7 @@ class QMainWindow;
 class QTreeWidget;
 
 // The items the user could choose from the menu now (not the submenus, whose
-// action runs as they open, nor "Go to View..." itself), in menu order.
+// action runs as they open, nor "Go to View…" itself), in menu order.
 std::vector<MainMenuPlace> ChoosablePlaces(const TMainMenu& menu);
 
 // The places that hold every word of the query (any letter case) in their
@@ -54,9 +54,9 @@ private:
 // Asks for an item and runs the one taken exactly as its menu entry does.
 void GoToView(QMainWindow& window, const TMainMenu& menu);
 
-// "Go to View...": the main window's command.
+// "Go to View…": the main window's command.
 void GoToViewClick(QMainWindow& window);
 
-// One line per item that --open takes: its name, then its menu path; items
-// the menu does not show are marked.
+// One line per item with an action: its name as --open takes it, then its
+// menu path; items the menu does not show are marked.
 std::string MenuItemListText();

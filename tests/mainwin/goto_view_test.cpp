@@ -1,4 +1,4 @@
-// "Go to View...": what typing finds, that Enter runs the item's own menu
+// "Go to View…": what typing finds, that Enter runs the item's own menu
 // action, its keys; and "--open --list", which names every item --open takes.
 #include "MainMenu.h"
 #include "ViewCatalogue.h"

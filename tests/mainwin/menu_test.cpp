@@ -296,7 +296,7 @@ const ExpectedItem kExpected[] = {
     {"Monitor1", "PortOverview", "Port Overview", false, false},
     {"Monitor1", "FlapMarks", "Mark Flapping Ports", false, false},
     {"", "Help1", "Help", false, false},
-    {"Help1", "GoToView1", "Go to View...", false, false},
+    {"Help1", "GoToView1", "Go to View…", false, false},
     {"Help1", "N14", "-", false, false},
     {"Help1", "H1", "Help", false, false},
     {"Help1", "About1", "About", false, false},
