@@ -113,12 +113,12 @@ bool initLibrary()
 // ---------------------------------------------------------------------------
 // Conversions
 
-Oid fromLibOid(const oid* name, std::size_t len)
+// Into `o`, reusing its buffer.
+void fromLibOid(const oid* name, std::size_t len, Oid& o)
 {
-    Oid o(len);
+    o.resize(len);
     for (std::size_t i = 0; i < len; ++i)
         o[i] = static_cast<std::uint32_t>(name[i]);
-    return o;
 }
 
 // An OID in the library's arc type for the library to copy from: built for every
@@ -147,10 +147,13 @@ private:
     std::size_t size_ = 0;
 };
 
-Value fromLibValue(const netsnmp_variable_list* v)
+// Into `r`, reusing the buffers of the value it held.
+void fromLibValue(const netsnmp_variable_list* v, Value& r)
 {
-    Value r;
     r.tag = v->type;
+    r.number = 0;
+    r.octets.clear();
+    r.oid.clear();
     switch (v->type) {
     case ASN_INTEGER:
         if (v->val.integer && v->val_len >= sizeof(long))
@@ -170,7 +173,7 @@ Value fromLibValue(const netsnmp_variable_list* v)
         break;
     case ASN_OBJECT_ID:
         if (v->val.objid)
-            r.oid = fromLibOid(v->val.objid, v->val_len / sizeof(oid));
+            fromLibOid(v->val.objid, v->val_len / sizeof(oid), r.oid);
         break;
     case ASN_NULL:
     case SNMP_NOSUCHOBJECT:
@@ -183,7 +186,21 @@ Value fromLibValue(const netsnmp_variable_list* v)
             r.octets.assign(reinterpret_cast<const char*>(v->val.string), v->val_len);
         break;
     }
-    return r;
+}
+
+// The PDU's bindings into `out`, reusing the bindings (and their buffers) it
+// already holds.
+void fromLibBindings(const netsnmp_variable_list* vars, std::vector<VarBind>& out)
+{
+    std::size_t n = 0;
+    for (const netsnmp_variable_list* v = vars; v; v = v->next_variable) {
+        if (n == out.size())
+            out.emplace_back();
+        VarBind& vb = out[n++];
+        fromLibOid(v->name, v->name_length, vb.oid);
+        fromLibValue(v, vb.value);
+    }
+    out.resize(n);
 }
 
 // Adds one binding to the PDU; false when the library refused it.
@@ -452,6 +469,11 @@ public:
     std::map<std::string, std::pair<std::uint32_t, Clock::time_point>> resolved;
     std::function<void()> scheduleHook;
     netsnmp_large_fd_set readSet{};
+    // The bindings of a response its callback has done with (or given back in
+    // exchange for others): the next response is read into them, so that a walk
+    // reuses the same buffers answer after answer instead of allocating and
+    // freeing each binding's.
+    std::vector<VarBind> spareBindings;
 
     ~Impl();
 
@@ -546,12 +568,8 @@ int Session::Impl::libCallback(int op, netsnmp_session* sp, int, netsnmp_pdu* pd
             e.kind = LibEvent::Received;
             e.code = static_cast<int>(pdu->errstat);
             e.errorIndex = static_cast<int>(pdu->errindex);
-            std::size_t count = 0;
-            for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
-                ++count;
-            e.vbs.reserve(count);
-            for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
-                e.vbs.push_back(VarBind{fromLibOid(v->name, v->name_length), fromLibValue(v)});
+            e.vbs.swap(self->spareBindings);
+            fromLibBindings(pdu->variables, e.vbs);
             if (pdu->transport_data && pdu->transport_data_length >= static_cast<int>(sizeof(sockaddr_in))) {
                 const auto* a = static_cast<const netsnmp_indexed_addr_pair*>(pdu->transport_data);
                 if (a->remote_addr.sa.sa_family == AF_INET) {
@@ -902,6 +920,8 @@ void Session::Impl::complete(std::uint64_t id, Response resp)
     reqs.erase(it);
     if (cb)
         cb(std::move(resp));
+    if (resp.vbs.capacity() > spareBindings.capacity())
+        spareBindings = std::move(resp.vbs);
 }
 
 void Session::Impl::probeFinished(std::uint64_t probeId, int code, const std::string& engineId)

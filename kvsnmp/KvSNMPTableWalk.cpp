@@ -131,7 +131,9 @@ bool KvSNMPTableWalk::takeBulk(engine::Response&& response, std::size_t columns)
         return false;
     bulk_.answered = true;
     bulk_.peer = deviceOf(response, request_.Device);
-    bulk_.vbs = std::move(response.vbs);
+    // The bindings handed out before go back with the response, for the engine
+    // to read a later answer into.
+    bulk_.vbs.swap(response.vbs);
     bulk_.columns = columns;
     bulk_.next.assign(columns, 0);
     return true;
