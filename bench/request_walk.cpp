@@ -5,15 +5,20 @@
 // asks get-next with every column in one PDU, exactly the walk's own PDUs.  The
 // tool needs a MIB module for the table; a minimal one is written for it into a
 // temporary folder.  snmpwalk -v2c -Cc of one column (as many PDUs, a quarter
-// of the agent's work per PDU) is timed as a second reference.  Prints the
-// times, the ratios (request / tool, lower is better) and the peak resident
-// memory the walk added.
+// of the agent's work per PDU: not the same work) is timed as a further line.
+// Prints the times, the ratios (request / tool, lower is better) and the peak
+// resident memory the walk added.
 //
 // The raw engine walking with the same 4-column PDUs is timed as well, which
 // separates what the access layer adds from what the larger PDUs cost.
 //
-// The same walk with get-bulk is set against snmptable -v2c (get-bulk) and
-// snmpbulkwalk of the same four columns.
+// The same walk with get-bulk (4 columns x 25 repetitions a request) is set
+// against snmpbulkwalk -v2c -Cr100 of the table's entry: 100 bindings a
+// request, the same responses.
+//
+// ksw-sim counts the requests each side makes (--count-requests); every ratio
+// is printed beside both counts, and a run whose sides differ by more than 1 %
+// stops with an error instead of a ratio.
 //
 // Each round times the walks back to back, in alternating order, so that a slow
 // spell of the machine falls on neighbours alike.  Ratios are taken per round
@@ -53,6 +58,8 @@ namespace {
 
 const int kRows = bench::kBigTableRows;
 const std::string kTable = bench::kBigTable;
+// The repetitions of the request's get-bulk.
+constexpr int kBulkRepetitions = 25;
 
 // The process's peak resident size so far (VmHWM).
 long peakKb()
@@ -75,11 +82,22 @@ double cpuSeconds()
         + static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
+// Processor time (user + system) of the children waited for so far: the tools,
+// once they have ended.
+double childCpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_CHILDREN, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
+        + static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
 struct Result {
     double seconds = 0;
-    double cpu = 0;      // processor time of this process during the walk
+    double cpu = 0;      // processor time of the side (this process, or the tool's process)
     int rows = 0;        // rows (request) or objects (snmpwalk)
     int pdus = 0;
+    long requests = -1;  // as ksw-sim counted them
     long peakGrowthKb = 0;
     bool ok = false;
     std::string error;
@@ -192,6 +210,7 @@ Result runTool(const QString& program, const QStringList& args, const QProcessEn
     Result r;
     QProcess p;
     p.setProcessEnvironment(env);
+    const double cpu0 = childCpuSeconds();
     QElapsedTimer t;
     t.start();
     p.start(program, args);
@@ -200,6 +219,7 @@ Result runTool(const QString& program, const QStringList& args, const QProcessEn
         return r;
     }
     r.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+    r.cpu = childCpuSeconds() - cpu0;
     r.rows = rowsOf(p.readAllStandardOutput());
     r.pdus = r.rows + 1;
     r.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
@@ -234,13 +254,16 @@ Result tableToolWalk(quint16 port, const QString& mibFolder, bool getNextOnly)
     });
 }
 
-// snmpbulkwalk -v2c of the table's entry: all four columns, one after another.
+// snmpbulkwalk -v2c of the table's entry with as many bindings a request as the
+// request's get-bulk asks (4 columns x 25 repetitions): the same requests and
+// responses, the columns one after another.
 Result bulkToolWalk(quint16 port)
 {
     return runTool(QStringLiteral("snmpbulkwalk"),
                    {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("rdcomm"), QStringLiteral("-On"),
                     QStringLiteral("-t"), QStringLiteral("2"), QStringLiteral("-r"), QStringLiteral("1"),
-                    QStringLiteral("127.0.0.1:%1").arg(port), QString::fromStdString(kTable)},
+                    QStringLiteral("-Cr%1").arg(4 * kBulkRepetitions), QStringLiteral("127.0.0.1:%1").arg(port),
+                    QString::fromStdString(kTable)},
                    bench::toolEnvironment(), [](const QByteArray& out) { return lines(out) / 4; });
 }
 
@@ -274,7 +297,7 @@ int main(int argc, char** argv)
     }
 
     KswSim::Options o;
-    o.extraArgs << QStringLiteral("--big-table") << QString::number(kRows);
+    o.extraArgs << QStringLiteral("--big-table") << QString::number(kRows) << QStringLiteral("--count-requests");
     KswSim sim(o);
     if (!sim.running()) {
         std::fprintf(stderr, "bench_request_walk: ksw-sim: %s\n", qPrintable(sim.errorText()));
@@ -288,18 +311,20 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    auto timedRequest = [&] {
-        const double cpu0 = cpuSeconds();
-        Result r = requestWalk(sim.port(), false);
-        r.cpu = cpuSeconds() - cpu0;
+    const bench::AgentCounter counter{bench::AgentCounter::KswSim, sim.port()};
+    // Runs a side, timing its processor use (ours in this process; a tool's is
+    // taken by runTool) and counting its requests at the agent.
+    auto counted = [&](const std::function<Result()>& run, bool inProcess) {
+        Result r;
+        r.requests = counter.around([&] {
+            const double cpu0 = cpuSeconds();
+            r = run();
+            if (inProcess)
+                r.cpu = cpuSeconds() - cpu0;
+        });
         return r;
     };
-    auto timedEngine = [&] {
-        const double cpu0 = cpuSeconds();
-        Result e = engineWalk(sim.port());
-        e.cpu = cpuSeconds() - cpu0;
-        return e;
-    };
+    auto requestSide = [&](bool bulk) { return counted([&] { return requestWalk(sim.port(), bulk); }, true); };
 
     QTemporaryDir mibFolder;
     if (!writeTableMib(mibFolder.path())) {
@@ -307,114 +332,115 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    auto keepBest = [](Result& best, const Result& r, bool first) {
-        if (first || r.seconds < best.seconds)
-            best = r;
+    // One comparison: the request's side against a reference, per round.
+    struct Pairing {
+        const char* name;
+        const char* note;      // the target, or why the line is reference only
+        bool sameWork;         // the same requests: their counts must agree
+        std::vector<double> ratios;
+        std::vector<double> cpuOurs, cpuTheirs;   // per round, seconds
+        long ours = -1, theirs = -1;
+        double leastCpuOurs = -1, leastCpuTheirs = -1;
     };
-    Result bestRequest, bestTool, bestTable, bestEngine;
-    double leastRequestCpu = -1, leastEngineCpu = -1;
-    std::vector<double> requestToTable, requestToTool, requestToEngine, engineToTable;
+    auto take = [](Pairing& p, const Result& ours, const Result& theirs) {
+        p.ratios.push_back(ours.seconds / theirs.seconds);
+        p.cpuOurs.push_back(ours.cpu);
+        p.cpuTheirs.push_back(theirs.cpu);
+        p.ours = ours.requests;
+        p.theirs = theirs.requests;
+        p.leastCpuOurs = p.leastCpuOurs < 0 ? ours.cpu : std::min(p.leastCpuOurs, ours.cpu);
+        p.leastCpuTheirs = p.leastCpuTheirs < 0 ? theirs.cpu : std::min(p.leastCpuTheirs, theirs.cpu);
+        return p.sameWork ? bench::sameRequests(p.name, ours.requests, theirs.requests) : true;
+    };
+    auto checkRows = [](const char* what, const Result& r) {
+        if (r.ok && r.rows == kRows)
+            return true;
+        std::fprintf(stderr, "bench_request_walk: %s failed after %d rows: %s\n", what, r.rows, r.error.c_str());
+        return false;
+    };
+
+    Pairing toTable{"request/snmptable -CB", " (target <= 1.1)", true};
+    Pairing toEngine{"request/engine alone", " (the access layer's own share; target <= 1.1)", true};
+    Pairing engineToTable{"engine alone/snmptable -CB", "", true};
+    Pairing toColumn{"request/snmpwalk -Cc", " (not the same work: one column a request)", false};
+    Result bestRequest;
     for (int i = 0; i < rounds; ++i) {
         Result r, w, t, e;
+        auto runRequest = [&] { r = requestSide(false); };
+        auto runTable = [&] {
+            t = counted([&] { return tableToolWalk(sim.port(), mibFolder.path(), true); }, false);
+        };
+        auto runColumn = [&] { w = counted([&] { return toolWalk(sim.port()); }, false); };
+        auto runEngine = [&] { e = counted([&] { return engineWalk(sim.port()); }, true); };
         if (i % 2 == 0) {
-            r = timedRequest();
-            t = tableToolWalk(sim.port(), mibFolder.path(), true);
-            w = toolWalk(sim.port());
-            e = timedEngine();
+            runRequest();
+            runTable();
+            runColumn();
+            runEngine();
         } else {
-            e = timedEngine();
-            w = toolWalk(sim.port());
-            t = tableToolWalk(sim.port(), mibFolder.path(), true);
-            r = timedRequest();
+            runEngine();
+            runColumn();
+            runTable();
+            runRequest();
         }
-        if (!r.ok || r.rows != kRows) {
-            std::fprintf(stderr, "bench_request_walk: request walk failed after %d rows: %s\n", r.rows, r.error.c_str());
+        if (!checkRows("request walk", r) || !checkRows("snmptable", t) || !checkRows("snmpwalk", w)
+            || !checkRows("engine walk", e))
             return 1;
-        }
-        if (!t.ok || t.rows != kRows) {
-            std::fprintf(stderr, "bench_request_walk: snmptable failed after %d rows: %s\n", t.rows, t.error.c_str());
+        if (!take(toTable, r, t) || !take(toEngine, r, e) || !take(engineToTable, e, t) || !take(toColumn, r, w))
             return 1;
-        }
-        if (!w.ok || w.rows != kRows) {
-            std::fprintf(stderr, "bench_request_walk: snmpwalk failed after %d objects: %s\n", w.rows, w.error.c_str());
-            return 1;
-        }
-        if (!e.ok || e.rows != kRows) {
-            std::fprintf(stderr, "bench_request_walk: engine walk failed after %d rows\n", e.rows);
-            return 1;
-        }
-        requestToTable.push_back(r.seconds / t.seconds);
-        requestToTool.push_back(r.seconds / w.seconds);
-        requestToEngine.push_back(r.seconds / e.seconds);
-        engineToTable.push_back(e.seconds / t.seconds);
         const long peak = std::max(bestRequest.peakGrowthKb, r.peakGrowthKb);
         if (i == 0 || r.seconds < bestRequest.seconds)
             bestRequest = r;
         bestRequest.peakGrowthKb = peak;
-        keepBest(bestTool, w, i == 0);
-        keepBest(bestTable, t, i == 0);
-        keepBest(bestEngine, e, i == 0);
-        leastRequestCpu = leastRequestCpu < 0 ? r.cpu : std::min(leastRequestCpu, r.cpu);
-        leastEngineCpu = leastEngineCpu < 0 ? e.cpu : std::min(leastEngineCpu, e.cpu);
     }
 
-    // Get-bulk: the request's walk against snmptable -v2c (get-bulk, its own
-    // repetitions) and snmpbulkwalk of the same columns.
-    std::vector<double> bulkToTable, bulkToBulkwalk;
-    Result bestBulk, bestBulkTable, bestBulkwalk;
+    // Get-bulk: the request's walk against snmpbulkwalk -Cr100 of the entry.
+    Pairing bulkToBulkwalk{"get-bulk request/snmpbulkwalk -Cr100", " (target <= 0.9)", true};
     for (int i = 0; i < rounds; ++i) {
-        Result r, t, b;
+        Result r, b;
+        auto runRequest = [&] { r = requestSide(true); };
+        auto runTool = [&] { b = counted([&] { return bulkToolWalk(sim.port()); }, false); };
         if (i % 2 == 0) {
-            r = requestWalk(sim.port(), true);
-            t = tableToolWalk(sim.port(), mibFolder.path(), false);
-            b = bulkToolWalk(sim.port());
+            runRequest();
+            runTool();
         } else {
-            b = bulkToolWalk(sim.port());
-            t = tableToolWalk(sim.port(), mibFolder.path(), false);
-            r = requestWalk(sim.port(), true);
+            runTool();
+            runRequest();
         }
-        if (!r.ok || r.rows != kRows || !t.ok || t.rows != kRows || !b.ok || b.rows != kRows) {
-            std::fprintf(stderr, "bench_request_walk: a get-bulk walk failed (request %d rows %s, snmptable %d rows %s, "
-                         "snmpbulkwalk %d rows %s)\n", r.rows, r.error.c_str(), t.rows, t.error.c_str(), b.rows,
-                         b.error.c_str());
+        if (!checkRows("get-bulk request walk", r) || !checkRows("snmpbulkwalk", b))
             return 1;
-        }
-        bulkToTable.push_back(r.seconds / t.seconds);
-        bulkToBulkwalk.push_back(r.seconds / b.seconds);
-        keepBest(bestBulk, r, i == 0);
-        keepBest(bestBulkTable, t, i == 0);
-        keepBest(bestBulkwalk, b, i == 0);
+        if (!take(bulkToBulkwalk, r, b))
+            return 1;
     }
 
-    auto perPdu = [](double seconds, int pdus) { return seconds / pdus * 1e6; };
-    auto spread = [](const char* what, std::vector<double> v, const char* target) {
-        std::sort(v.begin(), v.end());
-        std::printf("ratio %-32s min %.2f  median %.2f  max %.2f%s\n", what, v.front(), v[v.size() / 2], v.back(),
-                    target);
+    auto perRequest = [](double seconds, long requests) { return seconds / static_cast<double>(requests) * 1e6; };
+    auto report = [&](const Pairing& p) {
+        std::printf("ratio %-38s %s  (%s)%s\n", p.name, bench::spreadText(p.ratios).c_str(),
+                    bench::requestsText(p.ours, p.theirs).c_str(), p.note);
     };
-    std::printf("table %s, %d rows x 4 columns, v2c get-next, %d rounds%s\n", kTable.c_str(), kRows, rounds,
-                sameCpu ? ", all on one processor" : "");
-    std::printf("KvSNMPRequest async walk (4 columns): %d PDUs, best %.3f s (%.1f us/PDU)\n", bestRequest.pdus,
-                bestRequest.seconds, perPdu(bestRequest.seconds, bestRequest.pdus));
-    std::printf("engine alone, same 4-column PDUs:     %d PDUs, best %.3f s (%.1f us/PDU)\n", bestEngine.pdus,
-                bestEngine.seconds, perPdu(bestEngine.seconds, bestEngine.pdus));
-    std::printf("snmptable -v2c -CB (4 columns):       %d PDUs, best %.3f s (%.1f us/PDU)\n", bestTable.pdus,
-                bestTable.seconds, perPdu(bestTable.seconds, bestTable.pdus));
-    std::printf("snmpwalk -v2c -Cc (1 column):         %d PDUs, best %.3f s (%.1f us/PDU)\n", bestTool.pdus,
-                bestTool.seconds, perPdu(bestTool.seconds, bestTool.pdus));
-    spread("request/snmptable -CB:", requestToTable, " (target <= 1.1)");
-    spread("request/engine alone:", requestToEngine, " (the access layer's own share; target <= 1.1)");
-    spread("engine alone/snmptable -CB:", engineToTable, "");
-    spread("request/snmpwalk -Cc (1 column):", requestToTool, "");
-    std::printf("processor time of this process, least of %d rounds: request walk %.1f us/PDU, engine alone "
-                "%.1f us/PDU (access layer %.1f us/PDU)\n",
-                rounds, perPdu(leastRequestCpu, bestRequest.pdus), perPdu(leastEngineCpu, bestEngine.pdus),
-                perPdu(leastRequestCpu, bestRequest.pdus) - perPdu(leastEngineCpu, bestEngine.pdus));
-    std::printf("get-bulk: KvSNMPRequest async walk best %.3f s, snmptable -v2c best %.3f s, snmpbulkwalk -v2c "
-                "(4 columns) best %.3f s\n",
-                bestBulk.seconds, bestBulkTable.seconds, bestBulkwalk.seconds);
-    spread("get-bulk request/snmptable:", bulkToTable, "");
-    spread("get-bulk request/snmpbulkwalk:", bulkToBulkwalk, " (target <= 1.0)");
+    std::printf("table %s, %d rows x 4 columns, v2c, %d paired rounds%s; requests counted by ksw-sim\n",
+                kTable.c_str(), kRows, rounds, sameCpu ? ", all on one processor" : "");
+    std::printf("get-next: KvSNMPRequest async walk (4 columns), best %.3f s, %.1f us/request\n",
+                bestRequest.seconds, perRequest(bestRequest.seconds, toTable.ours));
+    report(toTable);
+    report(toEngine);
+    report(engineToTable);
+    report(toColumn);
+    std::printf("processor time, least of %d rounds: request walk %.1f us/request, engine alone %.1f us/request "
+                "(access layer %.1f us/request), snmptable -CB %.1f us/request\n",
+                rounds, perRequest(toEngine.leastCpuOurs, toEngine.ours),
+                perRequest(toEngine.leastCpuTheirs, toEngine.theirs),
+                perRequest(toEngine.leastCpuOurs, toEngine.ours) - perRequest(toEngine.leastCpuTheirs, toEngine.theirs),
+                perRequest(toTable.leastCpuTheirs, toTable.theirs));
+    report(bulkToBulkwalk);
+    auto perRow = [](std::vector<double> v) {
+        for (double& x : v)
+            x = x / kRows * 1e6;
+        return bench::spreadText(v);
+    };
+    std::printf("get-bulk processor time per row, min / median / max of %d rounds: request walk %s us, snmpbulkwalk "
+                "%s us (target: the request's below the tool's)\n",
+                rounds, perRow(bulkToBulkwalk.cpuOurs).c_str(), perRow(bulkToBulkwalk.cpuTheirs).c_str());
     std::printf("walk peak memory: resident size grew by at most %ld KiB during a walk (process peak %ld KiB)\n",
                 bestRequest.peakGrowthKb, peakKb());
     return 0;

@@ -3,7 +3,8 @@
 // request builds its own), responses delivered by the event pump.  Timed side by
 // side with net-snmp's snmpwalk against the same agent.
 //
-//   bench_session_walk [rounds]     (default 5; the medians are compared)
+//   bench_session_walk [rounds]     (default 5; min / median / max of the paired rounds' ratios,
+//                                    each side's get-next requests counted by snmpd)
 #include "BenchSupport.h"
 #include "SnmpdAgent.h"
 #include "kvsnmp/KvSNMPSession.h"
@@ -78,10 +79,11 @@ int main(int argc, char** argv)
         {"v3 SHA/AES authPriv", v3, bench::snmpwalkV3Args(peer, u)},
     };
 
-    std::printf("get-next walk of snmpd's whole tree on %s through BuildTarget and the pump, %d rounds, medians\n",
+    const bench::AgentCounter counter{bench::AgentCounter::Snmpd, agent.port()};
+    std::printf("get-next walk of snmpd's whole tree on %s through BuildTarget and the pump, %d paired rounds\n",
                 qPrintable(peer), rounds);
     for (const Variant& v : variants) {
-        const double ratio = bench::compareWithSnmpwalk(v.name, "layer", rounds, v.toolArgs, out, [&] {
+        const double ratio = bench::compareWithSnmpwalk(v.name, "layer", rounds, v.toolArgs, out, counter, [&] {
             return bench::getNextWalk([&](const engine::Pdu& pdu, const engine::Callback& done) {
                 return sendThroughSession(device, v.security, pdu, done);
             });

@@ -50,6 +50,9 @@ const Oid kIfOperStatus = {1, 3, 6, 1, 2, 1, 2, 2, 1, 8};
 // The ifTable column of ifLastChange, beside ifOperStatus's.
 constexpr unsigned kIfLastChangeColumn = 9;
 const char* const kTxnKey = "ksw-sim-set";
+// --count-requests: kRequestCounts.T.0 holds the count of requests of type T.
+const Oid kRequestCounts = {1, 3, 6, 1, 4, 1, 97531, 98, 1};
+enum CountedType : std::size_t { CountGet, CountGetNext, CountGetBulk, CountSet, CountedTypes };
 
 // RowStatus values (RFC 2579).
 enum RowStatus : long { Active = 1, NotInService = 2, NotReady = 3, CreateAndGo = 4, CreateAndWait = 5, Destroy = 6 };
@@ -103,6 +106,9 @@ struct SimAgent::Impl {
     std::string scratchDir;
     struct Delayed;
     std::set<Delayed*> delayed; // requests waiting for --delay, freed at exit if still waiting
+    // --count-requests: requests taken (not dropped), by type.  Benchmarks read
+    // them around each walk to compare the requests of both sides.
+    std::array<unsigned long, CountedTypes> counted{};
 
     // Where the latest get-nexts were answered.  A walk asks next for exactly the
     // OID it was last given, so that object's successor is found without a
@@ -165,9 +171,41 @@ struct SimAgent::Impl {
         delete p;
     }
 
+    // The index of kRequestCounts.T.0 for an OID, or CountedTypes.
+    static std::size_t countIndex(const oid* name, std::size_t length)
+    {
+        if (length != kRequestCounts.size() + 2 || name[length - 1] != 0
+            || !std::equal(kRequestCounts.begin(), kRequestCounts.end(), name))
+            return CountedTypes;
+        const oid t = name[kRequestCounts.size()];
+        return t >= 1 && t <= CountedTypes ? static_cast<std::size_t>(t - 1) : CountedTypes;
+    }
+
+    void count(const netsnmp_pdu* pdu)
+    {
+        std::size_t type = CountedTypes;
+        switch (pdu->command) {
+        case SNMP_MSG_GET: type = CountGet; break;
+        case SNMP_MSG_GETNEXT: type = CountGetNext; break;
+        case SNMP_MSG_GETBULK: type = CountGetBulk; break;
+        case SNMP_MSG_SET: type = CountSet; break;
+        default: return;
+        }
+        // A get of the counts alone reads them without changing them; a PDU
+        // without bindings (an SNMPv3 discovery) asks for nothing.
+        bool onlyCounts = true;
+        for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+            onlyCounts = onlyCounts && countIndex(v->name, v->name_length) != CountedTypes;
+        if (!pdu->variables || (type == CountGet && onlyCounts))
+            return;
+        ++counted[type];
+    }
+
     static int packet(int op, netsnmp_session* s, int reqid, netsnmp_pdu* pdu, void* magic)
     {
         auto* d = static_cast<Impl*>(magic);
+        if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && pdu && d->opt.countRequests)
+            d->count(pdu);
         if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && d->opt.delayMs > 0) {
             // The library frees `pdu` after this call; the agent clones what it keeps.
             netsnmp_pdu* copy = snmp_clone_pdu(pdu);
@@ -263,6 +301,13 @@ struct SimAgent::Impl {
         for (auto* r = reqs; r; r = r->next) {
             if (r->processed)
                 continue;
+            if (const std::size_t c = opt.countRequests
+                    ? countIndex(r->requestvb->name, r->requestvb->name_length) : CountedTypes;
+                c != CountedTypes) {
+                const unsigned long n = counted[c] & 0xffffffffUL;
+                snmp_set_var_typed_value(r->requestvb, TagCounter32, &n, sizeof n);
+                continue;
+            }
             const Oid oid = oidOf(r->requestvb);
             auto it = data.objects.find(oid);
             // A v1 PDU cannot carry a Counter64: such objects do not exist for v1.

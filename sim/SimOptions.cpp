@@ -71,6 +71,10 @@ Options:
                          uptime, per port idle, busy near line rate, with errors or
                          flapping, 32-bit counters wrapping; "none": served as stored
   --big-table ROWS       add a generated ROWS x 4 table under 1.3.6.1.4.1.97531.99.1.1
+  --count-requests       count the requests taken, by type: a get of
+                         1.3.6.1.4.1.97531.98.1.T.0 (T: 1 get, 2 get-next, 3 get-bulk,
+                         4 set) answers the count as a Counter32; walks do not see
+                         these objects, and a get of them alone is not counted
   --lenient              leave out data lines that cannot be read (one warning each on
                          stderr, with file and line) instead of refusing to start, and
                          serve variation-module values ("2:numeric|...") as their
@@ -158,6 +162,10 @@ SimOptions parseOptions(const std::vector<std::string>& args)
             if (v != "model" && v != "none")
                 throw UsageError(opt + ": expected \"model\" or \"none\", got \"" + v + "\"");
             o.traffic = v == "model";
+        } else if (opt == "--count-requests") {
+            if (inlineVal)
+                throw UsageError(opt + ": takes no value");
+            o.countRequests = true;
         } else if (opt == "--big-table") {
             o.bigTableRows = static_cast<int>(integerArg(opt, value(), 1, 1000000));
         } else {

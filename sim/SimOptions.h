@@ -23,6 +23,7 @@ struct SimOptions {
     int delayMs = 0;
     int bigTableRows = 0;
     bool traffic = true;    // interface counters advance by the traffic model; false: served as stored
+    bool countRequests = false;   // count the requests taken, by type, readable with a get
     bool lenient = false;   // leave out data lines that cannot be read, with a warning each
     bool help = false;
     bool version = false;

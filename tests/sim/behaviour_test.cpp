@@ -204,4 +204,46 @@ TEST(SimBehaviour, FlappingPortsChangeTheirOperStatus)
     EXPECT_TRUE(changed);
 }
 
+// The benchmarks hold both sides of a ratio to the requests ksw-sim counted:
+// each type on its own, the reads of the counts themselves left out, and the
+// counts out of every walk's sight.
+TEST(SimBehaviour, RequestsAreCountedByTypeWhenAsked)
+{
+    const QString counts = QStringLiteral("1.3.6.1.4.1.97531.98.1");
+    const QStringList all = {counts + ".1.0", counts + ".2.0", counts + ".3.0", counts + ".4.0"};
+    KswSim plain;
+    ASSERT_TRUE(plain.running()) << plain.errorText().toStdString();
+    EXPECT_TRUE(get(plain, {all[0]}).out.contains("No Such Object")) << "counted without --count-requests";
+
+    KswSim::Options o;
+    o.extraArgs << "--count-requests";
+    KswSim sim(o);
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    ASSERT_TRUE(get(sim, {kSysName, kSysUpTime}).ok());
+    const ToolResult walk = runTool("snmpwalk", QStringList(v2c()) << "--" << "1.3.6.1.2.1.1", target(sim));
+    const ToolResult bulk =
+        runTool("snmpbulkwalk", QStringList(v2c()) << "-Cr5" << "--" << "1.3.6.1.2.1.1", target(sim));
+    ASSERT_TRUE(set(sim, {kSysName, "s", "counted"}).ok());
+    ASSERT_TRUE(walk.ok() && bulk.ok()) << walk.err.toStdString() << bulk.err.toStdString();
+    const qsizetype objects = outputLines(walk).size();
+    ASSERT_GT(objects, 5);
+    ASSERT_EQ(outputLines(bulk).size(), objects);
+
+    // A walk asks once more than it has objects; 5 repetitions a request.
+    const QStringList expected = {
+        all[0] + " = Counter32: 1",
+        all[1] + " = Counter32: " + QString::number(objects + 1),
+        all[2] + " = Counter32: " + QString::number(objects / 5 + 1),
+        all[3] + " = Counter32: 1",
+    };
+    EXPECT_EQ(outputLines(get(sim, all)).join('\n').toStdString(), expected.join('\n').toStdString());
+    EXPECT_EQ(outputLines(get(sim, all)), expected) << "reading the counts counted";
+    // A get that asks for more than the counts is a request like any other.
+    EXPECT_TRUE(get(sim, {all[0], kSysName}).out.contains("Counter32: 2\n"));
+    EXPECT_TRUE(get(sim, {all[0]}).out.contains("Counter32: 2\n"));
+
+    const ToolResult hidden = runTool("snmpwalk", QStringList(v2c()) << "--" << "1.3.6.1.4.1.97531.98", target(sim));
+    EXPECT_FALSE(hidden.out.contains("Counter32")) << hidden.out.toStdString();
+}
+
 } // namespace

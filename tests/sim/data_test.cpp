@@ -319,7 +319,7 @@ TEST(SimData, BadOptionsAreRefusedAndHelpNamesEveryOption)
     EXPECT_EQ(help.exitCode, 0);
     for (const char* opt : {"--port", "--data", "--state", "--read-community", "--write-community", "--auth-pass",
                             "--priv-pass", "--engine-id", "--reset-seconds", "--flap", "--drop", "--delay",
-                            "--big-table", "--lenient", "--help"})
+                            "--big-table", "--count-requests", "--lenient", "--help"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(opt))) << opt;
 }
 
