@@ -487,6 +487,16 @@ void KvClearReportRows(QTreeWidget* list)
     list->clear();
 }
 
+void KvReplaceReportRows(QTreeWidget* list, const std::vector<QStringList>& rows)
+{
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const QStringList& cells : rows)
+        items << new KvReportRow(cells);
+    list->clear();
+    list->addTopLevelItems(items);
+}
+
 int KvReportRowCount(const QTreeWidget* list)
 {
     return list->topLevelItemCount();

@@ -190,6 +190,9 @@ void KvSetReportColumns(QTreeWidget* list, const std::vector<KvReportColumn>& co
 QTreeWidgetItem* KvAddReportRow(QTreeWidget* list, const QString& caption,
                                 const QStringList& subItems);
 void KvClearReportRows(QTreeWidget* list);
+// Replaces every row by the given ones (cells in column order) in one change of
+// the list.
+void KvReplaceReportRows(QTreeWidget* list, const std::vector<QStringList>& rows);
 int KvReportRowCount(const QTreeWidget* list);
 // Column 0 is the caption, column k > 0 sub-item k - 1; empty outside the rows.
 QString KvReportCell(const QTreeWidget* list, int row, int column);

@@ -164,7 +164,8 @@ bool IsPlaceholder(const QString& text)
 // The text without the characters the kind does not let the user type.  Each
 // character is judged against the kept characters before it, exactly as if the
 // refused ones were taken out one at a time from the left.
-QString Cleaned(const KvConstraintSpec& spec, const QString& text, qsizetype cursor, qsizetype& newCursor)
+QString Cleaned(const KvConstraintSpec& spec, const QString& text, qsizetype cursor, qsizetype& newCursor,
+                QString& refused)
 {
     QString kept;
     kept.reserve(text.size());
@@ -197,8 +198,33 @@ QString Cleaned(const KvConstraintSpec& spec, const QString& text, qsizetype cur
             kept += c;
         else if (i < cursor)
             --newCursor;
+        if (!ok && !refused.contains(c))
+            refused += c;
     }
     return kept;
+}
+
+// Why a keystroke was dropped: the characters refused and what the edit takes.
+// A beep alone is easily missed, and "1,5" becoming 15 under the user's eyes
+// would then go unnoticed.
+QString RefusalHint(const KvConstraintSpec& spec, const QString& refused)
+{
+    constexpr qsizetype kNamed = 5;
+    QStringList named;
+    for (qsizetype i = 0; i < refused.size() && i < kNamed; ++i)
+        named << (refused[i] == QLatin1Char(' ') ? QStringLiteral("blank") : QStringLiteral("'%1'").arg(refused[i]));
+    if (refused.size() > kNamed)
+        named << QStringLiteral("...");
+    QString takes;
+    switch (spec.Kind) {
+    case 'f': takes = QStringLiteral("a number (digits, one '.', '-' first)"); break;
+    case 'i': takes = QStringLiteral("a whole number (digits, '-' first)"); break;
+    case 'u': takes = QStringLiteral("digits only"); break;
+    case 'h': takes = QStringLiteral("hex digits only (0-9, A-F)"); break;
+    case 'n': takes = QStringLiteral("numbers separated by '%1'").arg(QLatin1Char(spec.Delimiter)); break;
+    default: break;
+    }
+    return QStringLiteral("%1 refused: this field takes %2").arg(named.join(QStringLiteral(", ")), takes);
 }
 
 // The characters a user may type in.  A count limit of a number list bounds the
@@ -515,10 +541,12 @@ void KvEditConstraint::Filter(QLineEdit* edit)
             }
         }
         qsizetype cursor = 0;
-        const QString kept = Cleaned(spec, text, edit->cursorPosition(), cursor);
+        QString refused;
+        const QString kept = Cleaned(spec, text, edit->cursorPosition(), cursor, refused);
         if (kept.size() != text.size()) {
             SetTextQuietly(edit, kept, static_cast<int>(cursor));
             KvBeep();
+            KvShowHint(edit, RefusalHint(spec, refused));
             continue;
         }
 

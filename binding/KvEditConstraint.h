@@ -81,6 +81,12 @@ public:
     // refused silently and the last accepted text comes back.
     void Veto(QLineEdit* edit);
 
+    // The check made when the edit is left, made now: a write that starts
+    // without the focus leaving the edit (Return on a dialog's default button)
+    // must not send a value the edit would have refused.  False when the value
+    // was refused (the message shown, the last accepted text back).
+    bool Check(QLineEdit* edit) { return ExitCheck(edit); }
+
 Q_SIGNALS:
     // The edit's text changed and passed the filter (placeholders, empty texts
     // and the passes that remove a character are not reported).

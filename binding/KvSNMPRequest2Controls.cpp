@@ -132,6 +132,7 @@ void KvSNMPRequest2Controls::DeliverRow()
 void KvSNMPRequest2Controls::Get()
 {
     lastOperation_ = GetOperation;
+    readComplete_ = 1;
     BeforeGet();
     rowCount_ = 0;
     busy_ = 1;
@@ -231,10 +232,12 @@ void KvSNMPRequest2Controls::OnGetResponse(const KvSNMPError& error)
         DeliverRow();
         if (gone())
             return;
-        if (request_.Alive)
+        if (request_.Alive) {
             StartGetAsync(false);
-        else
+        } else {
+            readComplete_ = 0;
             FinishGet();
+        }
     } catch (const KvSNMPException& e) {
         if (!gone())
             FailAsync(true, e.Code(), e.Message());

@@ -81,6 +81,9 @@ protected:
     virtual void SetFailed(const KvSNMPError& error);
     virtual void AfterGet() {}
     virtual void AfterSet() {}
+    // In AfterGet: false when the read was stopped before its end (the
+    // request marked not alive while a table was walked).
+    bool ReadComplete() const { return readComplete_ != 0; }
 
     // Shows an error the way a failed asynchronous request is shown: on the
     // status output, or in a message box owned by the owner form.
@@ -125,4 +128,5 @@ private:
     int barPanel_ = -1;   // -1: the bar's simple text
     Operation lastOperation_ = GetOperation;
     std::uint8_t refreshAfterSet_ = 1;
+    std::uint8_t readComplete_ = 1;
 };

@@ -452,31 +452,44 @@ void KvSNMPRequest2Edits::ReadControls(int v)
         if (mine.empty())
             continue;
         KvSNMPVarItem& item = vars.ItemAt(i);
-        std::string value;
-        if (!anyField) {
-            // A whole value is taken as the control shows it; going through the
-            // octet form would turn an emptied or mistyped number into 0.
-            for (const KvControlAssociation* a : mine)
-                value = ReadAssociation(*a);
-        } else {
-            std::string octets = KvFieldToOctets(item.Options ? item.Options->ValueOf(item.Value) : item.Value, item.Syntax);
-            if (KvSyntaxCodecOf(item.Syntax).PlainText)
-                octets.clear();   // rebuilt from its fields
-            for (const KvControlAssociation* a : mine) {
-                const std::string field = KvFieldToOctets(ReadAssociation(*a), a->FieldSyntax);
-                if (!IsField(*a)) {
-                    octets = field;   // a whole value replaces, it is not laid over the old one
-                    continue;
-                }
-                const auto offset = static_cast<std::size_t>(a->ByteOffset);
-                if (octets.size() < offset + field.size())
-                    octets.resize(offset + field.size(), '\0');
-                octets.replace(offset, field.size(), field);
-            }
-            value = KvFieldText(octets, item.Syntax);
+        try {
+            item.Value = ReadVariable(item, mine, anyField);
+        } catch (const KvSNMPException& e) {
+            // A mistyped field names the value it belongs to.
+            if (e.Code() != KvLibraryCode(KvBadPartialValue))
+                throw;
+            throw KvSNMPException(e.Code(), e.Message() + " (" + (item.Caption.empty() ? item.Oid : item.Caption) + ")");
         }
-        item.Value = item.Options ? item.Options->LabelOf(value) : value;
     }
+}
+
+std::string KvSNMPRequest2Edits::ReadVariable(const KvSNMPVarItem& item,
+                                              const std::vector<const KvControlAssociation*>& mine, bool anyField) const
+{
+    std::string value;
+    if (!anyField) {
+        // A whole value is taken as the control shows it; going through the
+        // octet form would turn an emptied or mistyped number into 0.
+        for (const KvControlAssociation* a : mine)
+            value = ReadAssociation(*a);
+    } else {
+        std::string octets = KvFieldToOctets(item.Options ? item.Options->ValueOf(item.Value) : item.Value, item.Syntax);
+        if (KvSyntaxCodecOf(item.Syntax).PlainText)
+            octets.clear();   // rebuilt from its fields
+        for (const KvControlAssociation* a : mine) {
+            const std::string field = KvFieldToOctets(ReadAssociation(*a), a->FieldSyntax);
+            if (!IsField(*a)) {
+                octets = field;   // a whole value replaces, it is not laid over the old one
+                continue;
+            }
+            const auto offset = static_cast<std::size_t>(a->ByteOffset);
+            if (octets.size() < offset + field.size())
+                octets.resize(offset + field.size(), '\0');
+            octets.replace(offset, field.size(), field);
+        }
+        value = KvFieldText(octets, item.Syntax);
+    }
+    return item.Options ? item.Options->LabelOf(value) : value;
 }
 
 // ---- list view ---------------------------------------------------------------------
@@ -522,10 +535,15 @@ void KvSNMPRequest2Edits::MakeColumns()
 
 void KvSNMPRequest2Edits::BeforeGet()
 {
+    newRows_.clear();
+    replacing_ = false;
     if (!list_)
         return;
     MakeColumns();
-    KvClearReportRows(list_);
+    if (keepRows_ && list_->topLevelItemCount() > 0)
+        replacing_ = true;
+    else
+        KvClearReportRows(list_);
 }
 
 void KvSNMPRequest2Edits::ValuesReceived()
@@ -537,6 +555,14 @@ void KvSNMPRequest2Edits::ValuesReceived()
     if (columnVariables_.empty())
         return;
     const KvSNMPVarList& vars = Variables();
+    if (replacing_) {
+        QStringList cells;
+        cells.reserve(static_cast<qsizetype>(columnVariables_.size()));
+        for (int v : columnVariables_)
+            cells << qs(vars.ItemAt(v).Value);
+        newRows_.push_back(std::move(cells));
+        return;
+    }
     QStringList subItems;
     for (std::size_t c = 1; c < columnVariables_.size(); ++c)
         subItems << qs(vars.ItemAt(columnVariables_[c]).Value);
@@ -575,10 +601,67 @@ void KvSNMPRequest2Edits::CollectValues()
 
 void KvSNMPRequest2Edits::AfterGet()
 {
+    if (std::exchange(replacing_, false) && list_ && ReadComplete()) {
+        if (OnRowsReplacing)
+            OnRowsReplacing();
+        KvReplaceReportRows(list_, newRows_);
+    }
+    newRows_ = {};
     if (list_ && follow_ && Variables().ItemType == MVT_FMV)
         EnableControls(false);
     if (afterNextRead_)
         std::exchange(afterNextRead_, {})();
+}
+
+void KvSNMPRequest2Edits::GetFailed(const KvSNMPError& error)
+{
+    if (!std::exchange(replacing_, false)) {
+        KvSNMPRequest2Controls::GetFailed(error);
+        return;
+    }
+    newRows_ = {};
+    KvSNMPError kept = error;
+    kept.Message += " The rows shown are those of the last complete read.";
+    KvSNMPRequest2Controls::GetFailed(kept);
+}
+
+std::vector<int> KvSNMPRequest2Edits::KeyColumns() const
+{
+    std::vector<int> columns;
+    const int keys = Variables().PKeyCount;
+    for (std::size_t c = 0; c < columnVariables_.size(); ++c)
+        if (keys <= 0 || columnVariables_[c] < keys)
+            columns.push_back(static_cast<int>(c));
+    return columns;
+}
+
+QStringList KvSNMPRequest2Edits::RowKey(int row) const
+{
+    QStringList key;
+    if (!list_ || row < 0 || row >= list_->topLevelItemCount())
+        return key;
+    const QTreeWidgetItem* item = list_->topLevelItem(row);
+    for (int c : KeyColumns())
+        key << item->text(c);
+    return key;
+}
+
+int KvSNMPRequest2Edits::RowWithKey(const QStringList& key) const
+{
+    if (!list_ || key.isEmpty())
+        return -1;
+    const std::vector<int> columns = KeyColumns();
+    if (columns.size() != static_cast<std::size_t>(key.size()))
+        return -1;
+    for (int r = 0; r < list_->topLevelItemCount(); ++r) {
+        const QTreeWidgetItem* item = list_->topLevelItem(r);
+        bool same = true;
+        for (std::size_t k = 0; k < columns.size() && same; ++k)
+            same = item->text(columns[k]) == key[static_cast<qsizetype>(k)];
+        if (same)
+            return r;
+    }
+    return -1;
 }
 
 bool KvSNMPRequest2Edits::SelectRowByKey(const QString& key)

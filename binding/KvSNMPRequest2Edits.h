@@ -13,6 +13,7 @@
 #include <QList>
 #include <QMetaObject>
 #include <QPointer>
+#include <QStringList>
 #include <QTreeWidget>
 
 #include <cstdint>
@@ -93,6 +94,20 @@ public:
     // into view; false when no row does.
     bool SelectRowByKey(const QString& key);
 
+    // A read of a list that already shows rows keeps them until the read has
+    // completed; the new rows then replace them in one change.  A read that
+    // fails or is stopped leaves them as they were (a failure says so).  Off,
+    // the list is emptied when a read starts and grows with it.
+    void SetKeepRowsWhileReading(bool on) { keepRows_ = on ? 1 : 0; }
+    bool KeepRowsWhileReading() const { return keepRows_ != 0; }
+    // Called just before completed rows replace the rows shown.
+    std::function<void()> OnRowsReplacing;
+    // The key of a list row: the texts of the key variables' columns (of every
+    // column in a list without keys).  RowWithKey is the first row with that
+    // key, -1 for none.
+    QStringList RowKey(int row) const;
+    int RowWithKey(const QStringList& key) const;
+
     // Runs step once, when the next read has completed (a table's rows are all
     // in the list by then).  A failed read keeps it for the one after.
     void RunAfterNextRead(std::function<void()> step) { afterNextRead_ = std::move(step); }
@@ -102,6 +117,7 @@ protected:
     void ValuesReceived() override;
     void CollectValues() override;
     void AfterGet() override;
+    void GetFailed(const KvSNMPError& error) override;
     // The list view's row selection: with a selected row the controls follow it.
     virtual void RowSelected(QTreeWidget* list, QTreeWidgetItem* item, bool selected);
 
@@ -112,6 +128,9 @@ private:
     void AddAssociation(std::unique_ptr<KvControlAssociation> a);
     void UpdateAssociation(const KvControlAssociation& a);
     std::string ReadAssociation(const KvControlAssociation& a) const;
+    // The value text the controls of the variable hold.
+    std::string ReadVariable(const KvSNMPVarItem& item, const std::vector<const KvControlAssociation*>& mine,
+                             bool anyField) const;
     void MakeColumns();
     void EnableControls(bool enabled);
     void OnSelectionChanged();
@@ -125,4 +144,9 @@ private:
     QElapsedTimer shown_;   // when a walk last let the list show its new rows
     std::vector<int> columnVariables_;
     std::function<void()> afterNextRead_;
+    std::uint8_t keepRows_ = 0;
+    // The rows of a read under way that will replace the rows shown.
+    bool replacing_ = false;
+    std::vector<QStringList> newRows_;
+    std::vector<int> KeyColumns() const;
 };

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QToolTip>
+#include <QWidget>
 
 namespace {
 
@@ -26,6 +28,12 @@ KvBeeper& Beeper()
 {
     static KvBeeper b;
     return b;
+}
+
+KvHintPresenter& HintPresenter()
+{
+    static KvHintPresenter p;
+    return p;
 }
 
 KvNoticeEcho& Echo()
@@ -101,6 +109,25 @@ void KvBeep()
         Beeper()();
     else
         QApplication::beep();
+}
+
+KvHintPresenter KvSetHintPresenter(KvHintPresenter presenter)
+{
+    KvHintPresenter old = std::move(HintPresenter());
+    HintPresenter() = std::move(presenter);
+    return old;
+}
+
+void KvShowHint(QWidget* at, const QString& text)
+{
+    if (HintPresenter()) {
+        HintPresenter()(at, text);
+        return;
+    }
+    if (!at || !at->isVisible())
+        return;
+    constexpr int kShownMs = 4000;
+    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), text, at, {}, kShownMs);
 }
 
 QString KvExecutableFileName()

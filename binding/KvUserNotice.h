@@ -39,6 +39,12 @@ KvMessageRequest KvDeleteQuestion(QWidget* owner, const QStringList& rowParts);
 void KvShowAppMessage(QWidget* owner, const QString& text);
 void KvBeep();
 
+// A short hint shown at a control for a few seconds (a tooltip under it): why a
+// keystroke was dropped, for one.  Tests install a recording presenter.
+using KvHintPresenter = std::function<void(QWidget* at, const QString& text)>;
+KvHintPresenter KvSetHintPresenter(KvHintPresenter presenter);
+void KvShowHint(QWidget* at, const QString& text);
+
 // A copy of every message box text and every status-memo line the views
 // write, for runs watched from outside (empty: none).  Installing one gives
 // the one it replaces.
@@ -58,6 +64,16 @@ public:
     KvScopedMessagePresenter& operator=(const KvScopedMessagePresenter&) = delete;
 private:
     KvMessagePresenter old_;
+};
+
+class KvScopedHintPresenter {
+public:
+    explicit KvScopedHintPresenter(KvHintPresenter p) : old_(KvSetHintPresenter(std::move(p))) {}
+    ~KvScopedHintPresenter() { KvSetHintPresenter(std::move(old_)); }
+    KvScopedHintPresenter(const KvScopedHintPresenter&) = delete;
+    KvScopedHintPresenter& operator=(const KvScopedHintPresenter&) = delete;
+private:
+    KvHintPresenter old_;
 };
 
 class KvScopedBeeper {

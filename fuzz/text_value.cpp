@@ -85,7 +85,7 @@ void checkShownText(KvSNMPVarItem& item, const engine::Value& value, bool receiv
         fuzz::Fail(describe(item, "the shown text \"" + shown + "\" is refused: " + e.Message()));
     }
     // An unsigned number an agent sends for an INTEGER object shows as it came;
-    // typed numbers out of INTEGER's range become its nearest limit, by design.
+    // beyond INTEGER's range that text is refused (above) rather than sent.
     if (received && item.Syntax == KvSyntax::Integer && value.tag != engine::kInteger)
         return;
     const std::string again = KvValueFromBinding(item, back);

@@ -165,6 +165,65 @@ std::uint32_t KvTimeTicksFromText(std::string_view text)
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(total, cap));
 }
 
+std::optional<std::uint32_t> KvTimeTicksExact(std::string_view text)
+{
+    std::string_view s = skipBlanks(text);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    // One group of digits, consumed from the front; nothing when there is none.
+    auto digits = [&s]() -> std::optional<std::uint64_t> {
+        std::size_t used = 0;
+        const std::uint64_t v = leadingDigits(s, std::uint64_t{1} << 40, &used);
+        if (used == 0)
+            return std::nullopt;
+        s.remove_prefix(used);
+        return v;
+    };
+    auto take = [&s](std::string_view word) {
+        if (s.substr(0, word.size()) != word)
+            return false;
+        s.remove_prefix(word.size());
+        return true;
+    };
+    const auto first = digits();
+    if (!first)
+        return std::nullopt;
+    std::uint64_t days = 0;
+    std::uint64_t parts[4] = {*first, 0, 0, 0};   // hours, minutes, seconds, hundredths
+    if (s.empty())
+        return *first <= kMax32 ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*first)) : std::nullopt;
+    const std::string_view afterNumber = s;
+    s = skipBlanks(s);
+    if (take("day")) {
+        days = *first;
+        take("s");
+        s = skipBlanks(s);
+        if (take(","))
+            s = skipBlanks(s);
+        const auto hours = digits();
+        if (!hours)
+            return std::nullopt;
+        parts[0] = *hours;
+    } else {
+        s = afterNumber;
+    }
+    // h[:m[:s[.cc]]]
+    for (std::size_t k = 1; k < 4 && !s.empty(); ++k) {
+        if (!take(k == 3 ? "." : ":"))
+            return std::nullopt;
+        const auto v = digits();
+        if (!v)
+            return std::nullopt;
+        parts[k] = *v;
+    }
+    if (!s.empty())
+        return std::nullopt;
+    const std::uint64_t total = days * 8640000 + parts[0] * 360000 + parts[1] * 6000 + parts[2] * 100 + parts[3];
+    if (total > kMax32)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(total);
+}
+
 std::int32_t KvLeadingInt32(std::string_view text)
 {
     std::string_view s = skipBlanks(text);
@@ -303,28 +362,59 @@ KvDateTime::KvDateTime(const std::string& text)
 
 std::optional<KvDateTime> KvDateTime::Parse(const std::string& text)
 {
-    int f[9] = {};
-    KvDateTime dt;
-    auto fill = [&](char direction, bool zone) {
-        dt.Year = static_cast<std::uint16_t>(f[0]);
-        dt.Month = static_cast<std::uint8_t>(f[1]);
-        dt.Day = static_cast<std::uint8_t>(f[2]);
-        dt.Hour = static_cast<std::uint8_t>(f[3]);
-        dt.Minutes = static_cast<std::uint8_t>(f[4]);
-        dt.Seconds = static_cast<std::uint8_t>(f[5]);
-        dt.DeciSeconds = static_cast<std::uint8_t>(f[6]);
-        dt.Direction = direction;
-        dt.HoursFromUtc = zone ? static_cast<std::uint8_t>(f[7]) : 0;
-        dt.MinutesFromUtc = zone ? static_cast<std::uint8_t>(f[8]) : 0;
-        return dt;
+    // "y-m-d,h:m:s.d" and, optionally, ",+h:m" or ",-h:m"; blanks only around
+    // the whole.  Each number must fit its octet (the year its two): text after
+    // the form, or a number too wide, would be sent as another date.
+    std::string_view s = skipBlanks(text);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    std::uint32_t f[9] = {};
+    auto number = [&s](std::uint32_t& out, std::uint32_t max) {
+        std::size_t used = 0;
+        const std::uint64_t v = leadingDigits(s, std::uint64_t{max} + 1, &used);
+        if (used == 0 || v > max)
+            return false;
+        out = static_cast<std::uint32_t>(v);
+        s.remove_prefix(used);
+        return true;
     };
-    if (std::sscanf(text.c_str(), "%d-%d-%d,%d:%d:%d.%d,+%d:%d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6], &f[7], &f[8]) == 9)
-        return fill('+', true);
-    if (std::sscanf(text.c_str(), "%d-%d-%d,%d:%d:%d.%d,-%d:%d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6], &f[7], &f[8]) == 9)
-        return fill('-', true);
-    if (std::sscanf(text.c_str(), "%d-%d-%d,%d:%d:%d.%d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6]) == 7)
-        return fill('+', false);
-    return std::nullopt;
+    auto take = [&s](char c) {
+        if (s.empty() || s.front() != c)
+            return false;
+        s.remove_prefix(1);
+        return true;
+    };
+    constexpr char kAfter[] = {'-', '-', ',', ':', ':', '.'};
+    for (std::size_t k = 0; k < 7; ++k) {
+        if (!number(f[k], k == 0 ? 0xFFFFu : 0xFFu))
+            return std::nullopt;
+        if (k < 6 && !take(kAfter[k]))
+            return std::nullopt;
+    }
+    KvDateTime dt;
+    dt.Year = static_cast<std::uint16_t>(f[0]);
+    dt.Month = static_cast<std::uint8_t>(f[1]);
+    dt.Day = static_cast<std::uint8_t>(f[2]);
+    dt.Hour = static_cast<std::uint8_t>(f[3]);
+    dt.Minutes = static_cast<std::uint8_t>(f[4]);
+    dt.Seconds = static_cast<std::uint8_t>(f[5]);
+    dt.DeciSeconds = static_cast<std::uint8_t>(f[6]);
+    dt.Direction = '+';
+    dt.HoursFromUtc = 0;
+    dt.MinutesFromUtc = 0;
+    if (s.empty())
+        return dt;
+    if (!take(','))
+        return std::nullopt;
+    if (take('-'))
+        dt.Direction = '-';
+    else if (!take('+'))
+        return std::nullopt;
+    if (!number(f[7], 0xFF) || !take(':') || !number(f[8], 0xFF) || !s.empty())
+        return std::nullopt;
+    dt.HoursFromUtc = static_cast<std::uint8_t>(f[7]);
+    dt.MinutesFromUtc = static_cast<std::uint8_t>(f[8]);
+    return dt;
 }
 
 std::optional<KvDateTime> KvDateTime::FromOctets(std::string_view octets)

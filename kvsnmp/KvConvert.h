@@ -27,6 +27,10 @@ std::string KvTimeTicksText(std::uint32_t ticks);
 // The hundredths of a second a time-ticks text stands for (absent parts count 0,
 // a plain number gives 0); at most the largest 32-bit value.
 std::uint32_t KvTimeTicksFromText(std::string_view text);
+// A typed time-ticks text: exactly "[N day[s][,]] h[:m[:s[.cc]]]" or a plain
+// number of hundredths, blanks around it let through; nothing for any other
+// text or one beyond 32 bits.
+std::optional<std::uint32_t> KvTimeTicksExact(std::string_view text);
 
 // Lenient number reading: the leading number after blanks, 0 when there is none;
 // values outside the type's range give its nearest limit.

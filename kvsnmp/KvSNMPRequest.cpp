@@ -403,6 +403,17 @@ std::string KvSNMPRequest::DecodeKey(int keyIndex, const std::string& instance)
     return KvDecodeKey(Variables.ItemAt(keyIndex), lastImplied, instance);
 }
 
+void KvSNMPRequest::CheckValue(int index)
+{
+    const KvSNMPVarItem& item = Variables.ItemAt(index);
+    if (isTable() && index < Variables.PKeyCount) {
+        namingItem(item, [&] { EncodeKey(index); });
+        return;
+    }
+    engine::VarBind vb{{}, engine::Value::null()};
+    namingItem(item, [&] { BindingFromValue(index, vb); });
+}
+
 std::string KvSNMPRequest::EncodeKey(int keyIndex)
 {
     const bool lastImplied = keyIndex == Variables.PKeyCount - 1 && Variables.IsImplied(keyIndex);

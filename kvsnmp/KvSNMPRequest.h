@@ -66,6 +66,11 @@ public:
     void Set(const std::string& selection);
     void SetAsync(KvSNMPCallback callback, void* userData, const std::string& selection);
 
+    // Raises the bad-syntax error naming the item, as a write would, when the
+    // item's value text cannot be sent (a key item: cannot address a row);
+    // sends nothing.  Lets a form refuse a mistyped value before writing any.
+    void CheckValue(int index);
+
     // Decodes the keys of a row from its instance text (raises -514 when the
     // instance runs out before the keys do).
     void KeysFromInstance(const std::string& instance);

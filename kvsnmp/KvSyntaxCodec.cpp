@@ -35,38 +35,114 @@ bool isMarker(const std::string& text)
     return text == KvNullText || text == KvNotDoneText;
 }
 
-// Number texts are read leniently ("12 ports" is 12), but a text with something
-// other than a number at its front is refused rather than sent as 0.  An empty
-// text and the markers of a value not read still read as 0: dialogs leave unused
-// fields empty, and a walk past the end of a key column encodes the marker.
+// A typed number is sent only when it is exactly a number of the syntax: blanks
+// around it, a sign where the syntax has one, digits and nothing else, within
+// the syntax's range.  Reading the leading digits would send "1,000" as 1,
+// "12abc" as 12 and "1e3" as 1.  An empty text and the markers of a value not
+// read still read as 0: dialogs leave unused fields empty, and a walk past the
+// end of a key column encodes the marker.
 bool isNumberMarker(const std::string& text)
 {
     return isMarker(text) || skipBlanks(text).empty();
 }
 
-const std::string& numberOrBad(const std::string& text)
+std::string_view trimmed(std::string_view text)
 {
-    if (isNumberMarker(text))
-        return text;
-    std::string_view s = skipBlanks(text);
-    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
-        s.remove_prefix(1);
-    if (s.empty() || !isDigit(s.front()))
-        badSyntax();
+    text = skipBlanks(text);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
-const std::string& realOrBad(const std::string& text)
+// A '+' may stand before a number, but not before another sign.
+std::string_view withoutPlus(std::string_view s)
+{
+    if (s.size() > 1 && s.front() == '+' && s[1] != '-' && s[1] != '+')
+        s.remove_prefix(1);
+    return s;
+}
+
+template <class T>
+std::optional<T> exactNumber(std::string_view text)
+{
+    const std::string_view s = withoutPlus(trimmed(text));
+    T v{};
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return v;
+}
+
+// The same for a real number; one beyond the largest double reads as the
+// largest (the largest one's own 15-digit text lies beyond it), one too small
+// as 0.  Infinity and NaN are no numbers to send.
+std::optional<double> exactReal(std::string_view text)
+{
+    const std::string_view s = withoutPlus(trimmed(text));
+    double v = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || end != s.data() + s.size() || ec == std::errc::invalid_argument)
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range)
+        return KvLeadingDouble(s);
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+template <class T>
+T numberOrBad(const std::string& text)
 {
     if (isNumberMarker(text))
-        return text;
-    std::string_view s = skipBlanks(text);
-    if (!s.empty() && s.front() == '+')
-        s.remove_prefix(1);
-    double v = 0;
-    if (std::from_chars(s.data(), s.data() + s.size(), v).ec == std::errc::invalid_argument)
+        return 0;
+    const std::optional<T> v = exactNumber<T>(text);
+    if (!v)
         badSyntax();
-    return text;
+    return *v;
+}
+
+double realOrBad(const std::string& text)
+{
+    if (isNumberMarker(text))
+        return 0;
+    const std::optional<double> v = exactReal(text);
+    if (!v)
+        badSyntax();
+    return *v;
+}
+
+std::uint32_t ticksOrBad(const std::string& text)
+{
+    if (isNumberMarker(text))
+        return 0;
+    const std::optional<std::uint32_t> v = KvTimeTicksExact(text);
+    if (!v)
+        badSyntax();
+    return *v;
+}
+
+// A number typed into the edit of a field (or one edit of several) is held to
+// the same rule; an empty edit reads as 0.
+template <class T>
+T fieldNumber(const std::string& text)
+{
+    if (isNumberMarker(text))
+        return 0;
+    const std::optional<T> v = exactNumber<T>(text);
+    if (!v)
+        fail(KvBadPartialValue);
+    return *v;
+}
+
+// A number of 8 or 16 bits, signed or not: the fields of those widths share
+// their octet form.
+template <int Bits>
+std::uint32_t narrowFieldNumber(const std::string& text)
+{
+    const std::int32_t v = fieldNumber<std::int32_t>(text);
+    if (v < -(1 << (Bits - 1)) || v >= (1 << Bits))
+        fail(KvBadPartialValue);
+    return static_cast<std::uint32_t>(v);
 }
 
 bool isOctetsTag(std::uint8_t tag)
@@ -321,7 +397,7 @@ bool showInteger(const engine::Value& v, std::string& text)
 }
 engine::Value sendInteger(const std::string& text)
 {
-    return makeNumber(engine::kInteger, static_cast<std::uint32_t>(KvLeadingInt32(numberOrBad(text))));
+    return makeNumber(engine::kInteger, static_cast<std::uint32_t>(numberOrBad<std::int32_t>(text)));
 }
 std::string decodeInteger(KvInstanceReader& in, bool)
 {
@@ -330,11 +406,11 @@ std::string decodeInteger(KvInstanceReader& in, bool)
 }
 void encodeInteger(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
-    ids.push_back(static_cast<std::uint32_t>(KvLeadingInt32(numberOrBad(text))));
+    ids.push_back(static_cast<std::uint32_t>(numberOrBad<std::int32_t>(text)));
 }
 std::string integerOctets(const std::string& text)
 {
-    return littleEndian(static_cast<std::uint32_t>(KvLeadingInt32(text)), 4);
+    return littleEndian(static_cast<std::uint32_t>(fieldNumber<std::int32_t>(text)), 4);
 }
 std::string integerText(const std::string& o)
 {
@@ -533,7 +609,7 @@ std::string joinOid(const KvSyntaxCodec&, const std::vector<std::string>& fields
             continue;
         if (!text.empty())
             text += '.';
-        text += std::to_string(KvLeadingUInt32(f));
+        text += std::to_string(fieldNumber<std::uint32_t>(f));
     }
     return text;
 }
@@ -610,7 +686,7 @@ std::string joinAddress(const KvSyntaxCodec&, const std::vector<std::string>& fi
     for (std::size_t k = 0; k < 4; ++k) {
         if (k)
             text += '.';
-        text += std::to_string(KvLeadingUInt32(fields[k]));
+        text += std::to_string(fieldNumber<std::uint32_t>(fields[k]));
     }
     return text;
 }
@@ -626,7 +702,7 @@ bool showUnsigned(const engine::Value& v, std::string& text)
 template <std::uint8_t Tag>
 engine::Value sendUnsigned(const std::string& text)
 {
-    return makeNumber(Tag, KvLeadingUInt32(numberOrBad(text)));
+    return makeNumber(Tag, numberOrBad<std::uint32_t>(text));
 }
 std::string decodeUnsigned(KvInstanceReader& in, bool)
 {
@@ -635,11 +711,11 @@ std::string decodeUnsigned(KvInstanceReader& in, bool)
 }
 void encodeUnsigned(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
-    ids.push_back(KvLeadingUInt32(numberOrBad(text)));
+    ids.push_back(numberOrBad<std::uint32_t>(text));
 }
 std::string unsignedOctets(const std::string& text)
 {
-    return littleEndian(KvLeadingUInt32(text), 4);
+    return littleEndian(fieldNumber<std::uint32_t>(text), 4);
 }
 std::string unsignedText(const std::string& o)
 {
@@ -656,7 +732,7 @@ bool showTicks(const engine::Value& v, std::string& text)
 }
 engine::Value sendTicks(const std::string& text)
 {
-    return makeNumber(engine::kTimeTicks, KvTimeTicksFromText(text));
+    return makeNumber(engine::kTimeTicks, ticksOrBad(text));
 }
 std::string decodeTicks(KvInstanceReader& in, bool)
 {
@@ -665,11 +741,16 @@ std::string decodeTicks(KvInstanceReader& in, bool)
 }
 void encodeTicks(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
-    ids.push_back(KvTimeTicksFromText(text));
+    ids.push_back(ticksOrBad(text));
 }
 std::string ticksOctets(const std::string& text)
 {
-    return littleEndian(KvTimeTicksFromText(text), 4);
+    if (isNumberMarker(text))
+        return littleEndian(0, 4);
+    const std::optional<std::uint32_t> t = KvTimeTicksExact(text);
+    if (!t)
+        fail(KvBadPartialValue);
+    return littleEndian(*t, 4);
 }
 std::string ticksText(const std::string& o)
 {
@@ -685,10 +766,11 @@ std::vector<std::string> splitTicks(const KvSyntaxCodec&, const std::string& tex
 }
 std::string joinTicks(const KvSyntaxCodec&, const std::vector<std::string>& fields)
 {
-    const std::uint64_t t = std::uint64_t{KvLeadingUInt32(fields[0])} * 8640000
-        + std::uint64_t{KvLeadingUInt32(fields[1])} * 360000 + std::uint64_t{KvLeadingUInt32(fields[2])} * 6000
-        + std::uint64_t{KvLeadingUInt32(fields[3])} * 100 + KvLeadingUInt32(fields[4]);
-    return KvTimeTicksText(static_cast<std::uint32_t>(std::min<std::uint64_t>(t, kMax32)));
+    auto number = [&](std::size_t k) { return std::uint64_t{fieldNumber<std::uint32_t>(fields[k])}; };
+    const std::uint64_t t = number(0) * 8640000 + number(1) * 360000 + number(2) * 6000 + number(3) * 100 + number(4);
+    if (t > kMax32)
+        fail(KvBadPartialValue);
+    return KvTimeTicksText(static_cast<std::uint32_t>(t));
 }
 
 // counter64: unsigned 64-bit; a key is its high, then its low 32 bits
@@ -701,7 +783,7 @@ bool showCounter64(const engine::Value& v, std::string& text)
 }
 engine::Value sendCounter64(const std::string& text)
 {
-    return makeNumber(engine::kCounter64, KvLeadingUInt64(numberOrBad(text)));
+    return makeNumber(engine::kCounter64, numberOrBad<std::uint64_t>(text));
 }
 std::string decodeCounter64(KvInstanceReader& in, bool)
 {
@@ -710,13 +792,13 @@ std::string decodeCounter64(KvInstanceReader& in, bool)
 }
 void encodeCounter64(const std::string& text, bool, std::vector<std::uint32_t>& ids)
 {
-    const std::uint64_t v = KvLeadingUInt64(numberOrBad(text));
+    const std::uint64_t v = numberOrBad<std::uint64_t>(text);
     ids.push_back(static_cast<std::uint32_t>(v >> 32));
     ids.push_back(static_cast<std::uint32_t>(v & 0xFFFFFFFFu));
 }
 std::string counter64Octets(const std::string& text)
 {
-    return littleEndian(KvLeadingUInt64(text), 8);
+    return littleEndian(fieldNumber<std::uint64_t>(text), 8);
 }
 std::string counter64Text(const std::string& o)
 {
@@ -761,12 +843,16 @@ std::string realText(const std::string& o)
 }
 double doubleOrBad(const std::string& text)
 {
-    return KvLeadingDouble(realOrBad(text));
+    return realOrBad(text);
 }
-// A field is read as leniently as a typed number is not.
 double doubleOfText(const std::string& text)
 {
-    return KvLeadingDouble(text);
+    if (isNumberMarker(text))
+        return 0;
+    const std::optional<double> v = exactReal(text);
+    if (!v)
+        fail(KvBadPartialValue);
+    return *v;
 }
 double dayCountOfField(const std::string& text)
 {
@@ -831,7 +917,14 @@ std::vector<std::string> splitDateTime(const KvSyntaxCodec&, const std::string& 
 }
 std::string joinDateTime(const KvSyntaxCodec&, const std::vector<std::string>& fields)
 {
-    auto number = [&](std::size_t k) { return KvLeadingUInt32(fields[k]); };
+    // Each number must fit its octet (the year its two): a larger one would be
+    // cut to another date.
+    auto number = [&](std::size_t k) {
+        const std::uint32_t v = fieldNumber<std::uint32_t>(fields[k]);
+        if (v > (k == 0 ? 0xFFFFu : 0xFFu))
+            fail(KvBadPartialValue);
+        return v;
+    };
     KvDateTime dt;
     dt.Year = static_cast<std::uint16_t>(number(0));
     dt.Month = static_cast<std::uint8_t>(number(1));
@@ -868,7 +961,7 @@ std::vector<std::string> splitDayCount(const KvSyntaxCodec&, const std::string& 
 }
 std::string joinDayCount(const KvSyntaxCodec&, const std::vector<std::string>& fields)
 {
-    auto number = [&](std::size_t k) { return KvLeadingUInt32(fields[k]); };
+    auto number = [&](std::size_t k) { return fieldNumber<std::uint32_t>(fields[k]); };
     const double fraction = (number(3) * 3600000.0 + number(4) * 60000.0 + number(5) * 1000.0 + number(6)) / 86400000.0;
     const std::optional<double> days = KvCalendarDayCount(static_cast<int>(number(0)), static_cast<int>(number(1)),
                                                           static_cast<int>(number(2)), fraction);
@@ -913,7 +1006,7 @@ std::string bool8Text(const std::string& o)
 }
 std::string byteOctets(const std::string& text)
 {
-    return std::string(1, static_cast<char>(KvLeadingInt32(text) & 0xFF));
+    return std::string(1, static_cast<char>(narrowFieldNumber<8>(text) & 0xFF));
 }
 std::string int8Text(const std::string& o)
 {
@@ -933,7 +1026,7 @@ std::string bool16Text(const std::string& o)
 }
 std::string word16Octets(const std::string& text)
 {
-    return bigEndian16(static_cast<std::uint16_t>(KvLeadingInt32(text) & 0xFFFF));
+    return bigEndian16(static_cast<std::uint16_t>(narrowFieldNumber<16>(text) & 0xFFFF));
 }
 std::string int16Text(const std::string& o)
 {

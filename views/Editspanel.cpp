@@ -84,6 +84,7 @@ TEditsPanel::TEditsPanel(QWidget* parent, KvSNMPRequest2Edits* binding) : QWidge
             binding_->AssociateEdits(i, row.Specifier, {edit});
             edit->installEventFilter(this);
         }
+        WatchUserChanges(i, row.Control);
         row.Control->resize(controlWidth_, row.Control->sizeHint().height());
     }
     SetRowsState(false);
@@ -312,6 +313,35 @@ void TEditsPanel::SetCompositeRow(int r, QWidget* container, const QList<QWidget
     row.Control = container;
     row.Parts = parts;
     row.BitEditor.reset();
+    for (QWidget* part : parts)
+        WatchUserChanges(r, part);
+}
+
+void TEditsPanel::WatchUserChanges(int r, QWidget* control)
+{
+    // Only what the user does counts: textEdited and activated are not sent
+    // for texts and choices the program sets.
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        connect(edit, &QLineEdit::textEdited, this, [this, r] { TickChangedRow(r); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        connect(combo, &QComboBox::activated, this, [this, r, combo] {
+            // Choosing the value the row already holds changes nothing.
+            const KvEditRow& row = rows_.at(static_cast<std::size_t>(r));
+            if (row.Control != combo || combo->currentText() != QString::fromStdString(binding_->Variables().ItemAt(r).Value))
+                TickChangedRow(r);
+        });
+    }
+}
+
+void TEditsPanel::TickChangedRow(int r)
+{
+    // A row the user changed is one to write; its tick shows it and enables
+    // Set Checked.  Locked boxes (keys, a fixed status) stay as they are.
+    QCheckBox* box = rows_.at(static_cast<std::size_t>(r)).Check;
+    if (!box->isEnabled() || box->isChecked())
+        return;
+    box->setChecked(true);
+    RowCheckClicked(r);
 }
 
 void TEditsPanel::SetOctetEditor(int r, int boxesPerLine, int bitCount)
@@ -327,9 +357,11 @@ bool TEditsPanel::eventFilter(QObject* watched, QEvent* event)
 {
     bool opens = event->type() == QEvent::MouseButtonPress;
     if (event->type() == QEvent::KeyPress) {
-        // Moving the focus on is no request to edit.
+        // Space asks for the editor, as it presses a button; every other key
+        // keeps its meaning (Return accepts the dialog, Escape closes it, Tab
+        // moves on).
         const auto* key = static_cast<QKeyEvent*>(event);
-        opens = key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && !key->text().isEmpty();
+        opens = key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier;
     }
     if (opens) {
         for (int i = 0; i < RowCount(); ++i) {
@@ -368,6 +400,7 @@ void TEditsPanel::OpenBitEditor(int r)
         ClearRow(r);
         dialog.CheckAll(false);
     }
+    const QString before = edit->text();
     const bool accepted = TRunModal(dialog) == QDialog::Accepted;
     if (accepted) {
         try {
@@ -382,6 +415,8 @@ void TEditsPanel::OpenBitEditor(int r)
         binding_->ReadControls(-1);
     } catch (const std::exception&) {
     }
+    if (accepted && edit->text() != before)
+        TickChangedRow(r);
 }
 
 void TEditsPanel::SetNeedCheckItemRange(const QString& name, int row, long long minimum, long long maximum)
@@ -467,8 +502,9 @@ bool TEditsPanel::IsMulticastAddress(const QString& text)
     if (pieces.size() != 4)
         return false;
     for (int i = 0; i < pieces.size(); ++i) {
-        // The leading decimal digits of the piece; a piece without any is no
-        // number.  Long runs of digits stay large instead of wrapping round.
+        // Each piece is digits only ("7abc" would be sent as another address,
+        // or refused only once written).  Long runs of digits stay large
+        // instead of wrapping round.
         const QString& piece = pieces[i];
         int n = 0;
         int value = 0;
@@ -476,7 +512,7 @@ bool TEditsPanel::IsMulticastAddress(const QString& text)
             value = std::min(value * 10 + (piece[n].unicode() - '0'), 1000);
             ++n;
         }
-        if (n == 0)
+        if (n == 0 || n != piece.size())
             return false;
         if (value >= 256)
             return false;
@@ -513,26 +549,68 @@ bool TEditsPanel::MulticastFieldsOk()
     return true;
 }
 
+bool TEditsPanel::RowEditsAccept()
+{
+    KvEditConstraint& constraint = binding_->Constraint();
+    for (const KvEditRow& row : rows_) {
+        if (!row.Check->isChecked())
+            continue;
+        QList<QWidget*> controls = row.Parts;
+        if (controls.isEmpty())
+            controls << row.Control;
+        for (QWidget* control : controls)
+            if (auto* edit = qobject_cast<QLineEdit*>(control); edit && !constraint.Check(edit))
+                return false;
+    }
+    return true;
+}
+
+void TEditsPanel::RefuseValue(int r)
+{
+    const KvEditRow& row = rows_.at(static_cast<std::size_t>(r));
+    const QString caption = QString::fromStdString(binding_->Variables().ItemAt(r).Caption);
+    const auto* edit = qobject_cast<const QLineEdit*>(row.Control);
+    const QString text = edit ? QStringLiteral(": \"%1\"").arg(edit->text()) : QString();
+    Notify(QStringLiteral("Error"), QStringLiteral("Bad value of %1 field%2! Nothing was written.").arg(caption, text));
+    if (QWidget* control = row.Parts.isEmpty() ? row.Control : row.Parts.front())
+        control->setFocus(Qt::OtherFocusReason);
+}
+
 bool TEditsPanel::SetCheckedClick(bool closeDialog)
 {
     if (!binding_)
         return false;
     if (multicastRange_ && !MulticastFieldsOk())
         return false;
+    // Return presses the button without leaving the edit: what leaving it
+    // would have refused is refused now.
+    if (!RowEditsAccept())
+        return false;
 
     KvSNMPVarList& vars = binding_->Variables();
+    const bool table = vars.ItemType == MVT_FMV || vars.ItemType == MVT_UMV;
     const std::uint8_t savedMode = binding_->Mode();
     binding_->SetMode(KvSNMPRequest2Controls::Synchronous);
     std::vector<int> marked;
-    bool empty = false;
     bool sent = false;
+    bool refused = false;
     try {
-        // The controls' contents into the value texts, as a Set would collect them.
+        // The controls' contents into the value texts, as a Set would collect
+        // them, one variable at a time: a value that cannot be read names its row.
         for (int i = 0; i < vars.Count(); ++i)
             vars.ItemAt(i).Value.clear();
         if (binding_->ListView())
             binding_->ReadSelectedRow();
-        binding_->ReadControls(-1);
+        std::vector<int> unreadable;
+        for (int i = 0; i < vars.Count(); ++i) {
+            try {
+                binding_->ReadControls(i);
+            } catch (const KvSNMPException& e) {
+                if (e.Code() != KvLibraryCode(KvBadPartialValue))
+                    throw;
+                unreadable.push_back(i);
+            }
+        }
 
         for (int i = 0; i < RowCount(); ++i) {
             KvSNMPVarItem& item = vars.ItemAt(i);
@@ -541,31 +619,50 @@ bool TEditsPanel::SetCheckedClick(bool closeDialog)
                 marked.push_back(i);
             }
         }
+        QStringList empty;
         for (int i = 0; i < RowCount(); ++i)
             if (vars.IsSettable(i) && RowText(i).isEmpty())
-                empty = true;
+                empty << QString::fromStdString(vars.ItemAt(i).Caption);
 
-        bool inRange = true;
-        if (rangeCheck_ && range_.Row >= 0 && range_.Row < RowCount() && !RowText(range_.Row).isEmpty()) {
-            const QString text = RowText(range_.Row).trimmed();
+        // Keys address the row whether their boxes are ticked or not.
+        auto written = [&](int i) { return vars.IsSettable(i) || (table && i < vars.PKeyCount); };
+        for (int i : unreadable) {
+            if (!refused && written(i) && !RowText(i).isEmpty()) {
+                RefuseValue(i);
+                refused = true;
+            }
+        }
+
+        if (!refused && rangeCheck_ && range_.Row >= 0 && range_.Row < RowCount() && !RowText(range_.Row).isEmpty()) {
             bool ok = false;
-            const long long value = text.toLongLong(&ok);
-            if (!ok)
-                throw LibraryError(KvBadSyntax, "'" + text.toStdString() + "' is not a valid integer value");
-            if (value < range_.Minimum || value > range_.Maximum) {
+            const long long value = RowText(range_.Row).trimmed().toLongLong(&ok);
+            if (!ok || value < range_.Minimum || value > range_.Maximum) {
                 Notify(QStringLiteral("Error"), range_.Name + QStringLiteral(" must be between ") +
                                                     QString::number(range_.Minimum) + QStringLiteral(" and ") +
                                                     QString::number(range_.Maximum) + QStringLiteral("!"));
-                inRange = false;
+                refused = true;
             }
         }
-        if (inRange) {
-            if (empty) {
-                Notify(QStringLiteral("Warning"), QStringLiteral("Some items are empty!"));
-            } else {
-                binding_->Set(false, false, {});
-                sent = true;
+        if (!refused && !empty.isEmpty()) {
+            Notify(QStringLiteral("Warning"), QStringLiteral("Some items are empty!\n") + empty.join(QStringLiteral(", ")));
+            refused = true;
+        }
+        // What cannot be sent as typed is refused before anything goes out.
+        for (int i = 0; i < vars.Count() && !refused; ++i) {
+            if (!written(i))
+                continue;
+            try {
+                binding_->Request().CheckValue(i);
+            } catch (const KvSNMPException& e) {
+                if (e.Code() != KvLibraryCode(KvBadSyntax))
+                    throw;
+                RefuseValue(i);
+                refused = true;
             }
+        }
+        if (!refused) {
+            binding_->Set(false, false, {});
+            sent = true;
         }
     } catch (const std::exception& e) {
         binding_->ShowStatus(e.what());

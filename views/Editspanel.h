@@ -126,6 +126,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A change the user makes in the control (typing, a choice from the list)
+    // ticks the row.
+    void WatchUserChanges(int row, QWidget* control);
+    void TickChangedRow(int row);
+    // The message of a value that cannot be written, naming the row.
+    void RefuseValue(int row);
+    // The checks the edits of the rows to write make when left; false when a
+    // value was refused.
+    bool RowEditsAccept();
     void RowCheckClicked(int row);
     void UpdateSetButton(bool enableOnly, bool disableOnly);
     bool AnyVisibleChecked() const;

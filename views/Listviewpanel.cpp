@@ -29,7 +29,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTableView>
@@ -40,6 +42,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 #include <exception>
 #include <vector>
 
@@ -398,6 +401,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* bin
     for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(list), static_cast<QAbstractItemView*>(listPanel_->FilteredView)}) {
         view->viewport()->setMouseTracking(true);
         view->viewport()->installEventFilter(this);
+        view->installEventFilter(this);   // Return on a row
     }
     // A filter that takes the chosen row out of sight leaves no row chosen.
     connect(listPanel_->FilterEdit, &QLineEdit::textChanged, this, &TSNMPListViewPanel::ListViewClick);
@@ -411,9 +415,20 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KvSNMPRequest2Edits* bin
     walkTimer_->setInterval(kWalkTickMs);
     connect(walkTimer_, &QTimer::timeout, this, &TSNMPListViewPanel::WalkTick);
     if (binding) {
+        // Refresh, and the reads after Add, Edit and Delete, keep the rows in
+        // sight until the new ones are all in; the chosen row and the scroll
+        // position survive the exchange.
+        binding->SetKeepRowsWhileReading(true);
+        binding->OnRowsReplacing = [panel = QPointer<TSNMPListViewPanel>(this)] {
+            if (panel)
+                panel->KeepPlace();
+        };
         binding->OnGetEnded = [panel = QPointer<TSNMPListViewPanel>(this)] {
-            if (panel && panel->walkTimer_->isActive())
+            if (!panel)
+                return;
+            if (panel->walkTimer_->isActive())
                 panel->WalkTick();
+            panel->RestorePlace();
         };
     }
     columnFit_ = new TReportColumnFit(list);
@@ -443,7 +458,43 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
     QTreeWidget* list = listPanel_->ListView;
     list->model()->disconnect(this);
     list->viewport()->removeEventFilter(this);
+    list->removeEventFilter(this);
     listPanel_->FilteredView->viewport()->removeEventFilter(this);
+    listPanel_->FilteredView->removeEventFilter(this);
+}
+
+void TSNMPListViewPanel::KeepPlace()
+{
+    place_ = {};
+    place_.Valid = true;
+    place_.Key = binding_->RowKey(listPanel_->SoleSelectedRow());
+    const QAbstractItemView* view = listPanel_->ShownView();
+    place_.Vertical = view->verticalScrollBar()->value();
+    place_.Horizontal = view->horizontalScrollBar()->value();
+}
+
+void TSNMPListViewPanel::RestorePlace()
+{
+    if (std::exchange(place_.Valid, false)) {
+        // A row chosen since the rows were exchanged (by the user, or by the
+        // one who opened the view) stays chosen.
+        if (!place_.Key.isEmpty() && listPanel_->SelectedRows().empty()) {
+            const int row = binding_->RowWithKey(place_.Key);
+            if (row >= 0) {
+                const bool shown = !listPanel_->Filter->Active() ||
+                                   listPanel_->Filter->mapFromSource(listPanel_->ListView->model()->index(row, 0)).isValid();
+                if (shown)
+                    KvSelectReportRow(listPanel_->ListView, row);
+            }
+        }
+        QAbstractItemView* view = listPanel_->ShownView();
+        // The scroll range follows the new rows only once they are laid out.
+        view->doItemsLayout();
+        view->verticalScrollBar()->setValue(place_.Vertical);
+        view->horizontalScrollBar()->setValue(place_.Horizontal);
+    }
+    // A read that failed kept the rows and the chosen one.
+    UpdateRowButtons();
 }
 
 QString TSNMPListViewPanel::MatchStatus(int row, const QString& value, const char* error) const
@@ -503,6 +554,17 @@ void TSNMPListViewPanel::UpdateRowButtons()
 
 bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (listPanel_ && event->type() == QEvent::KeyPress &&
+        (watched == listPanel_->ListView || watched == listPanel_->FilteredView)) {
+        // Return on the chosen row opens it, as a double click does.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+            ListViewDblClick();
+            return true;
+        }
+        return TSNMPEditorPanel::eventFilter(watched, event);
+    }
     QAbstractItemView* view = nullptr;
     if (listPanel_ && watched == listPanel_->ListView->viewport())
         view = listPanel_->ListView;
@@ -635,6 +697,8 @@ void TSNMPListViewPanel::BT_EditClick()
 void TSNMPListViewPanel::BT_AddClick()
 {
     QObject* button = CtrlBtnPanel()->BT_Add;
+    // A new row starts from nothing: no row is ticked from an earlier dialog.
+    edits_->SetRowsState(false);
     if (OnBeforeAdd)
         OnBeforeAdd(button);
     AddDialog();
@@ -648,6 +712,9 @@ TSNMPPanel* TSNMPListViewPanel::LendEdits(QDialog& dialog)
     auto* panel = new TSNMPPanel(&dialog, MsgPanel(), binding_);
     TCtrlBtnPanel* buttons = panel->CtrlBtnPanel();
     buttons->BT_SetChecked->setEnabled(false);
+    // Return writes what is ticked and closes the dialog, as OK would; it
+    // does nothing while Set Checked is disabled.  Escape closes it.
+    buttons->BT_SetChecked->setDefault(true);
     TEditsPanel* edits = edits_;
     connect(buttons->BT_SetChecked, &QPushButton::clicked, edits, [edits] { edits->SetCheckedClick(true); });
     connect(buttons->BT_CheckAll, &QPushButton::clicked, edits, &TEditsPanel::CheckAllClick);
@@ -737,6 +804,17 @@ void TSNMPListViewPanel::EditDialog()
                 it->Combo->insertItem(it->Index, it->Text, it->Data);
         }};
         TRunModal(dialog);
+    }
+    // What was typed into a dialog that wrote nothing is not the row: the
+    // edits show the chosen row again, which stays chosen through the read
+    // that follows (and through its failure).
+    if (listPanel_->SoleSelectedRow() >= 0) {
+        try {
+            binding_->ReadSelectedRow();
+            binding_->UpdateControls(-1);
+        } catch (const std::exception& e) {
+            binding_->ShowStatus(e.what());
+        }
     }
     BT_RefreshClick();
 }

@@ -9,6 +9,7 @@
 #include "Snmpeditorpanel.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTreeWidget>
 
 #include <functional>
@@ -167,6 +168,17 @@ private:
     void ListViewMouseMove(QAbstractItemView* view, const QPoint& pos);
     void SetRowButtons(bool rowSelected);
     QString MatchStatus(int row, const QString& value, const char* error) const;
+    // The chosen row (by its key) and the scroll position, taken when a read's
+    // rows replace those shown and given back once the read has ended.
+    struct Place {
+        bool Valid = false;
+        QStringList Key;
+        int Vertical = 0;
+        int Horizontal = 0;
+    };
+    void KeepPlace();
+    void RestorePlace();
+    Place place_;
     // While a walk fills the list, its row count is shown (and the list laid
     // out as it grows) every kWalkTickMs, and once more as soon as the walk ends.
     void WalkTick();

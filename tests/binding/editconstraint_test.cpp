@@ -100,6 +100,52 @@ TEST_F(ConstraintForm, TypingKeepsOnlyWhatTheKindAllows)
     EXPECT_TRUE(shown.empty());
 }
 
+// Regression: a refused keystroke went with a beep alone, easily missed: "1,5"
+// became 15 and "+5:30" 530 under the user's eyes.  A hint at the edit names
+// the refused characters and what the edit takes.
+TEST_F(ConstraintForm, RefusedCharactersAreNamedInAHint)
+{
+    std::vector<std::pair<QWidget*, QString>> hints;
+    KvScopedHintPresenter record([&](QWidget* at, const QString& text) { hints.emplace_back(at, text); });
+    const QString whole = QStringLiteral("refused: this field takes a whole number (digits, '-' first)");
+    struct Case {
+        const char* spec;
+        const char* typed;
+        const char* text;
+        QStringList hints;
+    };
+    const Case cases[] = {
+        {"%i{n-779x839}", "+5:30", "530", {"'+' " + whole, "':' " + whole}},
+        {"%i{n1x255}", "1,5", "15", {"',' " + whole}},
+        {"%u", "12", "12", {}},
+        {"%h", "0x1F", "01F", {"'x' refused: this field takes hex digits only (0-9, A-F)"}},
+        {"%n,", "1;2", "12", {"';' refused: this field takes numbers separated by ','"}},
+    };
+    QLineEdit* e = edits[1];
+    for (const Case& c : cases) {
+        constraint.Attach(c.spec, e);
+        hints.clear();
+        QTest::keyClicks(e, c.typed);
+        EXPECT_EQ(e->text(), c.text) << c.spec << " typed " << c.typed;
+        QStringList texts;
+        for (const auto& [at, text] : hints) {
+            EXPECT_EQ(at, e);
+            texts << text;
+        }
+        EXPECT_EQ(texts, c.hints) << c.spec << " typed " << c.typed;
+        constraint.Detach(e);
+        e->clear();
+    }
+    // A paste is one change: one hint names what it lost.
+    constraint.Attach("%i", e);
+    hints.clear();
+    QApplication::clipboard()->setText("1a2 b");
+    e->paste();
+    EXPECT_EQ(e->text(), "12");
+    ASSERT_EQ(hints.size(), 1u);
+    EXPECT_EQ(hints[0].second, "'a', blank, 'b' " + whole);
+}
+
 TEST_F(ConstraintForm, PastedTextLosesRefusedCharactersAndOverflow)
 {
     QLineEdit* e = edits[0];

@@ -5,6 +5,7 @@
 #include "KvTestUtil.h"
 #include "kvsnmp/KvSNMPErrors.h"
 #include "kvsnmp/KvSNMPVarDef.h"
+#include "kvsnmp/KvSyntaxCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,32 @@ TEST(PartialData, Errors)
     EXPECT_EQ(codeOf([&] { KvFieldToOctets("A0G1", OctetStr); }), -518);
     EXPECT_EQ(codeOf([&] { KvFieldToOctets("10.0.0.256", IpAddress); }), -518);
     EXPECT_EQ(codeOf([&] { KvFieldToOctets("10.0.0", IpAddress); }), -518);
+}
+
+// Regression: a number typed into the edit of a field, or into one of several
+// edits showing a value, was taken as its leading digits ("12abc" as 12, a
+// fourth address octet "1x" as 1) and narrow fields kept the low bits of a
+// number too wide for them.
+TEST(PartialData, TypedFieldNumberIsTakenWholeOrRefused)
+{
+    const std::pair<const char*, std::uint32_t> fields[] = {
+        {"12abc", Integer}, {"1,000", Counter}, {"1e3", Counter64}, {"2.5x", Double}, {"5 s", TimeTicks},
+        {"300", UInt8}, {"-129", Int8}, {"70000", UInt16}, {"-40000", Int16}, {"4294967296", Counter}};
+    for (const auto& f : fields)
+        EXPECT_EQ(codeOf([&] { KvFieldToOctets(f.first, f.second); }), -518) << f.first;
+    EXPECT_EQ(KvFieldToOctets(" 7 ", Integer), bytes({7, 0, 0, 0}));
+    EXPECT_EQ(KvFieldToOctets("", Integer), bytes({0, 0, 0, 0}));   // an edit left empty
+
+    using Fields = std::vector<std::string>;
+    const std::pair<std::uint32_t, Fields> joins[] = {
+        {IpAddress, {"10", "0", "0", "1x"}},
+        {ObjectId, {"1", "3", "6a"}},
+        {TimeTicks, {"0", "0", "0", "5s", "0"}},
+        {DateTime, {"2024", "300", "9", "13", "5", "6", "7", "+", "8", "0"}},
+        {BcDateTime, {"2021", "7", "4", "15", "15", "30", "0,5"}}};
+    for (const auto& j : joins)
+        EXPECT_EQ(codeOf([&] { KvJoinEditFields(j.first, j.second); }), -518) << j.first;
+    EXPECT_EQ(KvJoinEditFields(IpAddress, {"10", "0", "0", "1"}), "10.0.0.1");
 }
 
 }  // namespace

@@ -142,8 +142,8 @@ TEST_P(Send, BecomesValue)
 INSTANTIATE_TEST_SUITE_P(Cases, Send, ::testing::Values(
     SendCase{"Label", Integer, "down", number(engine::kInteger, 2), &kUpDownList},
     SendCase{"NumberTypedOverLabels", Integer, "7", number(engine::kInteger, 7), &kUpDownList},
-    SendCase{"LeadingNumber", Integer, " -12abc", number(engine::kInteger, static_cast<std::uint32_t>(-12))},
-    SendCase{"IntegerOverflowSaturates", Integer, "99999999999", number(engine::kInteger, 2147483647)},
+    SendCase{"NumberBetweenBlanks", Integer, " -12 ", number(engine::kInteger, static_cast<std::uint32_t>(-12))},
+    SendCase{"PlusSign", Counter, "+7", number(engine::kCounter32, 7)},
     SendCase{"Boolean", Boolean, "true", number(engine::kInteger, 1)},
     SendCase{"BooleanOther", Boolean, "yes", number(engine::kInteger, 0)},
     SendCase{"NullMarker", Integer, "(NULL)", engine::Value::null()},
@@ -154,9 +154,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, Send, ::testing::Values(
     SendCase{"Mac", MacAddress, "000102abcdef", octets(bytes({0, 1, 2, 0xAB, 0xCD, 0xEF}))},
     SendCase{"Display", DisplayStr, "a b", octets("a b")},
     SendCase{"Ip", IpAddress, "10.0.0.1", octets(bytes({10, 0, 0, 1}), engine::kIpAddress)},
-    SendCase{"Gauge", Gauge, "4294967296", number(engine::kGauge32, 4294967295u)},
+    SendCase{"Gauge", Gauge, "4294967295", number(engine::kGauge32, 4294967295u)},
     SendCase{"Counter64", Counter64, "18446744073709551615", number(engine::kCounter64, 18446744073709551615ull)},
     SendCase{"TimeTicks", TimeTicks, "1 day 0:00:01.02", number(engine::kTimeTicks, 8640102)},
+    // Regression: a plain number of hundredths was sent as 0.
+    SendCase{"TimeTicksHundredths", TimeTicks, "12345", number(engine::kTimeTicks, 12345)},
+    SendCase{"DoubleExponent", Double, "1e3", octets(doubleOctets(1000.0))},
     SendCase{"Double", Double, "2.5", octets(doubleOctets(2.5))},
     // Regression: a number too small for a double was sent as infinity.
     SendCase{"DoubleUnderflowSentAsInfinity", Double, "-0.0001e-400", octets(doubleOctets(-0.0))},
@@ -182,7 +185,7 @@ TEST(Convert, TextsThatAreNoValueOfTheSyntaxAreRefused)
 }
 
 // Regression: a text with no number at all (letters typed for a number) was
-// sent as 0.  Texts that begin with a number keep the leading-number reading.
+// sent as 0.
 TEST(Convert, TextWithNoNumberIsRefusedNotSentAsZero)
 {
     const std::pair<std::uint32_t, const char*> cases[] = {
@@ -192,9 +195,28 @@ TEST(Convert, TextWithNoNumberIsRefusedNotSentAsZero)
         EXPECT_EQ(codeOf([&] { KvBindingFromValue(item(c.first, c.second)); }), -511) << c.second;
         EXPECT_EQ(codeOf([&] { KvEncodeKey(item(c.first, c.second), false); }), -511) << c.second;
     }
-    EXPECT_EQ(KvBindingFromValue(item(Counter, " 12 ports")).number, 12u);
-    EXPECT_EQ(KvBindingFromValue(item(Double, "-.5e1 V")).octets, doubleOctets(-5.0));
-    EXPECT_EQ(KvEncodeKey(item(Integer, "-3x"), false), "4294967293");
+}
+
+// Regression: a number followed by anything was sent (or made a key) as its
+// leading digits ("1,000" as 1, "1e3" as 1), and one beyond the syntax's range
+// as the range's end.  A typed number goes whole or not at all.
+TEST(Convert, NumberWithTrailingTextIsRefusedNotCutToItsDigits)
+{
+    const std::pair<std::uint32_t, const char*> cases[] = {
+        {Integer, "1,000"}, {Integer, "12abc"}, {Integer, "100O"}, {Integer, "1e3"}, {Integer, "1.5"},
+        {Integer, "0x10"}, {Integer, "+-5"}, {Integer, "2147483648"}, {Integer, "-2147483649"},
+        {Integer, "99999999999"}, {Counter, " 12 ports"}, {Gauge, "4294967296"}, {UInteger, "-5"},
+        {Counter64, "18446744073709551616"}, {Counter64, "1e3"}, {Double, "-.5e1 V"}, {Double, "1,5"},
+        {Double, "inf"}, {Double, "nan"}, {TimeTicks, "100x"}, {TimeTicks, "1:2:3:4"}, {TimeTicks, "5 days"},
+        {TimeTicks, "4294967296"}, {DateTime, "2006-5-8,14:30:0.0x"}, {DateTime, "2006-300-8,14:30:0.0"},
+        {DateTime, "2006-5-8,14:30:0.0,+8:0,1"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(codeOf([&] { KvBindingFromValue(item(c.first, c.second)); }), -511) << c.second;
+        EXPECT_EQ(codeOf([&] { KvEncodeKey(item(c.first, c.second), false); }), -511) << c.second;
+    }
+    EXPECT_EQ(KvBindingFromValue(item(Integer, "-2147483648")).asInt32(), -2147483647 - 1);
+    EXPECT_EQ(KvEncodeKey(item(Integer, "-3"), false), "4294967293");
+    EXPECT_EQ(KvEncodeKey(item(TimeTicks, " 1:30 "), false), "540000");
 }
 
 // ---- keys -----------------------------------------------------------------

@@ -543,7 +543,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, MulticastAddress,
                                            MulticastCase{".224.1.1.1", false}, MulticastCase{"224.1.1.1.", false},
                                            MulticastCase{"224.1.1.1.1", false}, MulticastCase{"224.1.x.1", false},
                                            MulticastCase{"224.0224.1.1", true}, MulticastCase{"224.1.1.99999999999", false},
-                                           MulticastCase{"224.1.1.7abc", true},
+                                           MulticastCase{"224.1.1.7abc", false},   // regression: taken as 224.1.1.7
                                            MulticastCase{"", false}));
 
 } // namespace

@@ -1,7 +1,9 @@
 // Table views against ksw-sim: the Add, Edit and Delete dialogs and what they
 // send, Refresh while a walk runs, and the view's buttons and row hints.
+#include "FreePort.h"
 #include "KswSim.h"
 #include "KvTestUtil.h"
+#include "SetRecorder.h"
 
 #include "views/Guiconfigform.h"
 #include "views/Listviewpanel.h"
@@ -26,6 +28,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
@@ -54,13 +57,29 @@ QString TableData()
         .arg(e);
 }
 
-KswSim::Options SimWithTable(const QString& folder, int delayMs = 0)
+// n rows named "row1" ... with MTUs 1001 ...
+QString ManyRowsData(int n)
+{
+    const QString e = QString::fromLatin1(kEntry);
+    QString data = QStringLiteral("#!writable %1\n#!rowstatus %1.4\n").arg(e);
+    for (int column = 2; column <= 4; ++column)
+        for (int r = 1; r <= n; ++r)
+            data += QStringLiteral("%1.%2.%3|%4|%5\n")
+                        .arg(e)
+                        .arg(column)
+                        .arg(r)
+                        .arg(column == 2 ? 4 : 2)
+                        .arg(column == 2 ? QStringLiteral("row%1").arg(r) : QString::number(column == 3 ? 1000 + r : 1));
+    return data;
+}
+
+KswSim::Options SimWithTable(const QString& folder, int delayMs = 0, const QString& data = TableData())
 {
     KswSim::Options o;
     o.dataFile = folder + QStringLiteral("/table.snmprec");
     QFile f(o.dataFile);
     if (f.open(QIODevice::WriteOnly))
-        f.write(TableData().toLatin1());
+        f.write(data.toLatin1());
     o.delayMs = delayMs;
     return o;
 }
@@ -112,9 +131,11 @@ protected:
         delete dataDir_;
         dataDir_ = nullptr;
     }
+    virtual QString Data() const { return TableData(); }
+    virtual int Rows() const { return 2; }
     void SetUp() override
     {
-        sim_ = std::make_unique<KswSim>(SimWithTable(dataDir_->path()));
+        sim_ = std::make_unique<KswSim>(SimWithTable(dataDir_->path(), 0, Data()));
         ASSERT_TRUE(sim_->running()) << sim_->errorText().toStdString();
         CreateGlobalSession(sim_->tempDir().toStdString());
         DefaultDevice.Address = "127.0.0.1";
@@ -126,7 +147,7 @@ protected:
         panel_ = form_->AddListViewPanel(binding_, StatusRow, QStringLiteral("CreateAndGo"), StatusRow,
                                          QStringLiteral("Destroy"));
         form_->show();
-        ASSERT_TRUE(WaitForRows(2));
+        ASSERT_TRUE(WaitForRows(Rows()));
     }
     void TearDown() override
     {
@@ -144,6 +165,16 @@ protected:
             5000);
     }
     QTreeWidget* List() const { return panel_->ListViewPanel()->ListView; }
+    QLineEdit* RowEdit(int row) const { return Edits()->RowEdit(row); }
+    bool Ticked(int row) const { return Edits()->Row(row).Check->isChecked(); }
+    QPushButton* DialogSet() const { return Edits()->Buttons()->BT_SetChecked; }
+    // Replaces the row edit's text the way the user does: select all, type.
+    static void Retype(QLineEdit* edit, const QString& text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
     TCtrlBtnPanel* Buttons() const { return panel_->CtrlBtnPanel(); }
     TEditsPanel* Edits() const { return panel_->EditsPanel(); }
     QComboBox* StatusCombo() const { return qobject_cast<QComboBox*>(Edits()->Row(StatusRow).Control); }
@@ -240,11 +271,12 @@ TEST_F(TableView, FilterKeepsTheChosenRowOnlyWhileItIsShown)
     EXPECT_TRUE(Buttons()->BT_Edit->isEnabled());
     EXPECT_EQ(KvSelectedReportRow(List()), 0);
     EXPECT_EQ(Edits()->RowEdit(NameRow)->text(), "uplink");
-    // Refresh reads the table again under the filter.
+    // Refresh reads the table again under the filter; the row stays chosen.
     Buttons()->BT_Refresh->click();
     ASSERT_TRUE(WaitForRows(2));
     EXPECT_EQ(lp->Filter->Shown(), 1);
-    EXPECT_FALSE(Buttons()->BT_Edit->isEnabled());
+    EXPECT_EQ(lp->SelectedRows(), std::vector<int>{0});
+    EXPECT_TRUE(Buttons()->BT_Edit->isEnabled());
 
     ClickRow(0);
     lp->FilterEdit->clear();
@@ -466,6 +498,359 @@ TEST(TableViewSlow, RefreshWhileWalkingIsIgnored)
     // One walk: both rows once, one status line.
     EXPECT_EQ(panel->ListViewPanel()->ListView->topLevelItemCount(), 2);
     EXPECT_EQ(KvMemoLines(memo).size(), 1);
+}
+
+// ---- what a write sends --------------------------------------------------------
+
+// Regression: a number with text after its digits was written as its leading
+// digits ("1,000" as 1, "1e3" as 1) with "Set: Ok!".  It is refused with a
+// message naming the field, and nothing goes out.
+TEST_F(TableView, TypedNumberIsWrittenWholeOrRefusedNamingTheField)
+{
+    SetRecorder rec(sim_->port());
+    ASSERT_TRUE(rec.running());
+    binding_->Request().Device.Port = rec.port();
+    const std::string mtu = std::string(kEntry) + ".3.2";
+    struct Case {
+        const char* typed;
+        const char* written;   // null: refused
+    } const cases[] = {
+        {"1,000", nullptr}, {"12abc", nullptr}, {"100O", nullptr}, {"1e3", nullptr}, {"1 400", nullptr},
+        {"99999999999", nullptr}, {" 1400 ", "1400"}, {"-7", "-7"},
+    };
+    for (const Case& c : cases) {
+        rec.Clear();
+        ClickRow(1);
+        std::vector<KvMessageRequest> said;
+        KvScopedMessagePresenter record([&](const KvMessageRequest& r) {
+            said.push_back(r);
+            return QMessageBox::Ok;
+        });
+        int result = -1;
+        TScopedModalRunner runner([&](QDialog& d) {
+            d.show();
+            Retype(RowEdit(MtuRow), QString::fromLatin1(c.typed));
+            DialogSet()->click();
+            result = d.result();
+            return result;
+        });
+        Buttons()->BT_Edit->click();
+        ASSERT_TRUE(WaitForRows(2));
+        if (c.written) {
+            EXPECT_EQ(result, QDialog::Accepted) << c.typed;
+            ASSERT_EQ(rec.Sets().size(), 1u) << c.typed;
+            EXPECT_EQ(rec.Sets()[0].Oids(), std::vector<std::string>{mtu}) << c.typed;
+            EXPECT_EQ(rec.Sets()[0].ValueOf(mtu), c.written) << c.typed;
+            EXPECT_TRUE(said.empty()) << c.typed;
+        } else {
+            EXPECT_NE(result, QDialog::Accepted) << c.typed;   // the dialog stays for a correction
+            EXPECT_TRUE(rec.Sets().empty()) << c.typed;
+            ASSERT_EQ(said.size(), 1u) << c.typed;
+            EXPECT_EQ(said[0].Text, QStringLiteral("Bad value of Mtu field: \"%1\"! Nothing was written.").arg(c.typed));
+        }
+    }
+}
+
+// Regression: a value the row's edit constraint refuses when the edit is left
+// was written when the write started with the focus still in the edit.
+TEST_F(TableView, ValueTheEditWouldRefuseIsNotWrittenFromTheEdit)
+{
+    panel_->SetVarFormat(MtuRow, QStringLiteral("%i{n68x9216}"));
+    SetRecorder rec(sim_->port());
+    binding_->Request().Device.Port = rec.port();
+    ClickRow(1);
+    std::vector<QString> said;
+    KvScopedMessagePresenter record([&](const KvMessageRequest& r) {
+        said.push_back(r.Text);
+        return QMessageBox::Ok;
+    });
+    TScopedModalRunner runner([&](QDialog& d) {
+        d.show();
+        Retype(RowEdit(MtuRow), QStringLiteral("9999"));
+        QTest::keyClick(RowEdit(MtuRow), Qt::Key_Return);
+        EXPECT_NE(d.result(), QDialog::Accepted);
+        return d.result();
+    });
+    Buttons()->BT_Edit->click();
+    EXPECT_TRUE(rec.Sets().empty());
+    EXPECT_EQ(said, std::vector<QString>{"Please enter a number between 68 and 9216!"});
+}
+
+// An Edit that changes nothing writes nothing, Return included.
+TEST_F(TableView, UnchangedEditSendsNothing)
+{
+    SetRecorder rec(sim_->port());
+    binding_->Request().Device.Port = rec.port();
+    ClickRow(0);
+    TScopedModalRunner runner([&](QDialog& d) {
+        d.show();
+        EXPECT_FALSE(DialogSet()->isEnabled());
+        QTest::keyClick(RowEdit(NameRow), Qt::Key_Return);
+        return d.result();
+    });
+    Buttons()->BT_Edit->click();
+    EXPECT_TRUE(rec.Sets().empty());
+}
+
+// ---- ticks ------------------------------------------------------------------------
+
+// Regression: a changed value left its row unticked and Set Checked disabled,
+// so the change was silently not written.  A row the user changes is ticked;
+// what the program puts into a row is not a change.
+TEST_F(TableView, RowsTheUserChangesAreTicked)
+{
+    ClickRow(1);
+    bool ran = false;
+    TScopedModalRunner runner([&](QDialog& d) {
+        ran = true;
+        d.show();
+        EXPECT_FALSE(Ticked(MtuRow));
+        Retype(RowEdit(MtuRow), QStringLiteral("1600"));
+        EXPECT_TRUE(Ticked(MtuRow));
+        EXPECT_TRUE(DialogSet()->isEnabled());
+        EXPECT_FALSE(Ticked(NameRow));
+        RowEdit(NameRow)->setText(QStringLiteral("set by the program"));
+        EXPECT_FALSE(Ticked(NameRow));
+        // Choosing the value the row holds changes nothing; another one does.
+        QComboBox* status = StatusCombo();
+        Q_EMIT status->activated(status->currentIndex());
+        EXPECT_FALSE(Ticked(StatusRow));
+        status->setFocus();
+        QTest::keyClick(status, Qt::Key_Down);
+        EXPECT_TRUE(Ticked(StatusRow));
+        // The user may still take a tick off.
+        Edits()->Row(MtuRow).Check->click();
+        EXPECT_FALSE(Ticked(MtuRow));
+        return int(QDialog::Rejected);
+    });
+    Buttons()->BT_Edit->click();
+    ASSERT_TRUE(ran);
+}
+
+// Regression: a new Add kept the previous dialog's ticks while its values were
+// emptied, and "Some items are empty!" did not say which.
+TEST_F(TableView, AddStartsUntickedAndNamesTheEmptyItems)
+{
+    int round = 0;
+    std::vector<QString> said;
+    KvScopedMessagePresenter record([&](const KvMessageRequest& r) {
+        said.push_back(r.Text);
+        return QMessageBox::Ok;
+    });
+    TScopedModalRunner runner([&](QDialog& d) {
+        d.show();
+        EXPECT_FALSE(Ticked(NameRow)) << "round " << round;
+        EXPECT_FALSE(Ticked(MtuRow)) << "round " << round;
+        EXPECT_TRUE(RowEdit(MtuRow)->text().isEmpty()) << "round " << round;
+        if (round++ == 0) {
+            Retype(RowEdit(KeyRow), QStringLiteral("7"));
+            Edits()->Row(NameRow).Check->click();
+            Edits()->Row(MtuRow).Check->click();
+            DialogSet()->click();
+        }
+        return d.result();
+    });
+    Buttons()->BT_Add->click();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0], "Some items are empty!\nName, Mtu");
+    Buttons()->BT_Add->click();
+    EXPECT_EQ(round, 2);
+    EXPECT_EQ(AgentRows(sim_->port()).size(), 2u);
+}
+
+// ---- keys -------------------------------------------------------------------------
+
+// Return on a chosen row opens it as a double click does, in the list and in
+// the filtered rows; with no row chosen it opens nothing.
+TEST_F(TableView, ReturnOnAChosenRowOpensEdit)
+{
+    struct Case {
+        const char* filter;
+        int click;   // -1: none
+        bool opens;
+    } const cases[] = {{"", 1, true}, {"", -1, false}, {"SERV", 1, true}, {"SERV", -1, false}};
+    TListViewPanel* lp = panel_->ListViewPanel();
+    for (const Case& c : cases) {
+        lp->FilterEdit->setText(QString::fromLatin1(c.filter));
+        lp->ClearSelection();
+        if (c.click >= 0)
+            ClickRow(c.click);
+        QString shown;
+        int opened = 0;
+        TScopedModalRunner runner([&](QDialog& d) {
+            ++opened;
+            shown = RowEdit(NameRow)->text();
+            return d.result();
+        });
+        lp->ShownView()->setFocus();
+        QTest::keyClick(lp->ShownView(), Qt::Key_Return);
+        EXPECT_EQ(opened, c.opens ? 1 : 0) << "filter '" << c.filter << "' row " << c.click;
+        if (c.opens)
+            EXPECT_EQ(shown, "server");
+        ASSERT_TRUE(WaitForRows(2));
+    }
+}
+
+// ---- reading again ----------------------------------------------------------------
+
+// Regression: Refresh emptied the table before the agent answered, and a
+// silent agent left "0 of 0" with the last data gone.  The rows and the chosen
+// one stay until a read completes; a failed read says so.
+TEST_F(TableView, RefreshKeepsTheRowsUntilTheReadEndsAndWhenItFails)
+{
+    TListViewPanel* lp = panel_->ListViewPanel();
+    ClickRow(1);
+    binding_->Request().Device.Port = FreeUdpPort();   // nobody answers there
+    binding_->Request().Timeout = 20;
+    binding_->Request().Retries = 0;
+    Buttons()->BT_Refresh->click();
+    ASSERT_TRUE(binding_->Busy());
+    EXPECT_EQ(List()->topLevelItemCount(), 2);
+    EXPECT_EQ(lp->FilterCount->text(), "2 of 2");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !binding_->Busy(); }, 5000));
+    EXPECT_EQ(List()->topLevelItemCount(), 2);
+    EXPECT_EQ(Buttons()->ST_RowCount->text(), "2");
+    EXPECT_EQ(lp->FilterCount->text(), "2 of 2");
+    EXPECT_EQ(lp->SelectedRows(), std::vector<int>{1});
+    EXPECT_TRUE(Buttons()->BT_Edit->isEnabled());
+    const QStringList lines = KvMemoLines(panel_->MsgPanel()->Memo);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.back().startsWith("Get:")) << lines.back().toStdString();
+    EXPECT_TRUE(lines.back().contains("The rows shown are those of the last complete read."))
+        << lines.back().toStdString();
+
+    // Once the agent answers again the new rows replace the old ones.
+    binding_->Request().Device.Port = sim_->port();
+    Buttons()->BT_Refresh->click();
+    ASSERT_TRUE(WaitForRows(2));
+    EXPECT_EQ(lp->SelectedRows(), std::vector<int>{1});
+}
+
+// A table long enough to scroll.
+class LongTableView : public TableView {
+protected:
+    QString Data() const override { return ManyRowsData(Rows()); }
+    int Rows() const override { return 150; }
+};
+
+// Regression: after an Edit the table was read again and the chosen row and
+// the scroll position were lost.  Both come back, by the row's key, in the
+// list and in the filtered rows alike.
+TEST_F(LongTableView, EditKeepsTheChosenRowAndTheScrollPosition)
+{
+    struct Case {
+        const char* filter;
+        int row;   // the list's numbering
+    } const cases[] = {{"", 119}, {"row1", 112}};
+    TListViewPanel* lp = panel_->ListViewPanel();
+    for (const Case& c : cases) {
+        lp->FilterEdit->setText(QString::fromLatin1(c.filter));
+        QAbstractItemView* view = lp->ShownView();
+        const QModelIndex at = view == List() ? List()->model()->index(c.row, 0)
+                                              : lp->Filter->mapFromSource(List()->model()->index(c.row, 0));
+        view->scrollTo(at, QAbstractItemView::PositionAtCenter);
+        ClickRow(c.row);
+        ASSERT_EQ(lp->SelectedRows(), std::vector<int>{c.row});
+        const int scrolled = view->verticalScrollBar()->value();
+        ASSERT_GT(scrolled, 0);
+        const QString mtu = QString::number(2000 + c.row);
+        TScopedModalRunner runner([&](QDialog& d) {
+            d.show();
+            Retype(RowEdit(MtuRow), mtu);
+            DialogSet()->click();
+            return d.result();
+        });
+        Buttons()->BT_Edit->click();
+        ASSERT_TRUE(WaitForRows(Rows()));
+        EXPECT_EQ(KvReportCell(List(), c.row, MtuRow), mtu) << c.filter;   // read again
+        EXPECT_EQ(lp->SelectedRows(), std::vector<int>{c.row}) << c.filter;
+        EXPECT_EQ(view->verticalScrollBar()->value(), scrolled) << c.filter;
+        EXPECT_TRUE(Buttons()->BT_Edit->isEnabled()) << c.filter;
+        EXPECT_EQ(RowEdit(NameRow)->text(), QStringLiteral("row%1").arg(c.row + 1)) << c.filter;
+    }
+}
+
+// ---- a port list in the edit dialog ---------------------------------------------
+
+const char* const kPortEntry = "1.3.6.1.4.1.97531.61.1.1";
+enum PortRow { PortKeyRow = 0, PortsRow = 1, PortStatusRow = 2 };
+
+// Regression: with the focus on a port list in the edit dialog, every key with
+// a text (Escape and Return among them) opened the bit editor instead of
+// closing or accepting the dialog.  Space and a click open it; a change made
+// there ticks the row, and Return then writes that row alone.
+TEST(PortListView, OnlySpaceOrAClickOpensTheBitEditor)
+{
+    QTemporaryDir dir;
+    const QString e = QString::fromLatin1(kPortEntry);
+    KswSim sim(SimWithTable(dir.path(), 0,
+                            QStringLiteral("#!writable %1\n#!rowstatus %1.3\n%1.2.1|4x|80000000000000\n%1.3.1|2|1\n").arg(e)));
+    ASSERT_TRUE(sim.running()) << sim.errorText().toStdString();
+    SetRecorder rec(sim.port());
+    CreateGlobalSession(sim.tempDir().toStdString());
+    DefaultDevice.Address = "127.0.0.1";
+    DefaultDevice.Port = rec.port();
+    DefaultSecurity.Version = 1;
+    TConfigForm form;
+    auto* b = new KvSNMPRequest2Edits(&form);
+    b->Variables().ItemType = MVT_UMV;
+    b->Variables().PKeyCount = 1;
+    b->Variables().AppendItem(" ", "Index", Integer, NotAccess);
+    b->Variables().AppendItem(e.toStdString() + ".2", "Ports", OctetStr, ReadWrite);
+    b->Variables().AppendItem(e.toStdString() + ".3", "Status", Integer, ReadWrite, &TestRowStatusOptions());
+    TSNMPListViewPanel* panel = form.AddListViewPanel(b, PortStatusRow, QStringLiteral("createAndGo"), PortStatusRow,
+                                                      QStringLiteral("destroy"));
+    TEditsPanel* edits = panel->EditsPanel();
+    edits->SetOctetEditor(PortsRow, 25, 50);
+    form.show();
+    QTreeWidget* list = panel->ListViewPanel()->ListView;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy() && list->topLevelItemCount() == 1; }, 5000));
+    KvSelectReportRow(list, 0);
+
+    int editors = 0;
+    bool escape = false;
+    TScopedModalRunner runner([&](QDialog& d) {
+        if (auto* bits = dynamic_cast<TBitEditorDialog*>(&d)) {
+            ++editors;
+            bits->Boxes()[1]->setChecked(true);   // port 2 as well
+            return int(QDialog::Accepted);
+        }
+        d.show();
+        QLineEdit* ports = edits->RowEdit(PortsRow);
+        ports->setFocus();
+        if (escape) {
+            QTest::keyClick(ports, Qt::Key_Escape);
+            EXPECT_EQ(editors, 1);
+            EXPECT_FALSE(d.isVisible());
+            return d.result();
+        }
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_1, Qt::Key_Backspace, Qt::Key_Return})
+            QTest::keyClick(ports, key);
+        EXPECT_EQ(editors, 0);
+        EXPECT_TRUE(d.isVisible()) << "Return with nothing ticked writes nothing";
+        QTest::keyClick(ports, Qt::Key_Space);
+        EXPECT_EQ(editors, 1);
+        EXPECT_EQ(ports->text(), "C0000000000000");
+        EXPECT_TRUE(edits->Row(PortsRow).Check->isChecked());
+        EXPECT_FALSE(edits->Row(PortStatusRow).Check->isChecked());
+        QTest::mouseClick(ports, Qt::LeftButton);
+        EXPECT_EQ(editors, 2);
+        QTest::keyClick(ports, Qt::Key_Return);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        return d.result();
+    });
+    panel->CtrlBtnPanel()->BT_Edit->click();
+    ASSERT_EQ(rec.Sets().size(), 1u);
+    const std::string ports = e.toStdString() + ".2.1";
+    EXPECT_EQ(rec.Sets()[0].Oids(), std::vector<std::string>{ports});
+    EXPECT_EQ(rec.Sets()[0].ValueOf(ports), "C0000000000000");
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy(); }, 5000));
+    KvSelectReportRow(list, 0);
+    editors = 1;
+    escape = true;
+    panel->CtrlBtnPanel()->BT_Edit->click();
+    EXPECT_EQ(rec.Sets().size(), 1u);
 }
 
 } // namespace
