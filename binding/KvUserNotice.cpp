@@ -1,5 +1,7 @@
 #include "KvUserNotice.h"
 
+#include "binding/KvPlainText.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QToolTip>
@@ -127,7 +129,8 @@ void KvShowHint(QWidget* at, const QString& text)
     if (!at || !at->isVisible())
         return;
     constexpr int kShownMs = 4000;
-    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), text, at, {}, kShownMs);
+    // The hint names typed characters: "<" must not start markup.
+    QToolTip::showText(at->mapToGlobal(QPoint(0, at->height())), KvPlainHint(text), at, {}, kShownMs);
 }
 
 QString KvExecutableFileName()
