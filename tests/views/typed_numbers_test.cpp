@@ -142,7 +142,11 @@ TEST_F(TypedNumbers, WrittenExactlyAsTypedOrRefusedNamingTheField)
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, QString::fromLatin1(c.typed));
-        ASSERT_TRUE(edits->Row(c.row).Check->isChecked());   // typing ticks the row
+        // Typing ticks the row; the write of an unticked one is not what is judged here.
+        QCheckBox* tick = edits->Row(c.row).Check;
+        EXPECT_TRUE(tick->isChecked());
+        if (!tick->isChecked())
+            tick->click();
         QString refused;
         for (const QString& h : hints)
             refused += (refused.isEmpty() ? "" : ", ") + h.section(QStringLiteral(" refused"), 0, 0);
