@@ -18,12 +18,10 @@ std::string okMessage()
 
 // A group of scalars of which the agent answered not one (an agent of another
 // make, or firmware without the feature): "Ok!" over a page of "(NULL)" fields
-// would read as a switch with nothing set.  Tables are left alone: a table
-// without rows is an ordinary state of a switch.
+// would read as a switch with nothing set.  Tables are left alone by the
+// caller: a table without rows is an ordinary state of a switch.
 bool AgentHasNone(const KvSNMPVarList& list)
 {
-    if (list.ItemType == MVT_FMV || list.ItemType == MVT_UMV)
-        return false;
     bool any = false;
     for (int i = 0; i < list.Count(); ++i) {
         if (!list.IsReadable(i))
@@ -173,7 +171,8 @@ void KvSNMPRequest2Controls::StartGetAsync(bool first)
 
 std::string KvSNMPRequest2Controls::GetDoneMessage() const
 {
-    return AgentHasNone(Variables()) ? std::string(KvNoObjectsText) : okMessage();
+    const KvSNMPVarList& list = Variables();
+    return !IsTable(list.ItemType) && AgentHasNone(list) ? std::string(KvNoObjectsText) : okMessage();
 }
 
 void KvSNMPRequest2Controls::FinishGet()
